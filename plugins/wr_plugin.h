@@ -1,0 +1,186 @@
+// wr_plugin.h -- argument fetching, validation and count conversion shared by
+// every plug-in.
+//
+// A plug-in validates everything before it touches memory: the argument
+// count, that each array is real, numeric and not sparse, that it holds at
+// least the words that will be read or written, that counts lie in
+// 0..2^31-1 and that p is within the operation's limits.  A failure raises an
+// Octave error "widefp:<kind>" naming the argument (Octave puts the
+// plug-in's name before the message); Octave
+// keeps running.
+//
+// The plain algorithm of each plug-in is compiled without Octave when
+// WIDEFP_NO_MEX is defined (for the C++ tests); the mexFunction and this
+// header's Octave-facing part are then left out.
+#ifndef WIDEFP_WR_PLUGIN_H
+#define WIDEFP_WR_PLUGIN_H
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+#include "widefp.h"
+
+namespace wr {
+
+// Count conversion of the calling convention: a double d becomes an unsigned
+// 64-bit count.  d >= 2^63 gives trunc(d - 2^63) with bit 63 set; otherwise
+// trunc(d) as a signed 64-bit integer reinterpreted as unsigned (3.9 -> 3,
+// -1 -> 0xffffffffffffffff).  Values that no 64-bit integer holds (NaN,
+// beyond +-2^64) are not meaningful counts; they map to the all-ones word so
+// that every range check rejects them, instead of invoking undefined
+// behaviour in the conversion.
+inline uint64_t count_from_double(double d) {
+    constexpr double two63 = 9223372036854775808.0;
+    if (std::isnan(d) || d >= 2.0 * two63 || d <= -two63 - 1024.0) return ~uint64_t{0};
+    if (d >= two63) return static_cast<uint64_t>(static_cast<int64_t>(d - two63)) | (uint64_t{1} << 63);
+    return static_cast<uint64_t>(static_cast<int64_t>(d));
+}
+
+// Largest count a plug-in accepts (counts are 32-bit signed in the loops).
+constexpr uint64_t max_count = (uint64_t{1} << 31) - 1;
+
+// Words taken by `elements` elements of precision p, or UINT64_MAX when the
+// product does not fit.
+inline uint64_t element_words(uint64_t elements, uint64_t p) {
+    unsigned __int128 w = static_cast<unsigned __int128>(elements) * (static_cast<unsigned __int128>(p) + 1);
+    return w > UINT64_MAX ? UINT64_MAX : static_cast<uint64_t>(w);
+}
+
+}  // namespace wr
+
+#ifndef WIDEFP_NO_MEX
+#include <cstdarg>
+#include <cstdio>
+#include <string>
+
+#include "mex.h"
+
+namespace wr {
+
+namespace detail {
+[[noreturn]] inline void raise(const char *id, const char *text) {
+    mexErrMsgIdAndTxt(id, "%s", text);
+    std::abort();  // not reached: mexErrMsgIdAndTxt does not return
+}
+inline void fatal_to_octave(const char *identifier, const char *text) {
+    // The library's texts end with a newline; Octave prints the message as is.
+    std::string msg(text);
+    while (!msg.empty() && msg.back() == '\n') msg.pop_back();
+    raise(identifier && *identifier ? identifier : "widefp:error", msg.c_str());
+}
+}  // namespace detail
+
+inline void install_fatal_handler() { widefp_set_fatal_handler(&detail::fatal_to_octave); }
+
+// Argument access for one call of one plug-in.
+class Args {
+public:
+    Args(const char *plugin, int nrhs, const mxArray *prhs[], int expected)
+        : plugin_(plugin), nrhs_(nrhs), prhs_(prhs) {
+        install_fatal_handler();
+        if (nrhs != expected)
+            fail("widefp:nargin", "expected %d arguments, got %d", expected, nrhs);
+    }
+    // Optional trailing arguments: accepts min..max arguments.
+    Args(const char *plugin, int nrhs, const mxArray *prhs[], int min_args, int max_args)
+        : plugin_(plugin), nrhs_(nrhs), prhs_(prhs) {
+        install_fatal_handler();
+        if (nrhs < min_args || nrhs > max_args)
+            fail("widefp:nargin", "expected %d to %d arguments, got %d", min_args, max_args,
+                 nrhs);
+    }
+
+    int count() const { return nrhs_; }
+
+    [[noreturn]] void fail(const char *id, const char *fmt, ...) const {
+        char buf[512];
+        va_list ap;
+        va_start(ap, fmt);
+        std::vsnprintf(buf, sizeof buf, fmt, ap);
+        va_end(ap);
+        detail::raise(id, buf);
+    }
+
+    // Raw words of a real, numeric, non-sparse array holding at least `words`
+    // 64-bit words.  `what` names the argument in messages.
+    uint64_t *words(int i, uint64_t words, const char *what) const {
+        const mxArray *a = numeric_array(i, what);
+        uint64_t have = available_words(a);
+        if (have < words)
+            fail("widefp:size", "argument %d (%s) holds %llu words, needs %llu", i, what,
+                 static_cast<unsigned long long>(have), static_cast<unsigned long long>(words));
+        return static_cast<uint64_t *>(mxGetData(a));
+    }
+
+    // An element array of at least `elements` elements of precision p.
+    uint64_t *elements(int i, uint64_t elements, uint64_t p, const char *what) const {
+        return words(i, element_words(elements, p), what);
+    }
+
+    // A count in lo..hi (hi at most max_count unless stated), by the count conversion.
+    uint64_t count(int i, const char *what, uint64_t lo = 0, uint64_t hi = max_count) const {
+        const mxArray *a = arg(i);
+        if (!mxIsNumeric(a) || mxIsComplex(a) || mxIsSparse(a) || mxGetNumberOfElements(a) < 1)
+            fail("widefp:type", "argument %d (%s) must be a real numeric scalar", i, what);
+        double d = mxGetScalar(a);
+        uint64_t n = count_from_double(d);
+        if (n < lo || n > hi)
+            fail("widefp:range", "argument %d (%s) = %.17g is outside %llu..%llu", i, what, d,
+                 static_cast<unsigned long long>(lo), static_cast<unsigned long long>(hi));
+        return n;
+    }
+
+    // The precision p, within the operation's limits.
+    uint64_t precision(int i, uint64_t lo, uint64_t hi) const { return count(i, "p", lo, hi); }
+
+    // The first 64-bit word of an array, passed bit for bit.
+    uint64_t raw_word(int i, const char *what) const { return *words(i, 1, what); }
+
+    // A character string argument.
+    std::string text(int i, const char *what) const {
+        const mxArray *a = arg(i);
+        if (!mxIsChar(a)) fail("widefp:type", "argument %d (%s) must be a string", i, what);
+        size_t n = mxGetNumberOfElements(a);
+        std::string s(n + 1, '\0');
+        mxGetString(a, s.data(), static_cast<mwSize>(n + 1));
+        s.resize(std::strlen(s.c_str()));
+        return s;
+    }
+
+    const char *plugin() const { return plugin_; }
+
+private:
+    const mxArray *arg(int i) const {
+        if (i >= nrhs_) fail("widefp:nargin", "argument %d is missing", i);
+        return prhs_[i];
+    }
+    const mxArray *numeric_array(int i, const char *what) const {
+        const mxArray *a = arg(i);
+        if (!mxIsNumeric(a) || mxIsComplex(a) || mxIsSparse(a))
+            fail("widefp:type", "argument %d (%s) must be a real, non-sparse numeric array", i,
+                 what);
+        return a;
+    }
+    static uint64_t available_words(const mxArray *a) {
+        unsigned __int128 bytes =
+            static_cast<unsigned __int128>(mxGetNumberOfElements(a)) * mxGetElementSize(a);
+        return static_cast<uint64_t>(bytes / 8);
+    }
+
+    const char *plugin_;
+    int nrhs_;
+    const mxArray **prhs_;
+};
+
+}  // namespace wr
+
+#else
+
+namespace wr {
+inline void install_fatal_handler() {}
+}  // namespace wr
+
+#endif  // WIDEFP_NO_MEX
+
+#endif  // WIDEFP_WR_PLUGIN_H

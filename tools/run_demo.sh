@@ -1,0 +1,8 @@
+#!/bin/bash
+# Builds the library and plug-ins and runs the Octave demo.
+set -e
+cd "$(dirname "$0")/.."
+bash tools/install_deps.sh
+cmake -S . -B build -DWIDEFP_TESTS=OFF -DWIDEFP_BENCH=OFF >/dev/null
+cmake --build build -j"$(nproc)" >/dev/null
+octave-cli --no-gui --norc --silent --eval "addpath('build/mex'); addpath('octave'); addpath('demo'); demo"

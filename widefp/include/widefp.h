@@ -1,0 +1,137 @@
+/* widefp.h -- the public interface of the widefp library.
+ *
+ * A widereal of precision p is p+1 unsigned 64-bit words: word 0 holds the
+ * sign (bit 63) and a 63-bit exponent biased by 0x3fffffffffffffff, words
+ * 1..p the fraction under a hidden leading 1.  Exponent field 0 is a signed
+ * zero, 0x7fffffffffffffff a signed infinity.  Basic operations store their
+ * result truncated toward zero and return a guard word describing what was
+ * cut off; the rounding functions turn that pair into a rounded result.
+ *
+ * Every entry point is a plain C function; the result element comes first
+ * and may alias any operand.
+ */
+#ifndef WIDEFP_H
+#define WIDEFP_H
+
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* ---- fatal error route ------------------------------------------------
+ * Domain and syntax errors of the library go through widefp_fatal.  The
+ * default handler writes the text to standard error and ends the process
+ * with status 1.  A host (an Octave plug-in, a test) may install its own
+ * handler; a handler must not return (it may throw or longjmp).  Passing
+ * NULL restores the default.  The identifier names the error class
+ * ("widefp:domain", "widefp:syntax", "widefp:constant", "widefp:memory"). */
+typedef void (*widefp_fatal_handler)(const char *identifier, const char *text);
+widefp_fatal_handler widefp_set_fatal_handler(widefp_fatal_handler handler);
+#ifdef __cplusplus
+[[noreturn]]
+#endif
+void widefp_fatal(const char *identifier, const char *text);
+
+/* ---- number format and IEEE double conversion --------------------------- */
+void widefp_float_dtowr(uint64_t *result, double d, uint64_t p);
+double widefp_float_wrtod(const uint64_t *x);
+
+/* ---- addition and subtraction ------------------------------------------- */
+uint64_t widefp_float_add(uint64_t *c, const uint64_t *a, const uint64_t *b, uint64_t p);
+uint64_t widefp_float_sub(uint64_t *c, const uint64_t *a, const uint64_t *b, uint64_t p);
+uint64_t widefp_array_sub(uint64_t *r, const uint64_t *x, const uint64_t *y, uint64_t n);
+
+/* ---- comparison and rounding -------------------------------------------- */
+int widefp_float_lt(const uint64_t *a, const uint64_t *b, uint64_t p);
+void widefp_float_round_near(uint64_t *x, uint64_t g, uint64_t p);
+void widefp_float_round_plus(uint64_t *x, uint64_t g, uint64_t p);
+void widefp_float_round_minus(uint64_t *x, uint64_t g, uint64_t p);
+void widefp_float_round_chop(uint64_t *x, uint64_t g, uint64_t p);
+
+/* ---- mantissa multiplication kernels (n words -> upper n words + top) ---- */
+uint64_t widefp_array_mul(uint64_t *result, const uint64_t *a, const uint64_t *b, uint64_t n);
+uint64_t widefp_array_mul_h(uint64_t *result, const uint64_t *a, const uint64_t *b, uint64_t n);
+uint64_t widefp_array_mul_k(uint64_t *result, const uint64_t *a, const uint64_t *b, uint64_t n);
+
+/* ---- floating multiplication and division ------------------------------- */
+uint64_t widefp_float_mul(uint64_t *result, const uint64_t *x, const uint64_t *y, uint64_t p);
+uint64_t widefp_float_mul_h(uint64_t *result, const uint64_t *x, const uint64_t *y, uint64_t p);
+uint64_t widefp_float_mul_k(uint64_t *result, const uint64_t *x, const uint64_t *y, uint64_t p);
+uint64_t widefp_float_div(uint64_t *result, const uint64_t *x, const uint64_t *y, uint64_t p);
+
+/* ---- integer scaling and word-array operations -------------------------- */
+uint64_t widefp_array_add(uint64_t *result, const uint64_t *a, const uint64_t *b, uint64_t n);
+uint64_t widefp_array_imul(uint64_t *result, const uint64_t *a, uint64_t m, uint64_t n);
+uint64_t widefp_array_idiv(uint64_t *result, const uint64_t *a, uint64_t d, uint64_t n, uint64_t *z);
+uint64_t widefp_float_imul(uint64_t *result, const uint64_t *x, int64_t k, uint64_t p);
+uint64_t widefp_float_idiv(uint64_t *result, const uint64_t *x, int64_t k, uint64_t p);
+
+/* ---- square root and hypot ---------------------------------------------- */
+/* work: 4p+8 words supplied by the caller; p >= 2. */
+uint64_t widefp_float_sqrt(uint64_t *result, const uint64_t *x, uint64_t p, uint64_t *work);
+/* sqrt(a^2 + b^2); takes its work area from the heap.  For the plug-ins. */
+void widefp_mex_hypot(uint64_t *result, const uint64_t *a, const uint64_t *b, uint64_t p);
+
+/* ---- named constants, text input, decimal output ------------------------- */
+/* CONVERSION-DECLARATIONS-BEGIN (owned by the conversion family) */
+/* CONVERSION-DECLARATIONS-END */
+
+/* ---- Fortran-callable aliases --------------------------------------------
+ * _f77_ / _f77__: every scalar argument by reference.
+ * _f90_ / _f90__ (float entry points only): every argument by reference; an
+ * element argument is the address of a variable holding the element's
+ * address.  Both spellings of a suffix name the same code. */
+#define WIDEFP_DECL_ALIAS2(ret, name, suffix, params) \
+    ret name##suffix##_ params;                       \
+    ret name##suffix##__ params;
+
+#define WIDEFP_DECL_FLOAT_BINARY(name)                                                  \
+    WIDEFP_DECL_ALIAS2(uint64_t, name, _f77,                                            \
+                       (uint64_t * c, const uint64_t *a, const uint64_t *b, const uint64_t *p)) \
+    WIDEFP_DECL_ALIAS2(uint64_t, name, _f90,                                            \
+                       (uint64_t *const *c, const uint64_t *const *a, const uint64_t *const *b, \
+                        const uint64_t *p))
+#define WIDEFP_DECL_ARRAY_BINARY(name)         \
+    WIDEFP_DECL_ALIAS2(uint64_t, name, _f77,   \
+                       (uint64_t * r, const uint64_t *a, const uint64_t *b, const uint64_t *n))
+#define WIDEFP_DECL_ROUND(name)                                                             \
+    WIDEFP_DECL_ALIAS2(void, name, _f77, (uint64_t * x, const uint64_t *g, const uint64_t *p)) \
+    WIDEFP_DECL_ALIAS2(void, name, _f90, (uint64_t *const *x, const uint64_t *g, const uint64_t *p))
+#define WIDEFP_DECL_FLOAT_INT(name)                                                           \
+    WIDEFP_DECL_ALIAS2(uint64_t, name, _f77,                                                  \
+                       (uint64_t * r, const uint64_t *x, const int64_t *k, const uint64_t *p)) \
+    WIDEFP_DECL_ALIAS2(uint64_t, name, _f90,                                                  \
+                       (uint64_t *const *r, const uint64_t *const *x, const int64_t *k,       \
+                        const uint64_t *p))
+
+WIDEFP_DECL_FLOAT_BINARY(widefp_float_add)
+WIDEFP_DECL_FLOAT_BINARY(widefp_float_sub)
+WIDEFP_DECL_FLOAT_BINARY(widefp_float_mul)
+WIDEFP_DECL_FLOAT_BINARY(widefp_float_mul_h)
+WIDEFP_DECL_FLOAT_BINARY(widefp_float_mul_k)
+WIDEFP_DECL_FLOAT_BINARY(widefp_float_div)
+WIDEFP_DECL_ARRAY_BINARY(widefp_array_sub)
+WIDEFP_DECL_ARRAY_BINARY(widefp_array_add)
+WIDEFP_DECL_ARRAY_BINARY(widefp_array_mul)
+WIDEFP_DECL_ARRAY_BINARY(widefp_array_mul_h)
+WIDEFP_DECL_ARRAY_BINARY(widefp_array_mul_k)
+WIDEFP_DECL_ROUND(widefp_float_round_near)
+WIDEFP_DECL_ROUND(widefp_float_round_plus)
+WIDEFP_DECL_ROUND(widefp_float_round_minus)
+WIDEFP_DECL_ROUND(widefp_float_round_chop)
+WIDEFP_DECL_FLOAT_INT(widefp_float_imul)
+WIDEFP_DECL_FLOAT_INT(widefp_float_idiv)
+WIDEFP_DECL_ALIAS2(int, widefp_float_lt, _f77, (const uint64_t *a, const uint64_t *b, const uint64_t *p))
+WIDEFP_DECL_ALIAS2(int, widefp_float_lt, _f90,
+                   (const uint64_t *const *a, const uint64_t *const *b, const uint64_t *p))
+WIDEFP_DECL_ALIAS2(uint64_t, widefp_array_imul, _f77,
+                   (uint64_t * r, const uint64_t *a, const uint64_t *m, const uint64_t *n))
+WIDEFP_DECL_ALIAS2(uint64_t, widefp_array_idiv, _f77,
+                   (uint64_t * r, const uint64_t *a, const uint64_t *d, const uint64_t *n, uint64_t *z))
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* WIDEFP_H */
