@@ -74,8 +74,22 @@ uint64_t widefp_float_sqrt(uint64_t *result, const uint64_t *x, uint64_t p, uint
 void widefp_mex_hypot(uint64_t *result, const uint64_t *a, const uint64_t *b, uint64_t p);
 
 /* ---- named constants, text input, decimal output ------------------------- */
-/* CONVERSION-DECLARATIONS-BEGIN (owned by the conversion family) */
-/* CONVERSION-DECLARATIONS-END */
+/* Named constant ("pi", "e", ...) truncated to p fraction words. */
+void widefp_float_ctowr(const char *name, uint64_t *result, uint64_t p);
+/* Evaluates an arithmetic expression; returns the token code that ended it
+ * (10 when the whole text was read). */
+int widefp_float_etowr(const char *text, uint64_t *result, uint64_t p);
+/* Reads one decimal number from the start of the text. */
+void widefp_float_atowr(const char *text, uint64_t *result, uint64_t p);
+/* Reads the raw words of a number written in hexadecimal, colon-separated. */
+void widefp_float_htowr(const char *text, uint64_t *result, uint64_t p);
+/* |x| = digits * 10^exponent, digits a fixed-point array of p+2 words whose
+ * integer word is 1..9.  x finite and nonzero; 1 <= p <= 1022. */
+void widefp_convert_pow(const uint64_t *x, int64_t *exponent, uint64_t *digits, uint64_t p);
+/* Text of digits * 10^exponent under the control word; the digit array is
+ * consumed.  out receives the NUL-terminated text. */
+void widefp_scientific_format(uint64_t control, uint64_t *digits, int64_t exponent, char *out);
+void widefp_fixed_format(uint64_t control, uint64_t *digits, int64_t exponent, char *out);
 
 /* ---- Fortran-callable aliases --------------------------------------------
  * _f77_ / _f77__: every scalar argument by reference.
