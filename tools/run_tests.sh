@@ -1,18 +1,27 @@
 #!/bin/bash
 # Builds everything and runs every test: the unit tests once under
-# AddressSanitizer and UndefinedBehaviorSanitizer, then the full suite
-# (unit tests and Octave plug-in tests).  Ends with CTest's summary.
+# AddressSanitizer and UndefinedBehaviorSanitizer, then the full suite (unit
+# tests, table regeneration check, fuzzing of the expression reader and the
+# Octave plug-in tests).  Ends with CTest's summary.
 set -e
 cd "$(dirname "$0")/.."
 bash tools/install_deps.sh
 jobs=$(nproc)
 
-cmake -S . -B build-asan -DWIDEFP_SANITIZE=ON -DWIDEFP_PLUGINS=OFF -DWIDEFP_BENCH=OFF >/dev/null
-cmake --build build-asan -j"$jobs" >/dev/null
-echo "== unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-(cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j"$jobs" -E '^octave_')
+build() {  # build DIR [cmake options...]: quiet unless it fails
+  local dir=$1; shift
+  if ! { cmake -S . -B "$dir" "$@" && cmake --build "$dir" -j"$jobs"; } >"$dir.log" 2>&1; then
+    tail -60 "$dir.log"
+    echo "build in $dir failed (full log: $dir.log)"
+    exit 1
+  fi
+}
 
-cmake -S . -B build >/dev/null
-cmake --build build -j"$jobs" >/dev/null
+echo "== unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+build build-asan -DWIDEFP_SANITIZE=ON -DWIDEFP_PLUGINS=OFF -DWIDEFP_BENCH=OFF
+(cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+   ctest --output-on-failure -j"$jobs" -E '^(octave_|fuzz_)')
+
 echo "== all tests"
+build build
 cd build && ctest --output-on-failure -j"$jobs"
