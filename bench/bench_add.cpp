@@ -1,0 +1,140 @@
+// Benchmark of widefp_float_add / widefp_float_sub against mpfr_add / mpfr_sub (RNDZ, 64p+1 bits).
+//
+// Both sides work on the same positive operands with mixed exponent
+// differences (equal exponents, inside a word, whole words, beyond the last
+// place), so the add runs add magnitudes and the sub subtracts them.  At the
+// end a table gives our time over MPFR's per p.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "harness.h"
+
+namespace {
+
+constexpr int kPairs = 64;
+const std::vector<uint64_t> kPrecisions = {1, 2, 4, 8, 16, 64, 256, 1024};
+
+struct Operands {
+    uint64_t p;
+    std::vector<uint64_t> a, b, c;  // kPairs elements each, stride p+1
+    std::vector<mpfr_t> ma, mb;
+    mpfr_t mc;
+
+    explicit Operands(uint64_t p_) : p(p_), a(kPairs * (p_ + 1)), b(kPairs * (p_ + 1)), c(p_ + 1), ma(kPairs), mb(kPairs) {
+        th::Rng rng(0xbe7c + p);
+        const auto bits = static_cast<mpfr_prec_t>(64 * p + 1);
+        mpfr_init2(mc, bits);
+        for (int i = 0; i < kPairs; ++i) {
+            th::Words x = th::random_wr(rng, p, -8, 8, false), y = th::random_wr(rng, p, 0, 0, false);
+            for (uint64_t j = 1; j <= p; ++j) {  // plain random words
+                x[j] = rng.word();
+                y[j] = rng.word();
+            }
+            uint64_t d;
+            switch (i % 8) {
+                case 0: d = 0; break;
+                case 1: d = 1; break;
+                case 2: d = rng.range(2, 63); break;
+                case 3: d = 64 * rng.range(1, p); break;
+                case 4:
+                case 5: d = rng.range(1, 64 * p); break;
+                case 6: d = 64 * p + rng.range(1, 3); break;
+                default: d = rng.range(1, 64 * p / 4 + 1); break;
+            }
+            y[0] = x[0] - d;
+            std::copy(x.begin(), x.end(), a.begin() + i * (p + 1));
+            std::copy(y.begin(), y.end(), b.begin() + i * (p + 1));
+            mpfr_init2(ma[i], bits);
+            mpfr_init2(mb[i], bits);
+            th::to_mpfr(ma[i], x.data(), p);
+            th::to_mpfr(mb[i], y.data(), p);
+        }
+    }
+    ~Operands() {
+        for (int i = 0; i < kPairs; ++i) {
+            mpfr_clear(ma[i]);
+            mpfr_clear(mb[i]);
+        }
+        mpfr_clear(mc);
+    }
+};
+
+Operands &operands(uint64_t p) {
+    static std::map<uint64_t, std::unique_ptr<Operands>> cache;
+    auto &slot = cache[p];
+    if (!slot) slot = std::make_unique<Operands>(p);
+    return *slot;
+}
+
+template <bool Sub>
+void BM_widefp(benchmark::State &state) {
+    Operands &o = operands(static_cast<uint64_t>(state.range(0)));
+    const uint64_t p = o.p, stride = p + 1;
+    for (auto _ : state) {
+        for (int i = 0; i < kPairs; ++i) {
+            uint64_t g = Sub ? widefp_float_sub(o.c.data(), &o.a[i * stride], &o.b[i * stride], p)
+                             : widefp_float_add(o.c.data(), &o.a[i * stride], &o.b[i * stride], p);
+            benchmark::DoNotOptimize(g);
+        }
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * kPairs);
+}
+
+template <bool Sub>
+void BM_mpfr(benchmark::State &state) {
+    Operands &o = operands(static_cast<uint64_t>(state.range(0)));
+    for (auto _ : state) {
+        for (int i = 0; i < kPairs; ++i) {
+            int t = Sub ? mpfr_sub(o.mc, o.ma[i], o.mb[i], MPFR_RNDZ) : mpfr_add(o.mc, o.ma[i], o.mb[i], MPFR_RNDZ);
+            benchmark::DoNotOptimize(t);
+        }
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * kPairs);
+}
+
+// Console output as usual, and each run's time per iteration kept by name.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, double> ns;
+    void ReportRuns(const std::vector<Run> &runs) override {
+        for (const Run &r : runs)
+            if (r.run_type == Run::RT_Iteration && r.iterations > 0)
+                ns[r.benchmark_name()] = r.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+}  // namespace
+
+int main(int argc, char **argv) {
+    th::Mp::widen_range();
+    for (uint64_t p : kPrecisions) {
+        const auto arg = static_cast<int64_t>(p);
+        benchmark::RegisterBenchmark("widefp_add", BM_widefp<false>)->Arg(arg);
+        benchmark::RegisterBenchmark("mpfr_add", BM_mpfr<false>)->Arg(arg);
+        benchmark::RegisterBenchmark("widefp_sub", BM_widefp<true>)->Arg(arg);
+        benchmark::RegisterBenchmark("mpfr_sub", BM_mpfr<true>)->Arg(arg);
+    }
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+
+    std::printf("\n%6s  %12s  %12s\n", "p", "add ours/mpfr", "sub ours/mpfr");
+    for (uint64_t p : kPrecisions) {
+        const std::string s = "/" + std::to_string(p);
+        auto ratio = [&](const char *ours, const char *theirs) {
+            auto a = reporter.ns.find(ours + s), b = reporter.ns.find(theirs + s);
+            return a == reporter.ns.end() || b == reporter.ns.end() || b->second == 0 ? -1.0 : a->second / b->second;
+        };
+        std::printf("%6llu  %12.3f  %12.3f\n", static_cast<unsigned long long>(p), ratio("widefp_add", "mpfr_add"),
+                    ratio("widefp_sub", "mpfr_sub"));
+    }
+    return 0;
+}

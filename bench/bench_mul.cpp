@@ -1,0 +1,115 @@
+// bench_mul.cpp -- floating multiplication against mpfr_mul (RNDZ, 64p+1 bits)
+// and the Karatsuba product against GMP's mpn_mul; prints ours/theirs ratios.
+#include <benchmark/benchmark.h>
+#include <gmp.h>
+#include <mpfr.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "harness.h"
+#include "widefp.h"
+
+namespace {
+
+const std::vector<int64_t> kPrecisions = {2, 4, 8, 16, 32, 64, 128, 256, 512, 719, 720, 1000, 2000};
+const std::vector<int64_t> kLengths = {720, 1000, 2000, 4000};
+
+void BM_ours_float_mul(benchmark::State &state) {
+    const uint64_t p = static_cast<uint64_t>(state.range(0));
+    th::Rng rng(7 + p);
+    th::Words x = th::random_wr(rng, p, -8, 8), y = th::random_wr(rng, p, -8, 8), r(p + 1);
+    for (uint64_t i = 1; i <= p; ++i) x[i] = rng.word(), y[i] = rng.word();
+    for (auto _ : state) {
+        uint64_t g = widefp_float_mul(r.data(), x.data(), y.data(), p);
+        benchmark::DoNotOptimize(g);
+        benchmark::ClobberMemory();
+    }
+}
+
+void BM_mpfr_mul(benchmark::State &state) {
+    const uint64_t p = static_cast<uint64_t>(state.range(0));
+    th::Rng rng(7 + p);
+    th::Words x = th::random_wr(rng, p, -8, 8), y = th::random_wr(rng, p, -8, 8);
+    for (uint64_t i = 1; i <= p; ++i) x[i] = rng.word(), y[i] = rng.word();
+    th::Mp a(p), b(p), r(p);
+    th::to_mpfr(a, x.data(), p);
+    th::to_mpfr(b, y.data(), p);
+    for (auto _ : state) {
+        int t = mpfr_mul(r, a, b, MPFR_RNDZ);
+        benchmark::DoNotOptimize(t);
+        benchmark::ClobberMemory();
+    }
+}
+
+void BM_ours_array_mul_k(benchmark::State &state) {
+    const uint64_t n = static_cast<uint64_t>(state.range(0));
+    th::Rng rng(11 + n);
+    std::vector<uint64_t> a(n), b(n), r(n);
+    for (uint64_t i = 0; i < n; ++i) a[i] = rng.word(), b[i] = rng.word();
+    for (auto _ : state) {
+        uint64_t top = widefp_array_mul_k(r.data(), a.data(), b.data(), n);
+        benchmark::DoNotOptimize(top);
+        benchmark::ClobberMemory();
+    }
+}
+
+void BM_gmp_mpn_mul(benchmark::State &state) {
+    const uint64_t n = static_cast<uint64_t>(state.range(0));
+    th::Rng rng(11 + n);
+    std::vector<mp_limb_t> a(n), b(n), r(2 * n);
+    for (uint64_t i = 0; i < n; ++i) a[i] = rng.word(), b[i] = rng.word();
+    for (auto _ : state) {
+        mpn_mul(r.data(), a.data(), n, b.data(), n);
+        benchmark::ClobberMemory();
+    }
+}
+
+// Console output as usual, plus the CPU time per iteration of every run
+// kept by name for the ratio table.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, double> cpu;
+    void ReportRuns(const std::vector<Run> &reports) override {
+        for (const Run &r : reports)
+            if (!r.error_occurred) {
+                std::string name = r.benchmark_name();
+                name = name.substr(0, name.find("/min_time"));
+                cpu[name] = r.GetAdjustedCPUTime();
+            }
+        ConsoleReporter::ReportRuns(reports);
+    }
+};
+
+void print_table(const RatioReporter &rep, const char *ours, const char *theirs, const char *what,
+                 const std::vector<int64_t> &sizes) {
+    std::printf("\n%-6s %14s %14s %8s   (%s / %s)\n", what, ours, theirs, "ratio", ours, theirs);
+    for (int64_t s : sizes) {
+        auto a = rep.cpu.find(std::string(ours) + "/" + std::to_string(s));
+        auto b = rep.cpu.find(std::string(theirs) + "/" + std::to_string(s));
+        if (a == rep.cpu.end() || b == rep.cpu.end()) continue;
+        std::printf("%-6lld %12.1fns %12.1fns %8.2f\n", static_cast<long long>(s), a->second, b->second,
+                    a->second / b->second);
+    }
+}
+
+}  // namespace
+
+BENCHMARK(BM_ours_float_mul)->Name("ours_float_mul")->ArgsProduct({kPrecisions})->MinTime(0.1);
+BENCHMARK(BM_mpfr_mul)->Name("mpfr_mul")->ArgsProduct({kPrecisions})->MinTime(0.1);
+BENCHMARK(BM_ours_array_mul_k)->Name("ours_array_mul_k")->ArgsProduct({kLengths})->MinTime(0.1);
+BENCHMARK(BM_gmp_mpn_mul)->Name("gmp_mpn_mul")->ArgsProduct({kLengths})->MinTime(0.1);
+
+int main(int argc, char **argv) {
+    th::Mp::widen_range();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    RatioReporter rep;
+    benchmark::RunSpecifiedBenchmarks(&rep);
+    print_table(rep, "ours_float_mul", "mpfr_mul", "p", kPrecisions);
+    print_table(rep, "ours_array_mul_k", "gmp_mpn_mul", "n", kLengths);
+    benchmark::Shutdown();
+    return 0;
+}

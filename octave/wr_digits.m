@@ -1,0 +1,24 @@
+## -*- texinfo -*-
+## @deftypefn {} {@var{d} =} wr_digits (@var{x}, @var{exact}, @var{p})
+## Number of correct decimal digits of the widereal elements in the element
+## array @var{x} (precision @var{p}) against the doubles @var{exact}, which
+## must be exactly representable (integers, simple fractions): the largest
+## error max |x - exact| / max |exact| is formed in widereal arithmetic with
+## wr_sub (rounded difference) and only then converted to a double, so the
+## count is not limited by the 16 digits of a double.  Returns
+## -log10 (largest relative error), Inf when every element is exact.
+## @end deftypefn
+function d = wr_digits (x, exact, p)
+  if (nargin != 3)
+    print_usage ();
+  endif
+  exact = exact(:);
+  n = numel (exact);
+  err = 0;
+  for k = 1:n
+    e = wr_zeros (1, p);                  # a fresh result element for every call
+    wr_sub (e, wr_element (x, k - 1, p), wr_fromdouble (exact(k), p), p);
+    err = max (err, abs (wr_todouble (e)));
+  endfor
+  d = -log10 (err / max (abs (exact)));
+endfunction

@@ -1,0 +1,19 @@
+## -*- texinfo -*-
+## @deftypefn {} {@var{w} =} wr_hilbert (@var{n}, @var{p})
+## The element array (uint64 column) of the @var{n}-by-@var{n} Hilbert matrix,
+## H(i,j) = 1/(i+j-1), at precision @var{p}, each element 1/k truncated toward
+## zero to @var{p} fraction words (see wr_reciprocal).  The matrix is
+## symmetric, so the array serves both as its storage by columns and by rows.
+## @end deftypefn
+function w = wr_hilbert (n, p)
+  if (nargin != 2 || ! isscalar (n) || n < 0 || n != fix (n))
+    print_usage ();
+  endif
+  if (n == 0)
+    w = zeros (0, 1, "uint64");
+    return;
+  endif
+  recips = reshape (wr_reciprocal (1:2 * n - 1, p), p + 1, []);
+  k = (1:n)' + (1:n) - 1;                   # k(i,j) = i + j - 1
+  w = reshape (recips(:, k(:)), [], 1);
+endfunction

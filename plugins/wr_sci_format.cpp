@@ -1,0 +1,33 @@
+// wr_sci_format -- scientific notation of a digit array:
+// text = wr_sci_format(control, digits, exponent).
+#include <string>
+#include <vector>
+
+#include "wr_format.h"
+#include "wr_plugin.h"
+
+namespace wr {
+
+// The text of digits * 10^e under the control word; consumes the digit array.
+// The caller has checked format_problem(false, ...).
+std::string sci_format(uint64_t control, uint64_t *digits, int64_t e) {
+    std::vector<char> buf(kFormatBuffer, '\0');
+    widefp_scientific_format(control, digits, e, buf.data());
+    return std::string(buf.data());
+}
+
+}  // namespace wr
+
+#ifndef WIDEFP_NO_MEX
+extern "C" void mexFunction(int, mxArray *plhs[], int nrhs, const mxArray *prhs[]) {
+    wr::Args args("wr_sci_format", nrhs, prhs, 3);
+    const uint64_t control = args.raw_word(0, "control word");
+    const int64_t e = static_cast<int64_t>(args.raw_word(2, "exponent"));
+    uint64_t *digits = args.words(1, 1, "digit array");
+    const mxArray *a = prhs[1];
+    const uint64_t have = static_cast<uint64_t>(mxGetNumberOfElements(a)) * mxGetElementSize(a) / 8;
+    if (const char *why = wr::format_problem(false, control, have, digits[0], e))
+        args.fail("widefp:range", "%s", why);
+    plhs[0] = mxCreateString(wr::sci_format(control, digits, e).c_str());
+}
+#endif

@@ -1,0 +1,487 @@
+// Decimal output: digit generation against GMP's exact expansion, both
+// notations against an exact round-half-up model, and the decimal significand
+// of widefp_convert_pow against MPFR.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "convert/decimal.h"
+#include "harness.h"
+#include "wr_format.h"
+
+namespace wr {
+std::string sci_format(uint64_t control, uint64_t *digits, int64_t e);
+std::string fix_format(uint64_t control, uint64_t *digits, int64_t e);
+void todecimal(uint64_t *digits, int64_t *exponent, const uint64_t *x, uint64_t p);
+}  // namespace wr
+
+namespace {
+
+using th::Words;
+
+constexpr uint64_t kUpper = uint64_t{1} << 56;
+constexpr uint64_t kTrim = uint64_t{1} << 59;
+constexpr uint64_t kNeg = uint64_t{1} << 63;
+
+uint64_t control(uint64_t w, uint64_t d, uint64_t flags = 0) { return w | (d << 16) | flags; }
+
+// RAII mpz.
+struct Z {
+    mpz_t v;
+    Z() { mpz_init(v); }
+    ~Z() { mpz_clear(v); }
+    Z(const Z &) = delete;
+    Z &operator=(const Z &) = delete;
+};
+
+void to_z(mpz_t out, const uint64_t *w, size_t n) { mpz_import(out, n, 1, sizeof(uint64_t), 0, 0, w); }
+
+Words from_z(const mpz_t v, size_t n) {
+    Words out(n, 0);
+    size_t count = 0;
+    std::vector<uint64_t> tmp(n + 2, 0);
+    mpz_export(tmp.data(), &count, 1, sizeof(uint64_t), 0, 0, v);
+    EXPECT_LE(count, n);
+    for (size_t i = 0; i < count && i < n; ++i) out[n - count + i] = tmp[i];
+    return out;
+}
+
+// A digit array of w words holding the decimal significand "d.ddd..." rounded
+// up to the array's last bit: its expansion begins with exactly these digits.
+Words digits_of(const std::string &dec, size_t w) {
+    std::string all;
+    size_t frac_digits = 0;
+    bool point = false;
+    for (char c : dec) {
+        if (c == '.') {
+            point = true;
+            continue;
+        }
+        all += c;
+        if (point) ++frac_digits;
+    }
+    Z num, den, q;
+    mpz_set_str(num.v, all.c_str(), 10);
+    mpz_mul_2exp(num.v, num.v, 64 * (w - 1));
+    mpz_ui_pow_ui(den.v, 10, frac_digits);
+    mpz_cdiv_q(q.v, num.v, den.v);
+    Words out = from_z(q.v, w);
+    if (out[0] > 9) {  // 9.99... rounded up past the last word: the largest array below 10
+        out.assign(w, ~uint64_t{0});
+        out[0] = 9;
+    }
+    return out;
+}
+
+std::string exact_digits(const mpz_t n, uint64_t count) {
+    std::vector<char> buf(mpz_sizeinbase(n, 10) + 2);
+    mpz_get_str(buf.data(), 10, n);
+    std::string s(buf.data());
+    if (count == 0 && s == "0") s.clear();
+    if (s.size() < count) s.insert(0, count - s.size(), '0');
+    return s;
+}
+
+// ---- reference model of both notations: exact round half up -------------
+
+// R = floor(v * 10^shift + 1/2) for the array value v (w words).
+void round_half_up(mpz_t r, const Words &a, int64_t shift) {
+    const size_t w = a.size();
+    Z num, den, t;
+    to_z(num.v, a.data(), w);
+    mpz_set_ui(den.v, 1);
+    mpz_mul_2exp(den.v, den.v, 64 * (w - 1));
+    if (shift >= 0) {
+        mpz_ui_pow_ui(t.v, 10, static_cast<unsigned long>(shift));
+        mpz_mul(num.v, num.v, t.v);
+    } else {
+        mpz_ui_pow_ui(t.v, 10, static_cast<unsigned long>(-shift));
+        mpz_mul(den.v, den.v, t.v);
+    }
+    // floor((2 num + den) / (2 den))
+    mpz_mul_2exp(num.v, num.v, 1);
+    mpz_add(num.v, num.v, den.v);
+    mpz_mul_2exp(den.v, den.v, 1);
+    mpz_fdiv_q(r, num.v, den.v);
+}
+
+std::string trim_fraction(std::string s, bool trim) {
+    if (trim && s.find('.') != std::string::npos)
+        while (!s.empty() && s.back() == '0') s.pop_back();
+    if (!s.empty() && s.back() == '.') s.pop_back();
+    return s;
+}
+
+std::string model_sci(uint64_t ctl, const Words &a, int64_t e) {
+    const uint64_t d = (ctl >> 16) & 0xffff;
+    Z r, lim;
+    round_half_up(r.v, a, static_cast<int64_t>(d));
+    mpz_ui_pow_ui(lim.v, 10, d + 1);
+    if (mpz_cmp(r.v, lim.v) >= 0 && a[0] >= 9) {  // 9.99.. rounded up to 10.00..
+        mpz_tdiv_q_ui(r.v, r.v, 10);
+        ++e;
+    }
+    std::string digits = exact_digits(r.v, d + 1);
+    std::string s = (ctl & kNeg) ? "-" : "";
+    s += digits.substr(0, 1);
+    if (d > 0) s += trim_fraction("." + digits.substr(1), (ctl & kTrim) != 0);
+    if (s.size() >= 1 && s.back() == '.') s.pop_back();
+    s += (ctl & kUpper) ? "E" : "e";
+    s += e >= 0 ? "+" : "-";
+    s += std::to_string(e >= 0 ? static_cast<unsigned long long>(e) : 0ULL - static_cast<unsigned long long>(e));
+    return s;
+}
+
+std::string model_fix(uint64_t ctl, const Words &a, int64_t e) {
+    const uint64_t d = (ctl >> 16) & 0xffff;
+    Z r;
+    round_half_up(r.v, a, e + static_cast<int64_t>(d));
+    // the integer part has at least E+1 characters (leading zeros of a zero lead kept)
+    const uint64_t width = d + 1 + (e > 0 ? static_cast<uint64_t>(e) : 0);
+    std::string digits = exact_digits(r.v, width);
+    std::string s = (ctl & kNeg) ? "-" : "";
+    s += digits.substr(0, digits.size() - d) + "." + digits.substr(digits.size() - d);
+    return trim_fraction(s, (ctl & kTrim) != 0);
+}
+
+std::string sci(uint64_t ctl, Words a, int64_t e) { return wr::sci_format(ctl, a.data(), e); }
+std::string fix(uint64_t ctl, Words a, int64_t e) { return wr::fix_format(ctl, a.data(), e); }
+
+// ---- wrl_hex2dec -------------------------------------------------------------
+
+TEST(Hex2Dec, ExactExpansionAndRemainder) {
+    th::Rng rng(11);
+    const uint64_t counts[] = {0, 1, 18, 19, 20, 37, 38, 39, 57, 100, 777};
+    for (int iter = 0; iter < 400; ++iter) {
+        const size_t w = 1 + rng.below(iter < 300 ? 12 : 60);
+        Words a(w);
+        rng.fill(a.data(), w);
+        const uint64_t count = iter < 2 * 11 ? counts[iter % 11] : rng.below(1300);
+        Z frac, scaled, q, rem, mod;
+        to_z(frac.v, a.data() + 1, w - 1);  // word 0 is ignored
+        mpz_ui_pow_ui(scaled.v, 10, count);
+        mpz_mul(scaled.v, scaled.v, frac.v);
+        mpz_fdiv_q_2exp(q.v, scaled.v, 64 * (w - 1));
+        mpz_fdiv_r_2exp(rem.v, scaled.v, 64 * (w - 1));
+
+        std::string out(count + 1, '#');
+        char *end = widefp::wrl_hex2dec(a.data(), w, out.data(), count);
+        ASSERT_EQ(end, out.data() + count);
+        EXPECT_EQ(out[count], '#') << "wrote past count";
+        ASSERT_EQ(out.substr(0, count), exact_digits(q.v, count)) << "w=" << w << " count=" << count;
+        // the array keeps the exact remainder of the expansion
+        to_z(mod.v, a.data() + 1, w - 1);
+        EXPECT_EQ(mpz_cmp(mod.v, rem.v), 0) << "w=" << w << " count=" << count;
+    }
+}
+
+TEST(Hex2Dec, EndsInZerosAfterTheArraysPrecision) {
+    // A fraction of one word has at most 64 decimal digits; then only zeros.
+    Words a = {7, 0xffffffffffffffffULL};
+    std::string out(100, '#');
+    widefp::wrl_hex2dec(a.data(), 2, out.data(), 100);
+    EXPECT_EQ(out.substr(0, 4), "9999");
+    EXPECT_EQ(out.substr(64), std::string(36, '0'));
+    EXPECT_NE(out[63], '0');
+}
+
+// ---- scientific notation --------------------------------------------------------
+
+TEST(Scientific, Examples) {
+    EXPECT_EQ(sci(control(3, 4), digits_of("1.23456", 3), 5), "1.2346e+5");
+    EXPECT_EQ(sci(control(3, 4), digits_of("9.99996", 3), 0), "1.0000e+1");
+    EXPECT_EQ(sci(control(3, 4, kTrim), digits_of("2.5", 3), -3), "2.5e-3");
+    EXPECT_EQ(sci(control(3, 0), digits_of("9.7", 3), 3), "1e+4");
+    EXPECT_EQ(sci(control(3, 0), digits_of("3.2", 3), -12), "3e-12");
+    EXPECT_EQ(sci(control(3, 4, kUpper), digits_of("1.5", 3), 0), "1.5000E+0");
+    EXPECT_EQ(sci(control(3, 4, kTrim), digits_of("9.99996", 3), 0), "1e+1");
+    EXPECT_EQ(sci(control(2, 0), digits_of("2.5", 2), 0), "3e+0");
+    EXPECT_EQ(sci(control(2, 2, kNeg), digits_of("0", 2), 0), "-0.00e+0");
+    EXPECT_EQ(sci(control(3, 3), digits_of("1.2345", 3), -1), "1.235e-1");  // 5 followed by zeros
+    EXPECT_EQ(sci(control(3, 3), digits_of("1.2344999", 3), 0), "1.234e+0");
+    EXPECT_EQ(sci(control(3, 2), digits_of("3.999", 3), 0), "4.00e+0");  // carry stops at the lead
+    EXPECT_EQ(sci(control(3, 5, kTrim), digits_of("1.000004", 3), 7), "1e+7");
+    EXPECT_EQ(sci(control(3, 5, kTrim), digits_of("1.2030004", 3), 7), "1.203e+7");
+}
+
+TEST(Scientific, ExponentExtremes) {
+    EXPECT_EQ(sci(control(3, 1), digits_of("1.2", 3), INT64_MIN), "1.2e-9223372036854775808");
+    EXPECT_EQ(sci(control(3, 1), digits_of("1.2", 3), INT64_MAX), "1.2e+9223372036854775807");
+    // a carry past the largest exponent is written, not wrapped
+    EXPECT_EQ(sci(control(3, 1), digits_of("9.96", 3), INT64_MAX), "1.0e+9223372036854775808");
+}
+
+TEST(Scientific, RandomArraysAgainstModel) {
+    th::Rng rng(21);
+    for (int iter = 0; iter < 3000; ++iter) {
+        const size_t w = 2 + rng.below(8);
+        Words a(w);
+        rng.fill(a.data() + 1, w - 1);
+        a[0] = rng.below(10);
+        if (iter % 4 == 0) {  // long runs of nines: carries through the whole text
+            std::string s = std::to_string(rng.below(10)) + ".";
+            size_t nines = rng.below(40);
+            s += std::string(nines, '9') + std::to_string(rng.below(10)) + std::to_string(rng.below(10));
+            a = digits_of(s, w);
+        }
+        const uint64_t d = rng.below(iter % 10 == 0 ? 300 : 45);
+        uint64_t flags = (rng.coin() ? kUpper : 0) | (rng.coin() ? kTrim : 0) | (rng.coin() ? kNeg : 0);
+        const int64_t e = static_cast<int64_t>(rng.below(2000001)) - 1000000;
+        const uint64_t ctl = control(w, d, flags);
+        ASSERT_EQ(sci(ctl, a, e), model_sci(ctl, a, e)) << th::hex(a) << " d=" << d << " e=" << e;
+    }
+}
+
+// ---- fixed notation ----------------------------------------------------------------
+
+TEST(Fixed, Examples) {
+    EXPECT_EQ(fix(control(3, 2), digits_of("1.23456", 3), 2), "123.46");
+    EXPECT_EQ(fix(control(3, 2), digits_of("7", 3), -3), "0.01");
+    EXPECT_EQ(fix(control(3, 2), digits_of("4.9", 3), -3), "0.00");
+    EXPECT_EQ(fix(control(3, 2), digits_of("9.9996", 3), 1), "100.00");
+    EXPECT_EQ(fix(control(3, 2, kTrim), digits_of("1.5", 3), 0), "1.5");
+    EXPECT_EQ(fix(control(3, 2, kTrim), digits_of("1", 3), 0), "1");
+    EXPECT_EQ(fix(control(3, 2, kNeg), Words(3, 0), 0), "-0.00");
+    EXPECT_EQ(fix(control(3, 3), digits_of("5", 3), -4), "0.001");
+    EXPECT_EQ(fix(control(3, 3), digits_of("4", 3), -4), "0.000");
+    EXPECT_EQ(fix(control(3, 0), digits_of("6", 3), -1), "1");
+    EXPECT_EQ(fix(control(3, 0), digits_of("3", 3), -1), "0");
+    EXPECT_EQ(fix(control(3, 1), digits_of("9.9999", 3), 2), "1000.0");
+    EXPECT_EQ(fix(control(3, 2), digits_of("9.96", 3), -2), "0.10");
+    EXPECT_EQ(fix(control(2, 0), digits_of("2.5", 2), 0), "3");
+    EXPECT_EQ(fix(control(3, 0), digits_of("1.23456", 3), 3), "1235");
+    EXPECT_EQ(fix(control(3, 3), digits_of("9.9996", 3), -1), "1.000");  // carry to E = 0
+}
+
+TEST(Fixed, CaseABelowTheLastPlace) {
+    // The digit array is not read beyond word 0.
+    Words a = {9, 0xdeadbeef, 0x12345678};
+    EXPECT_EQ(fix(control(3, 2), a, -3), "0.01");
+    EXPECT_EQ(fix(control(3, 2), a, -4), "0.00");
+    EXPECT_EQ(fix(control(3, 2, kNeg), a, -40), "-0.00");
+    EXPECT_EQ(fix(control(3, 2, kTrim), a, -40), "0");
+    EXPECT_EQ(fix(control(3, 0, kTrim), a, -40), "0");  // trimming never removes integer digits
+    EXPECT_EQ(fix(control(3, 0, kNeg | kTrim), a, INT64_MIN), "-0");
+    EXPECT_EQ(fix(control(3, 0, kTrim), a, -1), "1");
+}
+
+TEST(Fixed, TrimKeepsIntegerZeros) {
+    EXPECT_EQ(fix(control(3, 0, kTrim), digits_of("1", 3), 2), "100");
+    EXPECT_EQ(fix(control(3, 3, kTrim), digits_of("1", 3), 2), "100");
+    EXPECT_EQ(fix(control(3, 3, kTrim), digits_of("1.0203", 3), 2), "102.03");
+}
+
+TEST(Fixed, RandomArraysAgainstModel) {
+    th::Rng rng(31);
+    for (int iter = 0; iter < 3000; ++iter) {
+        const size_t w = 2 + rng.below(8);
+        Words a(w);
+        rng.fill(a.data() + 1, w - 1);
+        a[0] = rng.below(10);
+        if (iter % 4 == 0) {
+            std::string s = std::to_string(rng.below(10)) + ".";
+            s += std::string(rng.below(40), '9') + std::to_string(rng.below(10)) + std::to_string(rng.below(10));
+            a = digits_of(s, w);
+        }
+        const uint64_t d = rng.below(iter % 10 == 0 ? 200 : 30);
+        const uint64_t flags = (rng.coin() ? kTrim : 0) | (rng.coin() ? kNeg : 0);
+        const int64_t e = static_cast<int64_t>(rng.below(100)) - 60;
+        const uint64_t ctl = control(w, d, flags);
+        ASSERT_EQ(fix(ctl, a, e), model_fix(ctl, a, e)) << th::hex(a) << " d=" << d << " e=" << e;
+    }
+}
+
+TEST(Formatters, LongestTexts) {
+    // The largest texts the plug-ins' 65,536-byte buffer admits in each notation.
+    Words a = digits_of("9.99", 3);
+    std::string s = sci(control(3, 65510, kNeg), a, INT64_MIN);
+    EXPECT_EQ(s.size(), 3u + 65510 + 2 + 19);
+    a = digits_of("9.99", 3);
+    s = fix(control(3, 65532, kNeg), a, -65540);
+    EXPECT_EQ(s.size() + 1, 65536u);
+    // 9.999... with more nines than digits written: the carry adds an integer digit
+    a.assign(3500, ~uint64_t{0});
+    a[0] = 9;
+    s = fix(control(3500, 100, kNeg), a, 65431);
+    EXPECT_EQ(s.size() + 1, 65536u);
+    EXPECT_EQ(s.substr(0, 3), "-10");
+    EXPECT_EQ(s.substr(s.size() - 3), "000");
+}
+
+TEST(Formatters, PluginLimits) {
+    using wr::format_problem;
+    EXPECT_EQ(format_problem(false, control(3, 65510), 3, 9, INT64_MIN), nullptr);
+    EXPECT_NE(format_problem(false, control(3, 65511), 3, 9, 0), nullptr);
+    EXPECT_NE(format_problem(false, control(4, 1), 3, 1, 0), nullptr);   // w beyond the array
+    EXPECT_NE(format_problem(false, control(1, 1), 3, 1, 0), nullptr);   // w below 2
+    EXPECT_NE(format_problem(true, control(3, 1), 3, 10, 0), nullptr);   // not a digit
+    EXPECT_EQ(format_problem(true, control(3, 65532), 3, 9, -70000), nullptr);
+    EXPECT_NE(format_problem(true, control(3, 65533), 3, 9, -70000), nullptr);
+    EXPECT_EQ(format_problem(true, control(3, 100), 3, 9, 65431), nullptr);
+    EXPECT_NE(format_problem(true, control(3, 100), 3, 9, 65432), nullptr);
+    EXPECT_NE(format_problem(true, control(3, 0), 3, 9, INT64_MAX), nullptr);
+}
+
+// ---- widefp_convert_pow ------------------------------------------------------------
+
+Words convert(const Words &x, uint64_t p, int64_t *e) {
+    Words d(p + 2, 0);
+    widefp_convert_pow(x.data(), e, d.data(), p);
+    return d;
+}
+
+TEST(ConvertPow, Edges) {
+    for (uint64_t p : {1, 2, 7}) {
+        int64_t e = 99;
+        Words d = convert(th::from_double(1.0, p), p, &e);
+        EXPECT_EQ(e, 0);
+        EXPECT_EQ(d[0], 1u);
+        for (uint64_t i = 1; i < p + 2; ++i) EXPECT_EQ(d[i], 0u);
+
+        d = convert(th::from_double(2.0, p), p, &e);
+        EXPECT_EQ(e, 0);
+        EXPECT_TRUE(d[0] == 2 || (d[0] == 1 && d[1] == ~uint64_t{0}));
+
+        Words half = convert(th::from_double(0.5, p), p, &e);
+        EXPECT_EQ(e, -1);
+        EXPECT_TRUE(half[0] == 5 || (half[0] == 4 && half[1] == ~uint64_t{0}));
+        int64_t e2 = 0;
+        EXPECT_EQ(convert(th::from_double(-0.5, p), p, &e2), half);
+        EXPECT_EQ(e2, -1);
+
+        d = convert(th::from_double(12.0, p), p, &e);
+        EXPECT_EQ(e, 1);
+        EXPECT_EQ(d[0], 1u);
+        EXPECT_EQ(d[1] >> 56, 0x33u);  // 0.2 = 0x3333...
+    }
+}
+
+// Relative error of digits * 10^E against |x|, in units of 2^-64(p+1).  The
+// ratio digits * 10^E / |x| = (digits / m) * exp(E ln 10 - B ln 2), m the
+// mantissa of x, keeps every intermediate in range whatever the exponent.
+double relative_error(const Words &x, const Words &d, int64_t e, uint64_t p) {
+    const mpfr_prec_t prec = static_cast<mpfr_prec_t>(64 * (p + 4) + 128);
+    th::Mp m(prec, true), ratio(prec, true), t(prec, true), s(prec, true);
+    Words mant = x;
+    mant[0] = th::kBias;  // the mantissa in [1, 2)
+    th::to_mpfr(m, mant.data(), p);
+    Z n;
+    to_z(n.v, d.data(), p + 2);
+    mpfr_set_z_2exp(ratio, n.v, -static_cast<long>(64 * (p + 1)), MPFR_RNDN);  // exact
+    mpfr_div(ratio, ratio, m, MPFR_RNDN);
+    mpfr_log_ui(t, 10, MPFR_RNDN);
+    mpfr_mul_si(t, t, e, MPFR_RNDN);
+    mpfr_const_log2(s, MPFR_RNDN);
+    mpfr_mul_si(s, s, th::unbiased(x.data()), MPFR_RNDN);
+    mpfr_sub(t, t, s, MPFR_RNDN);
+    mpfr_exp(t, t, MPFR_RNDN);
+    mpfr_mul(ratio, ratio, t, MPFR_RNDN);
+    mpfr_sub_ui(ratio, ratio, 1, MPFR_RNDN);
+    mpfr_abs(ratio, ratio, MPFR_RNDN);
+    mpfr_mul_2si(ratio, ratio, static_cast<long>(64 * (p + 1)), MPFR_RNDN);
+    return mpfr_get_d(ratio, MPFR_RNDN);
+}
+
+// Terms of the series e^y for y < ln 10 until they fall below a quarter unit.
+double series_terms(uint64_t p) {
+    const double ln10 = std::log(10.0);
+    double log2_term = 0;  // log2 of ln10^k / k!
+    int k = 0;
+    while (log2_term > -64.0 * static_cast<double>(p + 1) - 2) {
+        ++k;
+        log2_term += std::log2(ln10 / k);
+    }
+    return k + 2;
+}
+
+// Error bound in units u = 2^-64(p+1) of the digit array:
+//  - log10(2) truncated to the working length, times |B|, moves frac by
+//    |B|+1 units; y = frac*ln(10) carries ln(10)*(|B|+1) units plus the
+//    table's unit and the product's rounding (1.5);
+//  - each series term adds a product and a division rounding (one unit),
+//    and earlier errors shrink by y/k, so the sum is off by at most 2K units;
+//  - the final product and the division by 10 add at most 1.5 units.
+double error_bound(int64_t b, uint64_t p) {
+    const double ab = std::fabs(static_cast<double>(b));
+    return std::log(10.0) * (ab + 1) + 1.5 + 2 * series_terms(p) + 1.5;
+}
+
+TEST(ConvertPow, RelativeErrorAgainstMpfr) {
+    th::Rng rng(41);
+    struct Run {
+        uint64_t p;
+        int cases;
+    };
+    const Run runs[] = {{1, 300}, {2, 300}, {3, 200}, {5, 100}, {8, 60},  {17, 40},
+                        {54, 20}, {100, 6}, {255, 3}, {719, 1}, {720, 1}, {1022, 1}};
+    double worst_small = 0, worst_unit = 0, worst_ratio = 0;
+    for (const Run &run : runs) {
+        const uint64_t p = run.p;
+        for (int c = 0; c < run.cases; ++c) {
+            int64_t emin = -70, emax = 70;
+            switch (c % 4) {
+                case 1: emin = -5000; emax = 5000; break;
+                case 2: emin = -4000000; emax = 4000000; break;
+                case 3: emin = emax = (c % 8 == 3) ? 0 : -1; break;
+            }
+            Words x = th::random_wr(rng, p, emin, emax);
+            const int64_t b = th::unbiased(x.data());
+            int64_t e = 0;
+            Words d = convert(x, p, &e);
+            ASSERT_GE(d[0], 1u);
+            ASSERT_LE(d[0], 9u);
+            const double err = relative_error(x, d, e, p);
+            const double bound = error_bound(b, p);
+            ASSERT_LE(err, bound) << "p=" << p << " B=" << b << " x=" << th::hex(x);
+            worst_ratio = std::max(worst_ratio, err / bound);
+            if (std::llabs(b) <= 70) worst_small = std::max(worst_small, err);
+            if (std::llabs(b) <= 1) worst_unit = std::max(worst_unit, err);
+        }
+    }
+    std::printf("convert_pow: largest relative error in units of 2^-64(p+1): %.2f for |B| <= 1, "
+                "%.2f for |B| <= 70; largest error / bound: %.3f\n",
+                worst_unit, worst_small, worst_ratio);
+}
+
+TEST(ConvertPow, HugeExponents) {
+    th::Rng rng(43);
+    for (uint64_t p : {1, 3, 20}) {
+        for (int64_t b : {INT64_C(0x3fffffffffffffff), -INT64_C(0x3ffffffffffffffe), INT64_C(1) << 40,
+                          -(INT64_C(1) << 50)}) {
+            Words x = th::random_wr(rng, p, 0, 0);
+            x[0] = static_cast<uint64_t>(static_cast<int64_t>(th::kBias) + b);
+            int64_t e = 0;
+            Words d = convert(x, p, &e);
+            ASSERT_GE(d[0], 1u);
+            ASSERT_LE(d[0], 9u);
+            const double err = relative_error(x, d, e, p);
+            EXPECT_LE(err, error_bound(b, p)) << "p=" << p << " B=" << b;
+        }
+    }
+}
+
+TEST(ConvertPow, PluginCopiesOnlyTheResult) {
+    const uint64_t p = 4;
+    Words x = th::from_double(-123.456, p);
+    Words d(p + 2, 0);
+    int64_t e = 0;
+    wr::todecimal(d.data(), &e, x.data(), p);
+    EXPECT_EQ(e, 2);
+    EXPECT_EQ(sci(control(p + 2, 5), d, e), "1.23456e+2");
+}
+
+TEST(ConvertPow, DigitsOfPiThroughBothSteps) {
+    const uint64_t p = 54;
+    Words x(p + 1);
+    widefp_float_ctowr("pi", x.data(), p);
+    Words d(p + 2);
+    int64_t e = 0;
+    widefp_convert_pow(x.data(), &e, d.data(), p);
+    std::string s = sci(control(p + 2, 60), d, e);
+    EXPECT_EQ(s, "3.141592653589793238462643383279502884197169399375105820974945e+0");
+}
+
+}  // namespace

@@ -1,0 +1,417 @@
+// test_mul.cpp -- floating multiplication against MPFR: the exact Karatsuba
+// variant (guard word exact, rounding gives MPFR's rounded product), the
+// truncated variant (bounded overestimate), specials, exponent limits and
+// aliasing.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+#include <cstdio>
+
+#include "harness.h"
+#include "widefp.h"
+
+namespace {
+
+using th::kBias;
+using th::kExpMask;
+using th::kSign;
+using th::Mp;
+using th::Words;
+
+using MulFn = uint64_t (*)(uint64_t *, const uint64_t *, const uint64_t *, uint64_t);
+
+// Exact product of two widerals of precision p.
+void exact_product(Mp &out, const Words &x, const Words &y, uint64_t p) {
+    Mp a(p), b(p);
+    th::to_mpfr(a, x.data(), p);
+    th::to_mpfr(b, y.data(), p);
+    int inexact = mpfr_mul(out, a, b, MPFR_RNDN);
+    ASSERT_EQ(inexact, 0);
+}
+
+// (exact - r) in units of 2^-64 of r's last place, exactly (r finite nonzero).
+void excess_units(Mp &out, mpfr_srcptr exact, const Words &r, uint64_t p) {
+    Mp v(p);
+    th::to_mpfr(v, r.data(), p);
+    mpfr_sub(out, exact, v, MPFR_RNDN);  // out has enough precision: exact
+    mpfr_abs(out, out, MPFR_RNDN);
+    long ulp_exp = static_cast<long>(mpfr_get_exp(v)) - 1 - static_cast<long>(64 * p);
+    mpfr_mul_2si(out, out, 64 - ulp_exp, MPFR_RNDN);
+}
+
+// The guard word that the exact product deserves below the stored r.
+uint64_t exact_guard(mpfr_srcptr exact, const Words &r, uint64_t p) {
+    Mp d(static_cast<mpfr_prec_t>(4 * (64 * p + 1) + 256), true);
+    excess_units(d, exact, r, p);
+    mpz_t z;
+    mpz_init(z);
+    mpfr_get_z(z, d, MPFR_RNDZ);
+    EXPECT_LT(mpz_sizeinbase(z, 2), 65u);
+    uint64_t g = mpz_get_ui(z);
+    if (!mpfr_integer_p(d)) g |= 1;
+    mpz_clear(z);
+    return g;
+}
+
+Words rounded_mpfr(mpfr_srcptr exact, uint64_t p, mpfr_rnd_t rnd) {
+    Mp r(p);
+    mpfr_set(r, exact, rnd);
+    return th::from_mpfr(r, p);
+}
+
+// ---- exact variant -----------------------------------------------------------
+
+// The stored fraction is the product truncated to 64p+1 bits and the guard
+// word holds the next 64 bits with a sticky bit: exact at any p.
+TEST(FloatMulK, TruncationAndGuardExact) {
+    th::Rng rng(201);
+    for (uint64_t p : {1, 2, 3, 17, 40, 41, 82, 100, 333, 720, 721, 1000, 1441}) {
+        int trials = p <= 100 ? 30 : 6;
+        for (int t = 0; t < trials; ++t) {
+            Words x = th::random_wr(rng, p), y = th::random_wr(rng, p);
+            Mp e(static_cast<mpfr_prec_t>(2 * (64 * p + 1)), true);
+            exact_product(e, x, y, p);
+            Words r(p + 1);
+            uint64_t g = widefp_float_mul_k(r.data(), x.data(), y.data(), p);
+            Words trunc = rounded_mpfr(e, p, MPFR_RNDZ);
+            ASSERT_TRUE(th::same_value(r.data(), trunc.data(), p))
+                << "p=" << p << "\nx=" << th::hex(x) << "\ny=" << th::hex(y) << "\ngot " << th::hex(r)
+                << "\nwant " << th::hex(trunc);
+            ASSERT_EQ(g, exact_guard(e, r, p)) << "p=" << p;
+        }
+    }
+}
+
+// Rounding the result with our rounding functions and the guard word gives
+// MPFR's correctly rounded product in all three modes.
+TEST(FloatMulK, RoundsLikeMpfr) {
+    th::Rng rng(202);
+    for (uint64_t p : {720, 721, 900, 1001, 1500}) {
+        for (int t = 0; t < 6; ++t) {
+            Words x = th::random_wr(rng, p), y = th::random_wr(rng, p);
+            if (t == 5) {  // near-ties: the product's tail is mostly ones or zeros
+                std::fill(x.begin() + 1, x.end(), ~uint64_t{0});
+                std::fill(y.begin() + 2, y.end(), 0);
+            }
+            Mp e(static_cast<mpfr_prec_t>(2 * (64 * p + 1)), true);
+            exact_product(e, x, y, p);
+            Words r(p + 1);
+            uint64_t g = widefp_float_mul(r.data(), x.data(), y.data(), p);
+            struct Mode {
+                void (*round)(uint64_t *, uint64_t, uint64_t);
+                mpfr_rnd_t rnd;
+                const char *name;
+            } modes[] = {{widefp_float_round_near, MPFR_RNDN, "near"},
+                         {widefp_float_round_plus, MPFR_RNDU, "plus"},
+                         {widefp_float_round_minus, MPFR_RNDD, "minus"}};
+            for (const Mode &m : modes) {
+                Words v = r;
+                m.round(v.data(), g, p);
+                Words want = rounded_mpfr(e, p, m.rnd);
+                ASSERT_TRUE(th::same_value(v.data(), want.data(), p))
+                    << m.name << " p=" << p << " t=" << t << " guard=" << th::hex(g);
+            }
+        }
+    }
+}
+
+// ---- truncated variant -------------------------------------------------------
+
+// (stored fraction, guard) never lies below the exact product and lies above
+// it by at most the correction: 2p units of 2^-64 ulp, halved (p + 1/2) when
+// the product's mantissa reached 2 and was shifted.
+TEST(FloatMulH, OverestimateWithinCorrection) {
+    th::Rng rng(203);
+    double worst = 0, least = 1e300;
+    uint64_t worst_p = 0;
+    size_t saturated = 0;
+    for (uint64_t p = 2; p <= 719; p += (p < 50 ? 1 : p < 700 ? 37 : 1)) {
+        int trials = p <= 50 ? 20 : 4;
+        for (int t = 0; t < trials; ++t) {
+            Words x = th::random_wr(rng, p), y = th::random_wr(rng, p);
+            if (t == 1) {  // all-ones fractions: the omitted columns at their largest
+                std::fill(x.begin() + 1, x.end(), ~uint64_t{0});
+                std::fill(y.begin() + 1, y.end(), ~uint64_t{0});
+            }
+            Mp e(static_cast<mpfr_prec_t>(2 * (64 * p + 1)), true);
+            exact_product(e, x, y, p);
+            Words r(p + 1);
+            uint64_t g = widefp_float_mul_h(r.data(), x.data(), y.data(), p);
+            ASSERT_EQ(g, widefp_float_mul(Words(p + 1).data(), x.data(), y.data(), p));
+            const bool shifted = th::exp_field(r.data()) != th::exp_field(x.data()) + th::exp_field(y.data()) - kBias;
+            Mp d(static_cast<mpfr_prec_t>(4 * (64 * p + 1) + 256), true);
+            excess_units(d, e, r, p);  // exact - stored, in 2^-64 ulp
+            if (g == 0xffffffffffffffffULL) {
+                // saturated: exact within 2p units of stored + one ulp
+                mpfr_sub_d(d, d, 18446744073709551616.0, MPFR_RNDN);
+                ASSERT_LE(std::abs(mpfr_get_d(d, MPFR_RNDN)), 2.0 * p);
+                ++saturated;
+                continue;
+            }
+            mpfr_ui_sub(d, g, d, MPFR_RNDN);  // claimed - exact
+            double over = mpfr_get_d(d, MPFR_RNDN);
+            ASSERT_GE(mpfr_sgn(d.get()), 0) << "underestimate, p=" << p << " t=" << t;
+            const double bound = shifted ? p + 0.5 : 2.0 * p;
+            ASSERT_LE(over, bound) << "p=" << p << " t=" << t << " shifted=" << shifted;
+            if (over / p > worst) worst = over / p, worst_p = p;
+            least = std::min(least, over);
+        }
+    }
+    std::printf("truncated product: overestimate at most %.4f p units of 2^-64 ulp (p=%llu), at least %.4f; "
+                "%zu saturated\n",
+                worst, static_cast<unsigned long long>(worst_p), least, saturated);
+}
+
+// The truncated product's exact output, computed with GMP: S = the columns
+// 0..p-1 of X*Y exactly plus the high halves of column p (in units of S's
+// last word), mantissa V = 2^(64(p+1)) + (X+Y)*2^64 + S, normalised, and the
+// guard word from the dropped bits plus 2p.
+uint64_t truncated_reference(const Words &x, const Words &y, uint64_t p, Words &out) {
+    std::vector<mp_limb_t> yl(y.rbegin(), y.rend() - 1);  // Y least significant first
+    std::vector<mp_limb_t> R(p + 2, 0);
+    for (uint64_t i = 0; i < p; ++i) {  // row i: X[i] * Y[0..p-1-i]
+        mp_limb_t cy = mpn_addmul_1(R.data(), yl.data() + i, p - i, x[1 + i]);
+        mpn_add_1(R.data() + (p - i), R.data() + (p - i), p + 2 - (p - i), cy);
+    }
+    for (uint64_t i = 1; i < p; ++i) {  // column p, high halves
+        unsigned __int128 t = static_cast<unsigned __int128>(x[1 + i]) * y[1 + p - i];
+        mpn_add_1(R.data(), R.data(), p + 2, static_cast<mp_limb_t>(t >> 64));
+    }
+    EXPECT_EQ(R[p + 1], 0u);
+    mpz_t V, xy, g;
+    mpz_inits(V, xy, g, nullptr);
+    mpz_import(V, p + 1, -1, sizeof(uint64_t), 0, 0, R.data());  // S
+    mpz_import(xy, p, 1, sizeof(uint64_t), 0, 0, x.data() + 1);
+    mpz_mul_2exp(xy, xy, 64);
+    mpz_add(V, V, xy);
+    mpz_import(xy, p, 1, sizeof(uint64_t), 0, 0, y.data() + 1);
+    mpz_mul_2exp(xy, xy, 64);
+    mpz_add(V, V, xy);
+    mpz_set_ui(xy, 0);
+    mpz_setbit(xy, 64 * (p + 1));  // the product of the hidden ones
+    mpz_add(V, V, xy);
+    const unsigned s = mpz_sizeinbase(V, 2) > 64 * (p + 1) + 1 ? 1 : 0;
+    mpz_fdiv_r_2exp(g, V, 64 + s);  // dropped bits: S[p] and, when shifted, one more
+    mpz_add_ui(g, g, 2 * p);
+    if (s) {
+        bool odd = mpz_odd_p(g);
+        mpz_fdiv_q_2exp(g, g, 1);
+        if (odd) mpz_setbit(g, 0);
+    }
+    uint64_t guard = mpz_sizeinbase(g, 2) > 64 ? ~uint64_t{0} : mpz_get_ui(g);
+    mpz_fdiv_q_2exp(V, V, 64 + s);
+    mpz_clrbit(V, 64 * p);
+    out.assign(p + 1, 0);
+    size_t count = 0;
+    std::vector<uint64_t> tmp(p + 1, 0);
+    mpz_export(tmp.data(), &count, 1, sizeof(uint64_t), 0, 0, V);
+    for (size_t i = 0; i < count; ++i) out[1 + p - count + i] = tmp[i];
+    out[0] = ((x[0] ^ y[0]) & kSign) | (th::exp_field(x.data()) + th::exp_field(y.data()) + s - kBias);
+    mpz_clears(V, xy, g, nullptr);
+    return guard;
+}
+
+TEST(FloatMulH, ExactOutputOfTheColumnProduct) {
+    th::Rng rng(207);
+    for (uint64_t p = 2; p <= 1100; p += (p < 70 ? 1 : p < 600 ? 29 : 41)) {
+        for (int t = 0; t < (p < 70 ? 12 : 3); ++t) {
+            Words x = th::random_wr(rng, p), y = th::random_wr(rng, p);
+            if (t == 1) {
+                std::fill(x.begin() + 1, x.end(), ~uint64_t{0});
+                std::fill(y.begin() + 1, y.end(), ~uint64_t{0});
+            }
+            Words want, got(p + 1);
+            uint64_t gw = truncated_reference(x, y, p, want);
+            uint64_t g = widefp_float_mul_h(got.data(), x.data(), y.data(), p);
+            ASSERT_EQ(got, want) << "p=" << p << " t=" << t << "\nx=" << th::hex(x) << "\ny=" << th::hex(y);
+            ASSERT_EQ(g, gw) << "p=" << p << " t=" << t;
+        }
+    }
+}
+
+// X = 2^-64p, Y[0] = ~0: S[p] = Y[0] exactly, S[p] + 2p overflows: guard
+// saturates, fraction stays the truncated 1 + X + Y, round to nearest adds
+// one unit.
+TEST(FloatMulH, Saturation) {
+    th::Rng rng(204);
+    for (uint64_t p : {2, 3, 10, 719}) {
+        Words x(p + 1, 0), y(p + 1, 0);
+        x[0] = kBias;
+        x[p] = 1;
+        y[0] = kBias + 5;
+        y[1] = ~uint64_t{0};
+        y[2] = 0x0123456789abcdefULL;  // keeps 1 + Y below 2 and the tail nonzero
+        Words r(p + 1);
+        uint64_t g = widefp_float_mul_h(r.data(), x.data(), y.data(), p);
+        EXPECT_EQ(g, 0xffffffffffffffffULL) << "p=" << p;
+        // fraction = X + Y (the product XY lies below the last word)
+        Words f(p + 1, 0);
+        f[0] = kBias + 5;
+        for (uint64_t i = 1; i <= p; ++i) f[i] = x[i] + y[i];
+        EXPECT_EQ(r, f) << "p=" << p;
+        Mp e(static_cast<mpfr_prec_t>(2 * (64 * p + 1)), true);
+        exact_product(e, x, y, p);
+        Words n = r;
+        widefp_float_round_near(n.data(), g, p);
+        Words want = rounded_mpfr(e, p, MPFR_RNDN);
+        EXPECT_TRUE(th::same_value(n.data(), want.data(), p)) << th::hex(n) << "\n" << th::hex(want);
+    }
+}
+
+// ---- edge cases of both variants ------------------------------------------------
+
+TEST(FloatMul, OneAndAHalfSquared) {
+    for (uint64_t p : {2, 5, 719, 720, 721}) {
+        Words x(p + 1, 0);
+        x[0] = kBias;
+        x[1] = 0x8000000000000000ULL;
+        for (MulFn f : {widefp_float_mul_h, widefp_float_mul_k, widefp_float_mul}) {
+            Words r(p + 1, 0x5555555555555555ULL);
+            uint64_t g = f(r.data(), x.data(), x.data(), p);
+            Words want(p + 1, 0);
+            want[0] = kBias + 1;
+            want[1] = uint64_t{1} << 61;
+            EXPECT_EQ(r, want) << "p=" << p;
+            bool truncated = f == widefp_float_mul_h || (f == widefp_float_mul && p <= 719);
+            EXPECT_EQ(g, truncated ? p : 0) << "p=" << p;
+        }
+    }
+}
+
+TEST(FloatMul, InfinitiesAndZeros) {
+    const uint64_t p = 3;
+    auto make = [&](uint64_t w0) {
+        Words v(p + 1, 0x1234);
+        v[0] = w0;
+        return v;
+    };
+    const uint64_t inf = kExpMask, zero = 0, one = kBias;
+    struct Case {
+        uint64_t x, y, want;
+    } cases[] = {
+        {inf, zero, inf},
+        {zero | kSign, inf, inf | kSign},
+        {inf | kSign, inf | kSign, inf},
+        {inf, one | kSign, inf | kSign},
+        {zero, one, zero},
+        {one | kSign, zero, zero | kSign},
+        {zero | kSign, zero | kSign, zero},
+    };
+    for (MulFn f : {widefp_float_mul_h, widefp_float_mul_k, widefp_float_mul}) {
+        for (const Case &c : cases) {
+            Words x = make(c.x), y = make(c.y);
+            Words r(p + 1, 0x7777);
+            EXPECT_EQ(f(r.data(), x.data(), y.data(), p), 0u);
+            EXPECT_EQ(r[0], c.want) << th::hex(c.x) << " * " << th::hex(c.y);
+            for (uint64_t i = 1; i <= p; ++i) EXPECT_EQ(r[i], 0x7777u) << "fraction written";
+        }
+    }
+}
+
+// Exponent limits with exact fractions (1.0 * 1.0): the truncated variant's
+// guard is 2p, the exact variant's 0.
+TEST(FloatMul, ExponentLimits) {
+    for (uint64_t p : {2, 720}) {
+        for (MulFn f : {widefp_float_mul_h, widefp_float_mul_k}) {
+            const uint64_t g0 = f == widefp_float_mul_h ? 2 * p : 0;
+            auto run = [&](uint64_t ex, uint64_t ey, uint64_t sign, uint64_t &g) {
+                Words x(p + 1, 0), y(p + 1, 0), r(p + 1, 0);
+                x[0] = ex | sign;
+                y[0] = ey;
+                g = f(r.data(), x.data(), y.data(), p);
+                return r[0];
+            };
+            uint64_t g;
+            EXPECT_EQ(run(1, kBias, kSign, g), kSign | 1);  // sum = bias + 1: smallest field
+            EXPECT_EQ(g, g0);
+            EXPECT_EQ(run(1, kBias - 1, kSign, g), kSign);  // sum = bias: zero, guard unchanged
+            EXPECT_EQ(g, g0);
+            EXPECT_EQ(run(1, kBias - 2, 0, g), 0u);  // sum < bias: zero, guard + 1
+            EXPECT_EQ(g, g0 + 1);
+            EXPECT_EQ(run(5, 7, 0, g), 0u);
+            EXPECT_EQ(g, g0 + 1);
+            EXPECT_EQ(run(kExpMask - 1, kBias, 0, g), kExpMask - 1);  // largest finite
+            EXPECT_EQ(g, g0);
+            EXPECT_EQ(run(kExpMask - 1, kBias + 1, kSign, g), kSign | kExpMask);  // field all ones, kept
+            EXPECT_EQ(g, g0);
+            EXPECT_EQ(run(kExpMask - 1, kBias + 2, kSign, g), kSign | kExpMask);  // overflow
+            EXPECT_EQ(g, 0u);
+            EXPECT_EQ(run(kExpMask - 1, kExpMask - 1, 0, g), kExpMask);
+            EXPECT_EQ(g, 0u);
+        }
+    }
+}
+
+// 1.5 * 1.5 shifts (s = 1): the sum counts the shift.
+TEST(FloatMul, ExponentLimitsWithShift) {
+    for (uint64_t p : {3, 721}) {
+        Words x(p + 1, 0), y(p + 1, 0), r(p + 1);
+        x[1] = y[1] = 0x8000000000000000ULL;
+        x[0] = 1;
+        y[0] = kBias - 1;  // sum = bias + 1 only through the shift
+        widefp_float_mul(r.data(), x.data(), y.data(), p);
+        EXPECT_EQ(r[0], 1u);
+        y[0] = kBias - 2;  // sum = bias: zero
+        widefp_float_mul(r.data(), x.data(), y.data(), p);
+        EXPECT_EQ(r[0], 0u);
+        x[0] = kExpMask - 1;
+        y[0] = kBias + 1;  // one past the all-ones field through the shift
+        EXPECT_EQ(widefp_float_mul(r.data(), x.data(), y.data(), p), 0u);
+        EXPECT_EQ(r[0], kExpMask);
+    }
+}
+
+// An underflow whose guard word is all ones keeps it (it never wraps to the
+// exact-zero guard).
+TEST(FloatMulH, UnderflowOfSaturatedGuard) {
+    const uint64_t p = 4;
+    Words x(p + 1, 0), y(p + 1, 0), r(p + 1);
+    x[0] = 3;
+    x[p] = 1;
+    y[0] = 5;
+    y[1] = ~uint64_t{0};
+    y[2] = 1;
+    EXPECT_EQ(widefp_float_mul_h(r.data(), x.data(), y.data(), p), 0xffffffffffffffffULL);
+    EXPECT_EQ(r[0], 0u);
+}
+
+// Dispatch: the truncated guard carries the correction, the exact one not.
+TEST(FloatMul, DispatchAt720) {
+    th::Rng rng(205);
+    for (uint64_t p : {719, 720}) {
+        Words x = th::random_wr(rng, p), y = th::random_wr(rng, p);
+        Words r1(p + 1), r2(p + 1);
+        uint64_t g1 = widefp_float_mul(r1.data(), x.data(), y.data(), p);
+        MulFn variant = p == 719 ? widefp_float_mul_h : widefp_float_mul_k;
+        MulFn other = p == 719 ? widefp_float_mul_k : widefp_float_mul_h;
+        uint64_t g2 = variant(r2.data(), x.data(), y.data(), p);
+        EXPECT_EQ(g1, g2);
+        EXPECT_EQ(r1, r2);
+        EXPECT_NE(other(r2.data(), x.data(), y.data(), p), g1);
+    }
+}
+
+TEST(FloatMul, Aliasing) {
+    th::Rng rng(206);
+    for (uint64_t p : {2, 7, 300, 719, 720, 1001}) {
+        for (MulFn f : {widefp_float_mul_h, widefp_float_mul_k}) {
+            if (f == widefp_float_mul_h && p > 719) continue;
+            Words x = th::random_wr(rng, p), y = th::random_wr(rng, p);
+            Words want(p + 1), wsq(p + 1);
+            uint64_t g = f(want.data(), x.data(), y.data(), p);
+            uint64_t gsq = f(wsq.data(), x.data(), x.data(), p);
+            Words a = x;
+            EXPECT_EQ(f(a.data(), a.data(), y.data(), p), g);
+            EXPECT_EQ(a, want) << "result = x, p=" << p;
+            Words b = y;
+            EXPECT_EQ(f(b.data(), x.data(), b.data(), p), g);
+            EXPECT_EQ(b, want) << "result = y, p=" << p;
+            Words s = x;
+            EXPECT_EQ(f(s.data(), s.data(), s.data(), p), gsq);
+            EXPECT_EQ(s, wsq) << "squaring in place, p=" << p;
+        }
+    }
+}
+
+}  // namespace

@@ -1,0 +1,247 @@
+// decimal_out.cpp -- decimal significand and exponent of a widereal, and the
+// scientific and fixed notations of a digit array.
+#include <cassert>
+#include <cstdint>
+#include <memory>
+
+#include "convert/decimal.h"
+#include "convert/tables.h"
+#include "kernel/internal.h"
+#include "widefp.h"
+
+namespace {
+
+using widefp::detail::kBias;
+using widefp::detail::kExpMask;
+
+constexpr uint64_t kTen19 = 0x8ac7230489e80000ULL;  // 10^19, the largest power of ten below 2^64
+
+// Fields of the control word.
+constexpr uint64_t kUpperBit = uint64_t{1} << 56;
+constexpr uint64_t kTrimBit = uint64_t{1} << 59;
+constexpr uint64_t kNegativeBit = uint64_t{1} << 63;
+inline uint64_t control_w(uint64_t c) { return c & 0xffff; }
+inline uint64_t control_d(uint64_t c) { return (c >> 16) & 0xffff; }
+
+// Writes v as exactly `len` digits, leading zeros included.
+inline void put_digits(char *out, uint64_t v, uint64_t len) {
+    for (uint64_t i = len; i-- > 0;) {
+        out[i] = static_cast<char>('0' + v % 10);
+        v /= 10;
+    }
+}
+
+// Removes the trailing zeros of the fraction when trimming, then a point left
+// last.  `begin` is the start of the text, `end` one past its last character;
+// returns the new end.
+char *finish_fraction(char *begin, char *end, bool trim) {
+    bool has_point = false;
+    for (char *c = begin; c < end; ++c) has_point |= (*c == '.');
+    if (trim && has_point)
+        while (end > begin && end[-1] == '0') --end;
+    if (end > begin && end[-1] == '.') --end;
+    return end;
+}
+
+}  // namespace
+
+namespace widefp {
+
+char *wrl_hex2dec(uint64_t *digits, uint64_t w, char *out, uint64_t count) {
+    assert(w >= 1);
+    while (count >= 19) {
+        digits[0] = 0;
+        widefp_array_imul(digits, digits, kTen19, w);
+        put_digits(out, digits[0], 19);
+        out += 19;
+        count -= 19;
+    }
+    if (count > 0) {
+        uint64_t m = 1;
+        for (uint64_t i = 0; i < count; ++i) m *= 10;
+        digits[0] = 0;
+        widefp_array_imul(digits, digits, m, w);
+        put_digits(out, digits[0], count);
+        out += count;
+    }
+    return out;
+}
+
+}  // namespace widefp
+
+// |x| = digits * 10^E with the digit array's integer word 1..9.
+// Preconditions: x finite and nonzero; 1 <= p <= 1022.
+extern "C" void widefp_convert_pow(const uint64_t *x, int64_t *exponent, uint64_t *digits, uint64_t p) {
+    assert(p >= 1 && p <= 1022);
+    assert((x[0] & kExpMask) != 0 && (x[0] & kExpMask) != kExpMask);
+    const uint64_t n = p + 2;
+    const uint64_t *log10_2 = widefp::tables::log10_2;
+    const uint64_t *ln10 = widefp::tables::ln10;
+
+    // Three working arrays of n words: y (first T, later the mantissa), the
+    // series term and the series sum.
+    std::unique_ptr<uint64_t[]> work(new uint64_t[3 * n]);
+    uint64_t *y = work.get();
+    uint64_t *term = y + n;
+    uint64_t *sum = term + n;
+
+    // E + frac = B * log10(2), E = floor(B * log10(2)).
+    const int64_t b = static_cast<int64_t>(x[0] & kExpMask) - static_cast<int64_t>(kBias);
+    int64_t e;
+    if (b >= 0) {
+        widefp_array_imul(y, log10_2, static_cast<uint64_t>(b), n);
+        e = static_cast<int64_t>(y[0]);
+    } else {
+        widefp_array_imul(y, log10_2, static_cast<uint64_t>(-b), n);
+        e = static_cast<int64_t>(~y[0]);
+        for (uint64_t i = 1; i < n; ++i) y[i] = ~y[i];
+        for (uint64_t i = n; i-- > 0;)  // add one at the last word
+            if (++y[i] != 0) break;
+    }
+
+    // y = frac * ln(10), 0 <= y < ln(10).
+    y[0] = 0;
+    widefp_array_mul(y, y, ln10, n);
+
+    // sum = e^y = 10^frac.
+    for (uint64_t i = 0; i < n; ++i) term[i] = sum[i] = y[i];
+    sum[0] += 1;
+    uint64_t z = 0;
+    uint64_t k = 2;
+    do {
+        widefp_array_mul(term, term, y, n);
+        if (z > 0 && term[z - 1] != 0) --z;
+        widefp_array_idiv(term, term, k, n, &z);
+        widefp_array_add(sum, sum, term, n);
+        ++k;
+    } while (z != n);
+
+    // digits = 10^frac * mantissa, in [1, 20).
+    uint64_t *m = y;
+    m[0] = 1;
+    for (uint64_t i = 1; i <= p; ++i) m[i] = x[i];
+    m[p + 1] = 0;
+    widefp_array_mul(digits, sum, m, n);
+    if (digits[0] >= 10) {
+        uint64_t z10 = 0;
+        widefp_array_idiv(digits, digits, 10, n, &z10);
+        ++e;
+    }
+    *exponent = e;
+}
+
+// Scientific notation: [-]d[.ddd]e(+|-)x.  Consumes the digit array.
+// The caller's buffer holds at least d+26 characters.
+extern "C" void widefp_scientific_format(uint64_t control, uint64_t *digits, int64_t exponent, char *out) {
+    const uint64_t w = control_w(control);
+    const uint64_t d = control_d(control);
+    __int128 e = exponent;  // may step past INT64_MAX on a carry
+
+    char *q = out;
+    if (control & kNegativeBit) *q++ = '-';
+    char *lead = q;
+    *q++ = static_cast<char>('0' + digits[0]);
+    *q++ = '.';
+    char *frac = q;
+    q = widefp::wrl_hex2dec(digits, w, q, d + 1);
+    char *round = q - 1;
+
+    // A rounding digit of 5 or more adds one unit to the d digits before it.
+    if (*round >= '5') {
+        char *c = round - 1;
+        while (c >= frac && *c == '9') *c-- = '0';
+        if (c >= frac) {
+            ++*c;
+        } else if (*lead == '9') {
+            *lead = '1';
+            ++e;
+        } else {
+            ++*lead;
+        }
+    }
+    q = round;  // drop the rounding digit
+    if (d == 0) {
+        q = frac - 1;  // and the point
+    } else if (control & kTrimBit) {
+        while (q > frac && q[-1] == '0') --q;
+        if (q == frac) --q;
+    }
+
+    *q++ = (control & kUpperBit) ? 'E' : 'e';
+    *q++ = e >= 0 ? '+' : '-';
+    unsigned __int128 mag = e >= 0 ? static_cast<unsigned __int128>(e) : static_cast<unsigned __int128>(-e);
+    char tmp[48];
+    int len = 0;
+    do {
+        tmp[len++] = static_cast<char>('0' + static_cast<int>(mag % 10));
+        mag /= 10;
+    } while (mag != 0);
+    while (len > 0) *q++ = tmp[--len];
+    *q = '\0';
+}
+
+// Fixed notation: [-]iii[.fff] with d digits after the point.  Consumes the
+// digit array.  The caller guarantees E+d+2 <= 65,536 when E >= -d, and an
+// output buffer that holds the text.
+extern "C" void widefp_fixed_format(uint64_t control, uint64_t *digits, int64_t exponent, char *out) {
+    const uint64_t w = control_w(control);
+    const uint64_t d = control_d(control);
+    const bool trim = (control & kTrimBit) != 0;
+    const int64_t sd = static_cast<int64_t>(d);
+    char *q = out;
+
+    if (exponent <= -sd - 1) {
+        // Below one unit of the last place: zero or one unit of it.
+        if (control & kNegativeBit) *q++ = '-';
+        const bool one = exponent == -sd - 1 && digits[0] >= 5;
+        if (d == 0) {
+            *q++ = one ? '1' : '0';
+        } else {
+            *q++ = '0';
+            *q++ = '.';
+            for (uint64_t i = 1; i < d; ++i) *q++ = '0';
+            *q++ = one ? '1' : '0';
+        }
+        q = finish_fraction(out, q, trim);
+        *q = '\0';
+        return;
+    }
+
+    // The leading digit and E+d+1 digits, the last of them the rounding digit.
+    int64_t e = exponent;
+    const uint64_t len = static_cast<uint64_t>(e + sd) + 2;
+    std::unique_ptr<char[]> buf(new char[len]);
+    buf[0] = static_cast<char>('0' + digits[0]);
+    widefp::wrl_hex2dec(digits, w, buf.get() + 1, len - 1);
+    const uint64_t r = len - 1;
+    if (buf[r] >= '5') {
+        buf[r] = '0';
+        uint64_t i = r - 1;
+        while (i > 0 && buf[i] == '9') buf[i--] = '0';
+        if (i > 0) {
+            ++buf[i];
+        } else if (buf[0] == '9') {
+            buf[0] = '1';
+            buf[1] = '0';
+            ++e;  // the former rounding position becomes the last fraction digit
+        } else {
+            ++buf[0];
+        }
+    }
+
+    if (control & kNegativeBit) *q++ = '-';
+    if (e < 0) {
+        *q++ = '0';
+        *q++ = '.';
+        for (int64_t i = 0; i < -e - 1; ++i) *q++ = '0';
+        const uint64_t take = static_cast<uint64_t>(sd + e + 1);
+        for (uint64_t i = 0; i < take; ++i) *q++ = buf[i];
+    } else {
+        const uint64_t ints = static_cast<uint64_t>(e) + 1;
+        for (uint64_t i = 0; i < ints; ++i) *q++ = buf[i];
+        *q++ = '.';
+        for (uint64_t i = 0; i < d; ++i) *q++ = buf[ints + i];
+    }
+    q = finish_fraction(out, q, trim);
+    *q = '\0';
+}

@@ -1,0 +1,26 @@
+# tables.cmake -- the generator of the library's constant tables.
+#
+#   gen_tables               the generator (needs MPFR and GMP)
+#   regenerate_tables        rewrites widefp/convert/constant_tables.cpp
+#   tables_match_generator   (test) generates into the build tree and compares
+#                            byte for byte with the committed source
+find_library(WIDEFP_GEN_MPFR_LIB mpfr)
+find_library(WIDEFP_GEN_GMP_LIB gmp)
+if(WIDEFP_GEN_MPFR_LIB AND WIDEFP_GEN_GMP_LIB)
+  set(WIDEFP_TABLES_SOURCE ${CMAKE_SOURCE_DIR}/widefp/convert/constant_tables.cpp)
+  add_executable(gen_tables ${CMAKE_SOURCE_DIR}/widefp/convert/gen/gen_tables.cpp)
+  target_link_libraries(gen_tables PRIVATE ${WIDEFP_GEN_MPFR_LIB} ${WIDEFP_GEN_GMP_LIB})
+  add_custom_target(regenerate_tables
+    COMMAND gen_tables ${WIDEFP_TABLES_SOURCE}
+    DEPENDS gen_tables
+    COMMENT "Regenerating ${WIDEFP_TABLES_SOURCE}"
+    VERBATIM)
+  if(WIDEFP_TESTS)
+    add_test(NAME tables_match_generator
+      COMMAND ${CMAKE_COMMAND}
+        -DGENERATOR=$<TARGET_FILE:gen_tables>
+        -DOUTPUT=${CMAKE_BINARY_DIR}/generated/constant_tables.cpp
+        -DCOMMITTED=${WIDEFP_TABLES_SOURCE}
+        -P ${CMAKE_SOURCE_DIR}/widefp/convert/gen/check_tables.cmake)
+  endif()
+endif()

@@ -1,0 +1,353 @@
+// div.cpp -- widereal division: long division in 64-bit quotient words from one reciprocal estimate.
+#include <memory>
+#if defined(__x86_64__)
+#include <cpuid.h>
+#endif
+
+#include "kernel/div_dispatch.h"
+#include "kernel/internal.h"
+#include "widefp.h"
+
+using namespace widefp::detail;
+
+namespace {
+
+// Scratch up to this many words lives on the stack, beyond it on the heap.
+constexpr uint64_t kStackWords = 512;
+
+// Whether the processor has MULX (BMI2) and ADCX/ADOX (ADX); the row
+// subtraction then runs two carry chains at once.
+bool detect_adx() {
+#if defined(__x86_64__)
+    unsigned a = 0, b = 0, c = 0, d = 0;
+    if (!__get_cpuid_count(7, 0, &a, &b, &c, &d)) return false;
+    return (b & (1u << 8)) && (b & (1u << 19));
+#else
+    return false;
+#endif
+}
+bool g_use_adx = detect_adx();
+
+// rp[0..n-1] -= the low words of q * yp[0..n-1] plus the high word of each
+// product into the word above, from rp[n-1] up to rp[0]; n >= 1.  Returns the
+// high word left for the word above rp[0] and sets *borrow to the borrow out
+// of rp[0].
+inline uint64_t submul_row_portable(uint64_t *rp, const uint64_t *yp, uint64_t q, uint64_t n, uint64_t *borrow) {
+    uint64_t carry = 0, bw = 0;
+    for (uint64_t j = n; j-- > 0;) {
+        u128 prod = static_cast<u128>(q) * yp[j] + carry;
+        uint64_t lo = static_cast<uint64_t>(prod);
+        carry = static_cast<uint64_t>(prod >> 64);
+        uint64_t t = rp[j];
+        uint64_t d = t - lo;
+        uint64_t b1 = t < lo;
+        rp[j] = d - bw;
+        bw = b1 | (d < bw);
+    }
+    *borrow = bw;
+    return carry;
+}
+
+#if defined(__x86_64__)
+// The same with MULX, the product carries on the overflow flag (ADOX) and
+// the subtraction, done as r + ~s + 1, on the carry flag (ADCX).  Loop
+// control uses LEA and JRCXZ, which leave both flags alone.
+inline uint64_t submul_row_adx(uint64_t *rp, const uint64_t *yp, uint64_t q, uint64_t n, uint64_t *borrow) {
+    uint64_t n1 = n & 3, n4 = n >> 2;
+    uint64_t i = n, hi = 0, lo, h2, nb;
+    asm volatile(
+        "xor %%r11d, %%r11d\n\t"  // clears CF and OF
+        "stc\n\t"                 // no borrow yet
+        "mov %[n1], %%rcx\n"
+        "1:\n\t"
+        "jrcxz 2f\n\t"
+        "lea -1(%[i]), %[i]\n\t"
+        "mulx (%[y],%[i],8), %[lo], %[h2]\n\t"
+        "adox %[hi], %[lo]\n\t"
+        "mov %[h2], %[hi]\n\t"
+        "not %[lo]\n\t"
+        "adcx (%[r],%[i],8), %[lo]\n\t"
+        "mov %[lo], (%[r],%[i],8)\n\t"
+        "lea -1(%%rcx), %%rcx\n\t"
+        "jmp 1b\n"
+        "2:\n\t"
+        "mov %[n4], %%rcx\n"
+        "3:\n\t"
+        "jrcxz 4f\n\t"
+        "lea -4(%[i]), %[i]\n\t"
+        "mulx 24(%[y],%[i],8), %[lo], %[h2]\n\t"
+        "adox %[hi], %[lo]\n\t"
+        "not %[lo]\n\t"
+        "adcx 24(%[r],%[i],8), %[lo]\n\t"
+        "mov %[lo], 24(%[r],%[i],8)\n\t"
+        "mulx 16(%[y],%[i],8), %[lo], %[hi]\n\t"
+        "adox %[h2], %[lo]\n\t"
+        "not %[lo]\n\t"
+        "adcx 16(%[r],%[i],8), %[lo]\n\t"
+        "mov %[lo], 16(%[r],%[i],8)\n\t"
+        "mulx 8(%[y],%[i],8), %[lo], %[h2]\n\t"
+        "adox %[hi], %[lo]\n\t"
+        "not %[lo]\n\t"
+        "adcx 8(%[r],%[i],8), %[lo]\n\t"
+        "mov %[lo], 8(%[r],%[i],8)\n\t"
+        "mulx (%[y],%[i],8), %[lo], %[hi]\n\t"
+        "adox %[h2], %[lo]\n\t"
+        "not %[lo]\n\t"
+        "adcx (%[r],%[i],8), %[lo]\n\t"
+        "mov %[lo], (%[r],%[i],8)\n\t"
+        "lea -1(%%rcx), %%rcx\n\t"
+        "jmp 3b\n"
+        "4:\n\t"
+        "adox %%r11, %[hi]\n\t"  // the last product carry
+        "setc %b[nb]\n\t"
+        : [i] "+r"(i), [hi] "+r"(hi), [lo] "=&r"(lo), [h2] "=&r"(h2), [nb] "=&r"(nb)
+        : [y] "r"(yp), [r] "r"(rp), [n1] "r"(n1), [n4] "r"(n4), "d"(q)
+        : "rcx", "r11", "cc", "memory");
+    *borrow = (nb & 1) ^ 1;
+    return hi;
+}
+#endif
+
+// r[0..w+1] -= q * (1; y[0..w-1]), the divisor truncated to w fraction words
+// placed one word above r's last word.  Requires w >= 1.  Returns true when
+// the difference is negative (r then holds it modulo 2^(64(w+2))).
+inline bool submul(uint64_t *r, const uint64_t *y, uint64_t q, uint64_t w) {
+    assert(w >= 1);
+    uint64_t borrow;
+#if defined(__x86_64__)
+    const uint64_t carry = g_use_adx ? submul_row_adx(r + 2, y, q, w, &borrow)
+                                     : submul_row_portable(r + 2, y, q, w, &borrow);
+#else
+    const uint64_t carry = submul_row_portable(r + 2, y, q, w, &borrow);
+#endif
+    // (r[0], r[1]) -= q + carry + borrow, a two-word subtraction.
+    const u128 top = (static_cast<u128>(r[0]) << 64) | r[1];
+    const u128 sub = static_cast<u128>(q) + carry + borrow;
+    const u128 diff = top - sub;
+    r[0] = static_cast<uint64_t>(diff >> 64);
+    r[1] = static_cast<uint64_t>(diff);
+    return top < sub;
+}
+
+// r[0..w+1] += (1; y[0..w-1]) placed as in submul (undoes one unit of q).
+inline void add_divisor_back(uint64_t *r, const uint64_t *y, uint64_t w) {
+    uint64_t carry = 0;
+    for (uint64_t j = w; j >= 1; --j) {
+        u128 s = static_cast<u128>(r[j + 1]) + y[j - 1] + carry;
+        r[j + 1] = static_cast<uint64_t>(s);
+        carry = static_cast<uint64_t>(s >> 64);
+    }
+    u128 top = ((static_cast<u128>(r[0]) << 64) | r[1]) + 1 + carry;
+    r[0] = static_cast<uint64_t>(top >> 64);
+    r[1] = static_cast<uint64_t>(top);
+}
+
+// Raises the estimate q (never above the true quotient word) to
+// floor(N / T), where N = r[0..3] are the leading remainder words and
+// T = (1; y0; y1) the leading divisor words (N = r[0..2] with a 0 below and
+// y1 = 0 when the divisor has one word, which makes the result exact).  The
+// true word is then q or q - 1.  Stops at 2^64 - 1 if floor(N / T) is larger.
+inline uint64_t refine(uint64_t q, uint64_t r0, uint64_t r1, uint64_t r2, uint64_t r3, uint64_t y0, uint64_t y1) {
+    // t = N - q * T over four words; q <= floor(N / T), so t >= 0.
+    const u128 a = static_cast<u128>(q) * y1;
+    const u128 b = static_cast<u128>(q) * y0;
+    // product words p0..p3 (p0 most significant)
+    const uint64_t p3 = static_cast<uint64_t>(a);
+    const u128 s2 = static_cast<u128>(static_cast<uint64_t>(a >> 64)) + static_cast<uint64_t>(b);
+    const uint64_t p2 = static_cast<uint64_t>(s2);
+    const u128 s1 = static_cast<u128>(static_cast<uint64_t>(b >> 64)) + q + static_cast<uint64_t>(s2 >> 64);
+    const uint64_t p1 = static_cast<uint64_t>(s1);
+    const uint64_t p0 = static_cast<uint64_t>(s1 >> 64);
+    uint64_t t3 = r3 - p3, bw = r3 < p3;
+    uint64_t t2 = r2 - p2 - bw;
+    bw = (r2 < p2) | ((r2 - p2) < bw);
+    uint64_t t1 = r1 - p1 - bw;
+    bw = (r1 < p1) | ((r1 - p1) < bw);
+    uint64_t t0 = r0 - p0 - bw;
+    // while t >= T: q += 1, t -= T
+    for (;;) {
+        bool ge = t0 != 0 || t1 > 1 || (t1 == 1 && (t2 > y0 || (t2 == y0 && t3 >= y1)));
+        if (!ge || q == ~uint64_t{0}) return q;
+        ++q;
+        uint64_t b3 = t3 < y1;
+        t3 -= y1;
+        uint64_t u2 = t2 - y0;
+        uint64_t b2 = (t2 < y0) | (u2 < b3);
+        t2 = u2 - b3;
+        uint64_t u1 = t1 - 1;
+        uint64_t b1 = (t1 < 1) | (u1 < b2);
+        t1 = u1 - b2;
+        t0 -= b1;
+    }
+}
+
+// Is (r[0]; r[1..w]) >= (1; y[0..w-1])?
+inline bool at_least_divisor(const uint64_t *r, const uint64_t *y, uint64_t w) {
+    if (r[0] != 1) return r[0] > 1;
+    for (uint64_t j = 0; j < w; ++j)
+        if (r[j + 1] != y[j]) return r[j + 1] > y[j];
+    return true;
+}
+
+// (r[0]; r[1..w]) -= (1; y[0..w-1]).
+inline void sub_divisor(uint64_t *r, const uint64_t *y, uint64_t w) {
+    uint64_t borrow = 0;
+    for (uint64_t j = w; j >= 1; --j) {
+        uint64_t a = r[j], b = y[j - 1];
+        uint64_t d = a - b;
+        uint64_t b1 = a < b;
+        r[j] = d - borrow;
+        borrow = b1 | (d < borrow);
+    }
+    r[0] -= 1 + borrow;
+}
+
+// Adds one to the quotient words quot[1..k].  The quotient never reaches the
+// next power of two, so the carry stops inside them.
+inline void carry_into(uint64_t *quot, uint64_t k) {
+    for (; k >= 1; --k)
+        if (++quot[k] != 0) return;
+    assert(false && "quotient carry out of the top word");
+}
+
+// Long division of the mantissas 1.x / 1.y; x and y are the p fraction words
+// of each operand, p >= 1, and j < p is the first index where they differ.
+// Writes the p result fraction words to out only after the last read of x and
+// y (out may overlap them) and returns the 64 quotient bits that follow, not
+// yet biased.  *q0_one tells whether the quotient is above 1 (x > y).
+// scratch holds 2p+5 words.
+uint64_t divide_mantissas(uint64_t *out, const uint64_t *x, const uint64_t *y, uint64_t p, uint64_t j,
+                          uint64_t *scratch, bool *q0_one) {
+    assert(p >= 1 && j < p && x[j] != y[j]);
+    uint64_t *rem = scratch;          // p+3 words
+    uint64_t *quot = scratch + p + 3;  // p+2 words, quot[i] = q_i for i = 1..p+1
+
+    // Reciprocal estimate R = floor(2^127 / (d + 1)), d = 2^63 | (y[0] >> 1).
+    uint64_t R;
+    if (y[0] >= 0xfffffffffffffffeULL) {
+        R = uint64_t{1} << 63;
+    } else {
+        uint64_t d1 = ((uint64_t{1} << 63) | (y[0] >> 1)) + 1;
+        R = static_cast<uint64_t>((static_cast<u128>(1) << 127) / d1);
+    }
+
+    const bool x_greater = x[j] > y[j];
+    if (x_greater) {
+        rem[0] = 0;
+        uint64_t borrow = 0;
+        for (uint64_t k = p; k >= 1; --k) {
+            uint64_t a = x[k - 1], b = y[k - 1];
+            uint64_t d = a - b;
+            uint64_t b1 = a < b;
+            rem[k] = d - borrow;
+            borrow = b1 | (d < borrow);
+        }
+    } else {
+        rem[0] = 1;
+        for (uint64_t k = 1; k <= p; ++k) rem[k] = x[k - 1];
+    }
+    rem[p + 1] = 0;
+    rem[p + 2] = 0;
+    *q0_one = x_greater;
+
+    uint64_t *r = rem;
+    for (uint64_t i = 1; i <= p + 1; ++i, ++r) {
+        const uint64_t w = (i <= 2) ? p : p + 2 - i;
+        uint64_t q = r[0] * R + static_cast<uint64_t>((static_cast<u128>(r[1]) * R) >> 64);
+        // Take the estimate up to the quotient of the leading words, which
+        // is the true word or one above; one add-back settles the latter.
+        // The correction loop below then has nothing left to do except
+        // when the true word reaches 2^64.
+        q = w >= 2 ? refine(q, r[0], r[1], r[2], r[3], y[0], y[1]) : refine(q, r[0], r[1], r[2], 0, y[0], 0);
+        if (submul(r, y, q, w)) {
+            --q;
+            add_divisor_back(r, y, w);
+        }
+        // Shift: the remainder now starts at r[1].
+        uint64_t *s = r + 1;
+        while (at_least_divisor(s, y, w)) {
+            // Once the divisor is shortened, the remainder left by the
+            // previous word (below the longer divisor) can exceed 2^64 times
+            // the shorter one: the word then reaches 2^64 and carries into
+            // the words already stored.
+            if (++q == 0) carry_into(quot, i - 1);
+            sub_divisor(s, y, w);
+        }
+        quot[i] = q;
+    }
+
+    uint64_t g;
+    if (x_greater) {
+        for (uint64_t k = 1; k <= p; ++k) out[k - 1] = quot[k];
+        g = quot[p + 1];
+    } else {
+        for (uint64_t k = 1; k <= p; ++k) out[k - 1] = (quot[k] << 1) | (quot[k + 1] >> 63);
+        g = quot[p + 1] << 1;
+    }
+    return g;
+}
+
+}  // namespace
+
+namespace widefp::detail {
+bool div_select_adx(bool use) {
+    const bool old = g_use_adx;
+    g_use_adx = use && detect_adx();
+    return old;
+}
+}  // namespace widefp::detail
+
+extern "C" {
+
+// result = x / y truncated to p fraction words; returns the guard word (the
+// next 64 quotient bits biased up by 2^33, saturating).  result may alias x or y.
+uint64_t widefp_float_div(uint64_t *result, const uint64_t *x, const uint64_t *y, uint64_t p) {
+    const uint64_t x0 = x[0], y0 = y[0];
+    const uint64_t sign = (x0 ^ y0) & kSign;
+    const uint64_t ex = x0 & kExpMask, ey = y0 & kExpMask;
+    if (ey == 0 || ex == kExpMask) {
+        result[0] = sign | kExpMask;
+        return 0;
+    }
+    if (ex == 0 || ey == kExpMask) {
+        result[0] = sign;
+        return 0;
+    }
+
+    int64_t diff = static_cast<int64_t>(ex) - static_cast<int64_t>(ey);
+    uint64_t guard;
+    uint64_t j = 0;
+    while (j < p && x[j + 1] == y[j + 1]) ++j;
+    if (j == p) {
+        for (uint64_t k = 1; k <= p; ++k) result[k] = 0;
+        guard = 0;
+    } else {
+        const uint64_t words = 2 * p + 5;
+        uint64_t stack_buf[kStackWords];
+        std::unique_ptr<uint64_t[]> heap_buf;
+        uint64_t *scratch = stack_buf;
+        if (words > kStackWords) {
+            heap_buf.reset(new uint64_t[words]);
+            scratch = heap_buf.get();
+        }
+        bool q0_one;
+        uint64_t g = divide_mantissas(result + 1, x + 1, y + 1, p, j, scratch, &q0_one);
+        if (!q0_one) --diff;
+        guard = g + 0x200000000ULL;
+        if (guard < g) guard = kSaturated;
+    }
+
+    const int64_t bias = static_cast<int64_t>(kBias);
+    if (diff > bias) {
+        result[0] = sign | kExpMask;
+        return 0;
+    }
+    if (diff <= -bias) {
+        result[0] = sign;
+        return 1;
+    }
+    result[0] = sign | static_cast<uint64_t>(diff + bias);
+    return guard;
+}
+
+}  // extern "C"
