@@ -30,8 +30,9 @@ inline void copy(uint64_t *dst, const uint64_t *src, uint64_t p) {
     std::memcpy(dst, src, (p + 1) * sizeof(uint64_t));
 }
 
-// Elements of `count` widereals of precision p from the heap; throws
-// std::bad_alloc when the size does not fit or the memory cannot be had.
+// `words` 64-bit words from the heap; throws std::bad_alloc when the size
+// does not fit (UINT64_MAX marks an overflowed count) or the memory cannot
+// be had.
 std::unique_ptr<uint64_t[]> heap_words(uint64_t words) {
     if (words == UINT64_MAX || words > SIZE_MAX / sizeof(uint64_t)) throw std::bad_alloc();
     return std::unique_ptr<uint64_t[]>(new uint64_t[words]);
@@ -45,7 +46,7 @@ std::unique_ptr<uint64_t[]> heap_words(uint64_t words) {
 void qr(uint64_t *A, uint64_t m, uint64_t n, uint64_t p, uint64_t *Q, uint64_t *R, int qflag, int rflag) {
     const uint64_t w = p + 1;
     auto scratch = heap_words(element_words(n + 3, p));
-    auto sqrt_work = heap_words(4 * (p + 2));
+    auto sqrt_work = heap_words(p > UINT64_MAX / 8 ? UINT64_MAX : 4 * (p + 2));
     uint64_t *t = scratch.get();
     uint64_t *s = t + w;
     uint64_t *norm = s + w;

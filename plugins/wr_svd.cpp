@@ -52,6 +52,9 @@ inline void abs_of(uint64_t *dst, const uint64_t *x, uint64_t p) {
 // and not -0.
 inline bool negative_nonzero(const uint64_t *x) { return (x[0] & kSignBit) && x[0] != kSignBit; }
 
+// `words` 64-bit words from the heap; throws std::bad_alloc when the size
+// does not fit (UINT64_MAX marks an overflowed count) or the memory cannot
+// be had.
 std::unique_ptr<uint64_t[]> heap_words(uint64_t words) {
     if (words == UINT64_MAX || words > SIZE_MAX / sizeof(uint64_t)) throw std::bad_alloc();
     return std::unique_ptr<uint64_t[]>(new uint64_t[words]);
@@ -69,14 +72,14 @@ struct Mat {
 
 // Bound on the QR sweeps spent between two convergences (the counter is reset
 // whenever a singular value converges).  With the shift used here the last
-// superdiagonal entry converges quadratically to cubically: from the 53-bit
-// start a handful of sweeps reach 64p bits, and the test matrices (random,
-// Hilbert, graded, rank-deficient, up to 30 x 30, p up to 8) never need more
-// than a few dozen.  Even a sweep that only gained one bit per sweep on
-// average would finish within 64p + 64 sweeps; the bound doubles that and
-// adds a margin of 1000, so it only stops an iteration that has stalled
-// (e.g. on infinities).  Each sweep costs O((m + n) q) products, so even the
-// bound is reached in seconds, not hours.
+// superdiagonal entry converges at least quadratically once it is small: from
+// the start a handful of sweeps reach the 64p bits the relative test asks
+// for (random, Hilbert, graded and rank-deficient matrices up to 30 x 30 and
+// p up to 8 never need more than 7).  Even an iteration that gained only one
+// bit per sweep would finish within 64p + 64 sweeps; the bound is twice that
+// plus a margin of 1000, so it only stops an iteration that has stalled.  A
+// sweep costs O((m + n) q) products, so reaching the bound takes seconds,
+// not hours.
 uint64_t svd_sweep_bound(uint64_t p) { return 2 * (64 * p + 64) + 1000; }
 
 // The decomposition.  Preconditions: p >= 2; A holds m*n elements, s
@@ -97,7 +100,7 @@ int svd(uint64_t *A, uint64_t m, uint64_t n, uint64_t p, uint64_t *U, uint64_t *
     auto e_block = heap_words(element_words(n, p));
     auto work_block = heap_words(element_words(m, p));
     auto tmp_block = heap_words(element_words(20, p));
-    auto sqrt_block = heap_words(4 * (p + 2));
+    auto sqrt_block = heap_words(p > UINT64_MAX / 8 ? UINT64_MAX : 4 * (p + 2));
     uint64_t *sq = sqrt_block.get();
     uint64_t *tb = tmp_block.get();
     uint64_t *t = tb, *t2 = tb + w, *t3 = tb + 2 * w, *f = tb + 3 * w, *g = tb + 4 * w, *cs = tb + 5 * w;

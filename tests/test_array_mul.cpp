@@ -120,8 +120,9 @@ uint64_t call(F f, const Words &a, const Words &b, Alias alias, Words &out) {
 std::vector<size_t> sample_lengths() {
     std::vector<size_t> v;
     for (size_t n = 2; n <= 48; ++n) v.push_back(n);
-    for (size_t n : {60, 79, 80, 81, 82, 83, 100, 127, 160, 161, 163, 200, 255, 321, 361, 500, 641, 719, 720, 721,
-                     1000, 1023, 1441, 2047, 2881, 3001})
+    for (size_t n : {60,  79,  80,  81,  82,  83,  100, 118, 119,  120,  121,  127,  160,  161,  163, 200,
+                     239, 240, 241, 242, 255, 321, 361, 481, 500,  641,  719,  720,  721,  1000, 1023, 1441,
+                     2047, 2881, 3001})
         v.push_back(n);
     return v;
 }

@@ -214,7 +214,10 @@ uint64_t truncated_reference(const Words &x, const Words &y, uint64_t p, Words &
 
 TEST(FloatMulH, ExactOutputOfTheColumnProduct) {
     th::Rng rng(207);
-    for (uint64_t p = 2; p <= 1100; p += (p < 70 ? 1 : p < 600 ? 29 : 41)) {
+    std::vector<uint64_t> ps;
+    for (uint64_t p = 2; p <= 1100; p += (p < 70 ? 1 : p < 600 ? 29 : 41)) ps.push_back(p);
+    for (uint64_t p : {119, 120, 121, 122, 241, 242, 243, 483, 719}) ps.push_back(p);  // split edges
+    for (uint64_t p : ps) {
         for (int t = 0; t < (p < 70 ? 12 : 3); ++t) {
             Words x = th::random_wr(rng, p), y = th::random_wr(rng, p);
             if (t == 1) {
@@ -411,6 +414,57 @@ TEST(FloatMul, Aliasing) {
             EXPECT_EQ(f(s.data(), s.data(), s.data(), p), gsq);
             EXPECT_EQ(s, wsq) << "squaring in place, p=" << p;
         }
+    }
+}
+
+// The Fortran-callable names run the same code.
+TEST(FloatMul, FortranAliases) {
+    th::Rng rng(208);
+    for (uint64_t p : {3, 720}) {
+        Words x = th::random_wr(rng, p), y = th::random_wr(rng, p);
+        struct Variant {
+            MulFn plain;
+            uint64_t (*f77)(uint64_t *, const uint64_t *, const uint64_t *, const uint64_t *);
+            uint64_t (*f77u)(uint64_t *, const uint64_t *, const uint64_t *, const uint64_t *);
+            uint64_t (*f90)(uint64_t *const *, const uint64_t *const *, const uint64_t *const *, const uint64_t *);
+            uint64_t (*f90u)(uint64_t *const *, const uint64_t *const *, const uint64_t *const *, const uint64_t *);
+        } variants[] = {
+            {widefp_float_mul, widefp_float_mul_f77_, widefp_float_mul_f77__, widefp_float_mul_f90_,
+             widefp_float_mul_f90__},
+            {widefp_float_mul_h, widefp_float_mul_h_f77_, widefp_float_mul_h_f77__, widefp_float_mul_h_f90_,
+             widefp_float_mul_h_f90__},
+            {widefp_float_mul_k, widefp_float_mul_k_f77_, widefp_float_mul_k_f77__, widefp_float_mul_k_f90_,
+             widefp_float_mul_k_f90__},
+        };
+        for (const Variant &v : variants) {
+            Words want(p + 1), r(p + 1);
+            uint64_t g = v.plain(want.data(), x.data(), y.data(), p);
+            EXPECT_EQ(v.f77(r.data(), x.data(), y.data(), &p), g);
+            EXPECT_EQ(r, want);
+            EXPECT_EQ(v.f77u(r.data(), x.data(), y.data(), &p), g);
+            EXPECT_EQ(r, want);
+            uint64_t *pr = r.data();
+            const uint64_t *px = x.data(), *py = y.data();
+            r.assign(p + 1, 0);
+            EXPECT_EQ(v.f90(&pr, &px, &py, &p), g);
+            EXPECT_EQ(r, want);
+            r.assign(p + 1, 0);
+            EXPECT_EQ(v.f90u(&pr, &px, &py, &p), g);
+            EXPECT_EQ(r, want);
+        }
+        // the word-array products: n by reference
+        const uint64_t n = p;
+        Words a(x.begin() + 1, x.end()), b(y.begin() + 1, y.end());
+        Words want(n), r(n);
+        EXPECT_EQ(widefp_array_mul_f77_(r.data(), a.data(), b.data(), &n),
+                  widefp_array_mul(want.data(), a.data(), b.data(), n));
+        EXPECT_EQ(r, want);
+        EXPECT_EQ(widefp_array_mul_h_f77__(r.data(), a.data(), b.data(), &n),
+                  widefp_array_mul_h(want.data(), a.data(), b.data(), n));
+        EXPECT_EQ(r, want);
+        EXPECT_EQ(widefp_array_mul_k_f77_(r.data(), a.data(), b.data(), &n),
+                  widefp_array_mul_k(want.data(), a.data(), b.data(), n));
+        EXPECT_EQ(r, want);
     }
 }
 

@@ -64,6 +64,16 @@
 %! assert (U, uint64 (7)); assert (V, uint64 (9));
 %! assert (wr_todoubles (s, p), svd (A), 1e-15);
 
+%!test # flags are truncated: 0.9 counts as zero, -1 as set
+%! p = 2; A = [2 1; 1 3];
+%! a = wr_fromdouble (A.', p); s = wr_zeros (2, p); U = wr_zeros (4, p); V = wr_zeros (4, p);
+%! wr_svd (a, 2, 2, p, U, s, V, 0.9, 0.9);
+%! assert (U, wr_zeros (4, p)); assert (V, wr_zeros (4, p));
+%! a = wr_fromdouble (A.', p);
+%! wr_svd (a, 2, 2, p, U, s, V, -1, -1);
+%! sd = wr_todoubles (s, p);
+%! assert (by_rows (U, 2, 2, p) * diag (sd) * by_rows (V, 2, 2, p)', A, 1e-15);
+
 %!test # Hilbert matrix of order 12 (entries rounded to double) at p = 4: the
 %! ## smallest singular value, 6e-17 of the largest, comes out to full double
 %! ## accuracy (reference by Jacobi rotations in 400-bit MPFR arithmetic)

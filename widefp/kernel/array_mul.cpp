@@ -1,4 +1,4 @@
-// array_mul.cpp -- mantissa products of n-word arrays: the half product, the Karatsuba product and the dispatch between them.
+// array_mul.cpp -- products of n-word arrays: the half product, the Karatsuba product, the dispatch.
 #include <cstring>
 #include <memory>
 
@@ -48,8 +48,7 @@ inline void propagate(uint64_t *d, uint64_t j, uint64_t v) {
 // D[0..2L-1] and uses D[0..14h-1]: z2 at D[0], z0 at D[2h], the middle
 // product at D[4h], the padded z0 at D[6h], the two differences at D[12h]
 // and D[13h]; the children's regions end below D[12h].
-template <uint64_t Base>
-void karatsuba_engine(uint64_t *scratch, const uint64_t *a, const uint64_t *b, uint64_t n) {
+void karatsuba_product(uint64_t *scratch, const uint64_t *a, const uint64_t *b, uint64_t n) {
     assert(n >= 1);
     struct Frame {
         const uint64_t *a;
@@ -76,7 +75,7 @@ void karatsuba_engine(uint64_t *scratch, const uint64_t *a, const uint64_t *b, u
     };
 
 open:
-    if (len <= Base) {
+    if (len <= kKaratsubaBase) {
         schoolbook_full(pd, pa, pb, len);
         goto resume;
     }
@@ -171,10 +170,6 @@ resume:
     }
 }
 
-void karatsuba_product(uint64_t *scratch, const uint64_t *a, const uint64_t *b, uint64_t n) {
-    karatsuba_engine<kKaratsubaBase>(scratch, a, b, n);
-}
-
 void upper_triangle(uint64_t *u, const uint64_t *a, const uint64_t *b, uint64_t n, uint64_t *scratch) {
     assert(n >= 1);
     if (n <= kTriangleColumns) {
@@ -194,7 +189,7 @@ void upper_triangle(uint64_t *u, const uint64_t *a, const uint64_t *b, uint64_t 
     // product fills u[0..2h-1]; pairs with i, j >= h lie outside; the mixed
     // pairs form two triangles of l words at the bottom.
     const uint64_t h = (n + 1) / 2, l = n - h;
-    karatsuba_engine<28>(scratch, a, b, h);
+    karatsuba_product(scratch, a, b, h);
     std::memcpy(u, scratch, 2 * h * sizeof(uint64_t));
     for (uint64_t i = 2 * h; i <= n; ++i) u[i] = 0;
     uint64_t *t = scratch;

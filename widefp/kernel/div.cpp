@@ -202,6 +202,44 @@ inline void sub_divisor(uint64_t *r, const uint64_t *y, uint64_t w) {
     r[0] -= 1 + borrow;
 }
 
+// floor((2^192 - 1) / (d1, d0)) - 2^64 for a divisor with the top bit of d1
+// set: the inverse that turns a 3-by-2-word division into multiplications.
+inline uint64_t inverse_3by2(uint64_t d1, uint64_t d0) {
+    assert(d1 >> 63);
+    // floor((2^128 - 1) / d1) - 2^64 is at least the wanted value and at most
+    // a few above it.
+    uint64_t v = static_cast<uint64_t>(((static_cast<u128>(~d1) << 64) | ~uint64_t{0}) / d1);
+    for (;;) {
+        // (2^64 + v) (d1, d0) >= 2^192 ?
+        const u128 a = static_cast<u128>(v) * d0;
+        const u128 b = static_cast<u128>(v) * d1;
+        const u128 w1 = static_cast<u128>(static_cast<uint64_t>(a >> 64)) + static_cast<uint64_t>(b) + d0;
+        const u128 w2 = static_cast<u128>(static_cast<uint64_t>(b >> 64)) + d1 + static_cast<uint64_t>(w1 >> 64);
+        if ((w2 >> 64) == 0) return v;
+        --v;
+    }
+}
+
+// floor((n2, n1, n0) / (d1, d0)) for (n2, n1) < (d1, d0), d1's top bit set,
+// v = inverse_3by2(d1, d0).
+inline uint64_t div_3by2(uint64_t n2, uint64_t n1, uint64_t n0, uint64_t d1, uint64_t d0, uint64_t v) {
+    const u128 qq = static_cast<u128>(v) * n2 + ((static_cast<u128>(n2) << 64) | n1);
+    uint64_t q = static_cast<uint64_t>(qq >> 64);
+    const uint64_t q0 = static_cast<uint64_t>(qq);
+    // the two leading words of n - q d
+    const uint64_t r1 = n1 - d1 * q;
+    u128 r = ((static_cast<u128>(r1) << 64) | n0) - ((static_cast<u128>(d1) << 64) | d0);
+    r -= static_cast<u128>(d0) * q;
+    ++q;
+    const u128 dd = (static_cast<u128>(d1) << 64) | d0;
+    if (static_cast<uint64_t>(r >> 64) >= q0) {
+        --q;
+        r += dd;
+    }
+    if (r >= dd) ++q;
+    return q;
+}
+
 // Adds one to the quotient words quot[1..k].  The quotient never reaches the
 // next power of two, so the carry stops inside them.
 inline void carry_into(uint64_t *quot, uint64_t k) {
@@ -231,6 +269,12 @@ uint64_t divide_mantissas(uint64_t *out, const uint64_t *x, const uint64_t *y, u
         R = static_cast<uint64_t>((static_cast<u128>(1) << 127) / d1);
     }
 
+    // Leading divisor words halved, and their inverse (used while at least
+    // two divisor words are in play, so only when p >= 2).
+    const uint64_t d1 = (uint64_t{1} << 63) | (y[0] >> 1);
+    const uint64_t d0 = p >= 2 ? (y[0] << 63) | (y[1] >> 1) : 0;
+    const uint64_t v = p >= 2 ? inverse_3by2(d1, d0) : 0;
+
     const bool x_greater = x[j] > y[j];
     if (x_greater) {
         rem[0] = 0;
@@ -253,13 +297,24 @@ uint64_t divide_mantissas(uint64_t *out, const uint64_t *x, const uint64_t *y, u
     uint64_t *r = rem;
     for (uint64_t i = 1; i <= p + 1; ++i, ++r) {
         const uint64_t w = (i <= 2) ? p : p + 2 - i;
-        uint64_t q = r[0] * R + static_cast<uint64_t>((static_cast<u128>(r[1]) * R) >> 64);
-        // Take the estimate up to the quotient of the leading words, which
-        // is the true word or one above; one add-back settles the latter.
-        // The correction loop below then has nothing left to do except
-        // when the true word reaches 2^64.
-        q = w >= 2 ? refine(q, r[0], r[1], r[2], r[3], y[0], y[1]) : refine(q, r[0], r[1], r[2], 0, y[0], 0);
-        if (submul(r, y, q, w)) {
+        // The word is the quotient of the leading remainder words by the
+        // leading divisor words, or one less: one add-back settles the
+        // latter, and the correction loop below has nothing left to do
+        // except when the true word reaches 2^64.  With more than one
+        // divisor word this quotient comes from the 3-by-2 inverse (both
+        // halved so that the divisor's top bit is set); with one, from the
+        // reciprocal estimate raised step by step.
+        uint64_t q;
+        if (w >= 2) {
+            const uint64_t n2 = (r[0] << 63) | (r[1] >> 1), n1 = (r[1] << 63) | (r[2] >> 1),
+                           n0 = (r[2] << 63) | (r[3] >> 1);
+            q = (n2 > d1 || (n2 == d1 && n1 >= d0)) ? ~uint64_t{0} : div_3by2(n2, n1, n0, d1, d0, v);
+        } else {
+            q = r[0] * R + static_cast<uint64_t>((static_cast<u128>(r[1]) * R) >> 64);
+            q = refine(q, r[0], r[1], r[2], 0, y[0], 0);
+        }
+        while (submul(r, y, q, w)) {
+            // q was too large: the remainder went negative
             --q;
             add_divisor_back(r, y, w);
         }

@@ -63,7 +63,7 @@ void karatsuba_product(uint64_t *scratch, const uint64_t *a, const uint64_t *b, 
 void upper_triangle(uint64_t *u, const uint64_t *a, const uint64_t *b, uint64_t n, uint64_t *scratch);
 
 // Triangles of at most this many words go by columns.
-constexpr uint64_t kTriangleColumns = 80;
+constexpr uint64_t kTriangleColumns = 120;
 
 // Scratch words for upper_triangle(n): the larger of the Karatsuba scratch
 // of the high halves and one sub-triangle (l+1 words) plus its own scratch.

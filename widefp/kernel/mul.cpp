@@ -1,4 +1,4 @@
-// mul.cpp -- floating multiplication: the truncated column product for short numbers, the exact Karatsuba product for long ones.
+// mul.cpp -- floating multiplication: truncated column product (short), exact Karatsuba product (long).
 #include <cstring>
 #include <memory>
 
@@ -80,14 +80,6 @@ inline uint64_t finish_exponent(uint64_t *result, uint64_t ex, uint64_t ey, uint
 // range p <= 719 that the dispatch sends here); longer ones use the heap.
 constexpr uint64_t kHalfStackWords = 720;
 
-}  // namespace
-}  // namespace widefp::detail
-
-using namespace widefp::detail;
-
-namespace widefp::detail {
-namespace {
-
 // The truncated product of two finite nonzero operands, S being p+1 words of
 // scratch.  Fixed > 0 is p known at compile time (the short precisions,
 // whose loops then unroll completely).
@@ -144,6 +136,8 @@ uint64_t truncated_fixed(uint64_t *result, const uint64_t *x, const uint64_t *y)
 
 }  // namespace
 }  // namespace widefp::detail
+
+using namespace widefp::detail;
 
 // Precondition: p >= 2.
 uint64_t widefp_float_mul_h(uint64_t *result, const uint64_t *x, const uint64_t *y, uint64_t p) {
