@@ -1,5 +1,11 @@
 // wr_sci_format -- scientific notation of a digit array:
 // text = wr_sci_format(control, digits, exponent).
+//
+// control: bits 0-15 the digit array's word count w (2..its length), bits
+// 16-31 the digits after the point d, bit 56 exponent letter "E", bit 59 trim
+// trailing zeros, bit 63 minus sign.  Like the library's formatters the call
+// consumes the digit array (it keeps the remainder of the expansion); an
+// argument error leaves it untouched.
 #include <string>
 #include <vector>
 
