@@ -384,7 +384,8 @@ TEST(Etowr, SilentAcceptance) {
     EXPECT_EQ(widefp_float_etowr("*3", r.data(), p), 10);
     EXPECT_EQ(r, dbl(15, p));
     // A missing right operand reads a temporary that starts as zero.
-    EXPECT_EQ(etowr("2*", p), Words({0, 0, 0}));
+    Words zero(p + 1, 0);
+    EXPECT_TRUE(th::same_value(etowr("2*", p).data(), zero.data(), p));
     EXPECT_EQ(etowr("2+", p), dbl(2, p));
     EXPECT_EQ(etowr("2-", p), dbl(2, p));
     // ... and within one chain keeps the previous operand: 1+2+2.
@@ -461,6 +462,7 @@ TEST(FatalDeathTest, DefaultRoute) {
     EXPECT_EXIT(widefp_float_htowr("12g4", r, 2), testing::ExitedWithCode(1), "^Unexpected character: g\n$");
     EXPECT_EXIT(widefp_float_etowr("#foo", r, 2), testing::ExitedWithCode(1), "^Unkown constant: #foo\n$");
     EXPECT_EXIT(widefp_float_etowr("1+#", r, 2), testing::ExitedWithCode(1), "^Unkown constant: #\n$");
+    EXPECT_EXIT(widefp_float_etowr("#", r, 2), testing::ExitedWithCode(1), "^Unkown constant: #\n$");
     EXPECT_EXIT(widefp_float_etowr(std::string(300, '(').c_str(), r, 2), testing::ExitedWithCode(1),
                 "^Expression nested too deeply");
     EXPECT_EXIT(widefp_float_etowr((std::string(300, '-') + "1").c_str(), r, 2),

@@ -37,6 +37,6 @@ cp -r "$SRC/tests/fuzz/corpus" "$OUT/corpus"
 cd "$OUT"
 # Leaks, sanitizer reports and timeouts all end the run with a nonzero status.
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:quarantine_size_mb=64 \
     ./fuzz_etowr -max_total_time="$SECS" -max_len=4096 -rss_limit_mb=2048 -timeout=120 \
     -print_final_stats=1 corpus

@@ -1,4 +1,5 @@
 // array_ops.cpp -- word-array addition, and multiplication and division of a word array by one 64-bit integer.
+#include "kernel/divword.h"
 #include "kernel/internal.h"
 #include "widefp.h"
 
@@ -46,12 +47,7 @@ uint64_t widefp_array_idiv(uint64_t *result, const uint64_t *a, uint64_t d, uint
     }
     for (uint64_t j = 0; j < z0; ++j) result[j] = 0;
     uint64_t r = 0;
-    for (uint64_t j = z0; j < n; ++j) {
-        u128 num = (static_cast<u128>(r) << 64) | a[j];
-        uint64_t q = static_cast<uint64_t>(num / d);
-        r = static_cast<uint64_t>(num - static_cast<u128>(q) * d);
-        result[j] = q;
-    }
+    for (uint64_t j = z0; j < n; ++j) result[j] = widefp::detail::div_word(r, a[j], d, &r);
     // 2r against d without overflow: r < d, so 2r > d  <=>  r > d - r.
     const uint64_t rest = d - r;
     if (r > rest || (r == rest && (result[n - 1] & 1))) {

@@ -1,10 +1,11 @@
-// div.cpp -- widereal division: long division in 64-bit quotient words from one reciprocal estimate.
+// div.cpp -- widereal division: long division in 64-bit quotient words against a shortening divisor.
 #include <memory>
 #if defined(__x86_64__)
 #include <cpuid.h>
 #endif
 
 #include "kernel/div_dispatch.h"
+#include "kernel/divword.h"
 #include "kernel/internal.h"
 #include "widefp.h"
 
@@ -130,76 +131,47 @@ inline bool submul(uint64_t *r, const uint64_t *y, uint64_t q, uint64_t w) {
 }
 
 // r[0..w+1] += (1; y[0..w-1]) placed as in submul (undoes one unit of q).
-inline void add_divisor_back(uint64_t *r, const uint64_t *y, uint64_t w) {
+// Returns true when the sum carries out of r[0]: a negative remainder has
+// come back to zero or above.
+inline bool add_divisor_back(uint64_t *r, const uint64_t *y, uint64_t w) {
     uint64_t carry = 0;
     for (uint64_t j = w; j >= 1; --j) {
         u128 s = static_cast<u128>(r[j + 1]) + y[j - 1] + carry;
         r[j + 1] = static_cast<uint64_t>(s);
         carry = static_cast<uint64_t>(s >> 64);
     }
-    u128 top = ((static_cast<u128>(r[0]) << 64) | r[1]) + 1 + carry;
-    r[0] = static_cast<uint64_t>(top >> 64);
-    r[1] = static_cast<uint64_t>(top);
+    const u128 top = (static_cast<u128>(r[0]) << 64) | r[1];
+    const u128 sum = top + 1 + carry;
+    r[0] = static_cast<uint64_t>(sum >> 64);
+    r[1] = static_cast<uint64_t>(sum);
+    return sum < top;
 }
 
-// Raises the estimate q (never above the true quotient word) to
-// floor(N / T), where N = r[0..3] are the leading remainder words and
-// T = (1; y0; y1) the leading divisor words (N = r[0..2] with a 0 below and
-// y1 = 0 when the divisor has one word, which makes the result exact).  The
-// true word is then q or q - 1.  Stops at 2^64 - 1 if floor(N / T) is larger.
-inline uint64_t refine(uint64_t q, uint64_t r0, uint64_t r1, uint64_t r2, uint64_t r3, uint64_t y0, uint64_t y1) {
-    // t = N - q * T over four words; q <= floor(N / T), so t >= 0.
-    const u128 a = static_cast<u128>(q) * y1;
+// Raises the estimate q (never above the true quotient word) to the exact
+// word floor((r0, r1, r2) / (1, y0)) for a divisor of one word, or to
+// 2^64 - 1 if that is larger.
+inline uint64_t refine_one_word(uint64_t q, uint64_t r0, uint64_t r1, uint64_t r2, uint64_t y0) {
+    // t = (r0, r1, r2) - q (1, y0) over three words; t >= 0.
     const u128 b = static_cast<u128>(q) * y0;
-    // product words p0..p3 (p0 most significant)
-    const uint64_t p3 = static_cast<uint64_t>(a);
-    const u128 s2 = static_cast<u128>(static_cast<uint64_t>(a >> 64)) + static_cast<uint64_t>(b);
-    const uint64_t p2 = static_cast<uint64_t>(s2);
-    const u128 s1 = static_cast<u128>(static_cast<uint64_t>(b >> 64)) + q + static_cast<uint64_t>(s2 >> 64);
-    const uint64_t p1 = static_cast<uint64_t>(s1);
-    const uint64_t p0 = static_cast<uint64_t>(s1 >> 64);
-    uint64_t t3 = r3 - p3, bw = r3 < p3;
-    uint64_t t2 = r2 - p2 - bw;
-    bw = (r2 < p2) | ((r2 - p2) < bw);
+    const uint64_t p2 = static_cast<uint64_t>(b);
+    const u128 s1 = static_cast<u128>(static_cast<uint64_t>(b >> 64)) + q;
+    const uint64_t p1 = static_cast<uint64_t>(s1), p0 = static_cast<uint64_t>(s1 >> 64);
+    uint64_t t2 = r2 - p2, bw = r2 < p2;
     uint64_t t1 = r1 - p1 - bw;
     bw = (r1 < p1) | ((r1 - p1) < bw);
     uint64_t t0 = r0 - p0 - bw;
-    // while t >= T: q += 1, t -= T
+    // while t >= (1, y0): q += 1, t -= (1, y0)
     for (;;) {
-        bool ge = t0 != 0 || t1 > 1 || (t1 == 1 && (t2 > y0 || (t2 == y0 && t3 >= y1)));
+        const bool ge = t0 != 0 || t1 > 1 || (t1 == 1 && t2 >= y0);
         if (!ge || q == ~uint64_t{0}) return q;
         ++q;
-        uint64_t b3 = t3 < y1;
-        t3 -= y1;
-        uint64_t u2 = t2 - y0;
-        uint64_t b2 = (t2 < y0) | (u2 < b3);
-        t2 = u2 - b3;
-        uint64_t u1 = t1 - 1;
-        uint64_t b1 = (t1 < 1) | (u1 < b2);
+        const uint64_t b2 = t2 < y0;
+        t2 -= y0;
+        const uint64_t u1 = t1 - 1;
+        const uint64_t b1 = (t1 < 1) | (u1 < b2);
         t1 = u1 - b2;
         t0 -= b1;
     }
-}
-
-// Is (r[0]; r[1..w]) >= (1; y[0..w-1])?
-inline bool at_least_divisor(const uint64_t *r, const uint64_t *y, uint64_t w) {
-    if (r[0] != 1) return r[0] > 1;
-    for (uint64_t j = 0; j < w; ++j)
-        if (r[j + 1] != y[j]) return r[j + 1] > y[j];
-    return true;
-}
-
-// (r[0]; r[1..w]) -= (1; y[0..w-1]).
-inline void sub_divisor(uint64_t *r, const uint64_t *y, uint64_t w) {
-    uint64_t borrow = 0;
-    for (uint64_t j = w; j >= 1; --j) {
-        uint64_t a = r[j], b = y[j - 1];
-        uint64_t d = a - b;
-        uint64_t b1 = a < b;
-        r[j] = d - borrow;
-        borrow = b1 | (d < borrow);
-    }
-    r[0] -= 1 + borrow;
 }
 
 // floor((2^192 - 1) / (d1, d0)) - 2^64 for a divisor with the top bit of d1
@@ -240,6 +212,27 @@ inline uint64_t div_3by2(uint64_t n2, uint64_t n1, uint64_t n0, uint64_t d1, uin
     return q;
 }
 
+// Is (r[0]; r[1..w]) >= (1; y[0..w-1])?
+inline bool at_least_divisor(const uint64_t *r, const uint64_t *y, uint64_t w) {
+    if (r[0] != 1) return r[0] > 1;
+    for (uint64_t j = 0; j < w; ++j)
+        if (r[j + 1] != y[j]) return r[j + 1] > y[j];
+    return true;
+}
+
+// (r[0]; r[1..w]) -= (1; y[0..w-1]).
+inline void sub_divisor(uint64_t *r, const uint64_t *y, uint64_t w) {
+    uint64_t borrow = 0;
+    for (uint64_t j = w; j >= 1; --j) {
+        uint64_t a = r[j], b = y[j - 1];
+        uint64_t d = a - b;
+        uint64_t b1 = a < b;
+        r[j] = d - borrow;
+        borrow = b1 | (d < borrow);
+    }
+    r[0] -= 1 + borrow;
+}
+
 // Adds one to the quotient words quot[1..k].  The quotient never reaches the
 // next power of two, so the carry stops inside them.
 inline void carry_into(uint64_t *quot, uint64_t k) {
@@ -265,8 +258,8 @@ uint64_t divide_mantissas(uint64_t *out, const uint64_t *x, const uint64_t *y, u
     if (y[0] >= 0xfffffffffffffffeULL) {
         R = uint64_t{1} << 63;
     } else {
-        uint64_t d1 = ((uint64_t{1} << 63) | (y[0] >> 1)) + 1;
-        R = static_cast<uint64_t>((static_cast<u128>(1) << 127) / d1);
+        uint64_t rest;
+        R = div_word(uint64_t{1} << 63, 0, ((uint64_t{1} << 63) | (y[0] >> 1)) + 1, &rest);
     }
 
     // Leading divisor words halved, and their inverse (used while at least
@@ -304,6 +297,7 @@ uint64_t divide_mantissas(uint64_t *out, const uint64_t *x, const uint64_t *y, u
         // divisor word this quotient comes from the 3-by-2 inverse (both
         // halved so that the divisor's top bit is set); with one, from the
         // reciprocal estimate raised step by step.
+        assert(r[0] <= 1);
         uint64_t q;
         if (w >= 2) {
             const uint64_t n2 = (r[0] << 63) | (r[1] >> 1), n1 = (r[1] << 63) | (r[2] >> 1),
@@ -311,12 +305,13 @@ uint64_t divide_mantissas(uint64_t *out, const uint64_t *x, const uint64_t *y, u
             q = (n2 > d1 || (n2 == d1 && n1 >= d0)) ? ~uint64_t{0} : div_3by2(n2, n1, n0, d1, d0, v);
         } else {
             q = r[0] * R + static_cast<uint64_t>((static_cast<u128>(r[1]) * R) >> 64);
-            q = refine(q, r[0], r[1], r[2], 0, y[0], 0);
+            q = refine_one_word(q, r[0], r[1], r[2], y[0]);
         }
-        while (submul(r, y, q, w)) {
+        if (submul(r, y, q, w)) {
             // q was too large: the remainder went negative
-            --q;
-            add_divisor_back(r, y, w);
+            do {
+                --q;
+            } while (!add_divisor_back(r, y, w));
         }
         // Shift: the remainder now starts at r[1].
         uint64_t *s = r + 1;

@@ -1,4 +1,5 @@
 // scale.cpp -- multiplication and division of a widereal by a signed 64-bit integer.
+#include "kernel/divword.h"
 #include "kernel/internal.h"
 #include "widefp.h"
 
@@ -80,12 +81,7 @@ uint64_t widefp_float_idiv(uint64_t *result, const uint64_t *x, int64_t k, uint6
     // behind its final place: word j-1 of the result is completed once q(j)
     // is known, so the pass runs in place.
     uint64_t r = 1;
-    auto step = [&](uint64_t word) {
-        u128 num = (static_cast<u128>(r) << 64) | word;
-        uint64_t q = static_cast<uint64_t>(num / m);
-        r = static_cast<uint64_t>(num - static_cast<u128>(q) * m);
-        return q;
-    };
+    auto step = [&](uint64_t word) { return div_word(r, word, m, &r); };
     const uint64_t q1 = step(x[1]);  // >= 2 since m <= 2^63
     const unsigned t = 63u - static_cast<unsigned>(__builtin_clzll(q1));
     const unsigned lt = 64 - t;  // 1..63
