@@ -8,17 +8,7 @@
 namespace wr {
 namespace {
 
-constexpr uint64_t kSignBit = 0x8000000000000000ULL;
-constexpr uint64_t kOneWord0 = 0x3fffffffffffffffULL;
 
-void set_zero(uint64_t *x, uint64_t p) { std::memset(x, 0, (p + 1) * sizeof(uint64_t)); }
-void copy(uint64_t *dst, const uint64_t *src, uint64_t p) {
-    std::memcpy(dst, src, (p + 1) * sizeof(uint64_t));
-}
-void copy_abs(uint64_t *dst, const uint64_t *src, uint64_t p) {
-    copy(dst, src, p);
-    dst[0] &= ~kSignBit;
-}
 
 }  // namespace
 
@@ -72,7 +62,7 @@ bool det(uint64_t *A, uint64_t n, uint64_t p, uint64_t *d, void *(*alloc)(size_t
             set_zero(el(i, k), p);
         }
     }
-    d[0] = kOneWord0;
+    d[0] = kOne;
     std::memset(d + 1, 0, p * sizeof(uint64_t));
     for (uint64_t k = 0; k < n; ++k) widefp_float_mul(d, d, el(k, k), p);
     if (swaps & 1) d[0] ^= kSignBit;

@@ -8,21 +8,7 @@
 namespace wr {
 namespace {
 
-constexpr uint64_t kSignBit = 0x8000000000000000ULL;
-constexpr uint64_t kOneWord0 = 0x3fffffffffffffffULL;
 
-void set_zero(uint64_t *x, uint64_t p) { std::memset(x, 0, (p + 1) * sizeof(uint64_t)); }
-void set_one(uint64_t *x, uint64_t p) {
-    x[0] = kOneWord0;
-    std::memset(x + 1, 0, p * sizeof(uint64_t));
-}
-void copy_abs(uint64_t *dst, const uint64_t *src, uint64_t p) {
-    std::memcpy(dst, src, (p + 1) * sizeof(uint64_t));
-    dst[0] &= ~kSignBit;
-}
-void copy(uint64_t *dst, const uint64_t *src, uint64_t p) {
-    std::memcpy(dst, src, (p + 1) * sizeof(uint64_t));
-}
 
 }  // namespace
 

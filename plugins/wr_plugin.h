@@ -18,6 +18,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "widefp.h"
 
@@ -45,6 +47,61 @@ constexpr uint64_t max_count = (uint64_t{1} << 31) - 1;
 inline uint64_t element_words(uint64_t elements, uint64_t p) {
     unsigned __int128 w = static_cast<unsigned __int128>(elements) * (static_cast<unsigned __int128>(p) + 1);
     return w > UINT64_MAX ? UINT64_MAX : static_cast<uint64_t>(w);
+}
+
+// ---- small element helpers shared by the linear-algebra plug-ins ----------
+constexpr uint64_t kSignBit = 0x8000000000000000ULL;  // sign of word 0
+constexpr uint64_t kExpBits = 0x7fffffffffffffffULL;  // exponent field
+constexpr uint64_t kOne = 0x3fffffffffffffffULL;      // word 0 of 1.0
+
+inline bool is_zero(const uint64_t *x) { return (x[0] & kExpBits) == 0; }
+inline void set_zero(uint64_t *x, uint64_t p) { std::memset(x, 0, (p + 1) * sizeof(uint64_t)); }
+inline void set_one(uint64_t *x, uint64_t p) {
+    set_zero(x, p);
+    x[0] = kOne;
+}
+inline void copy(uint64_t *dst, const uint64_t *src, uint64_t p) {
+    std::memcpy(dst, src, (p + 1) * sizeof(uint64_t));
+}
+inline void copy_abs(uint64_t *dst, const uint64_t *src, uint64_t p) {
+    copy(dst, src, p);
+    dst[0] &= ~kSignBit;
+}
+inline void swap_elements(uint64_t *a, uint64_t *b, uint64_t p) {
+    for (uint64_t i = 0; i <= p; ++i) {
+        uint64_t t = a[i];
+        a[i] = b[i];
+        b[i] = t;
+    }
+}
+
+// ---- the formatters' limits (wr_sci_format, wr_fix_format): the control
+// word's fields against the digit array and the 65,536-byte output buffer.
+constexpr uint64_t kFormatBuffer = 65536;  // output buffer of the formatters, NUL included
+
+inline uint64_t control_w(uint64_t control) { return control & 0xffff; }
+inline uint64_t control_d(uint64_t control) { return (control >> 16) & 0xffff; }
+
+// Why a formatter call cannot be made, or nullptr when it can.  `have` is the
+// number of words in the digit array, `lead` its word 0 (read only when the
+// array holds a word), e the decimal exponent.
+inline const char *format_problem(bool fixed, uint64_t control, uint64_t have, uint64_t lead, int64_t e) {
+    const uint64_t w = control_w(control);
+    const uint64_t d = control_d(control);
+    if (w < 2) return "the control word's word count w (bits 0-15) must be at least 2";
+    if (w > have) return "the control word's word count w (bits 0-15) exceeds the digit array";
+    if (lead > 9) return "the digit array's integer word must be a decimal digit 0..9";
+    if (!fixed) {
+        // sign, digit, point, d+1 digits, letter, sign, up to 19 exponent digits, NUL
+        if (d + 26 > kFormatBuffer) return "too many digits for the 65,536-byte text (d <= 65510)";
+        return nullptr;
+    }
+    // sign, "0.", d digits, NUL
+    if (d + 4 > kFormatBuffer) return "too many digits for the 65,536-byte text (d <= 65532)";
+    // sign, E+2 integer digits (after a carry), point, d digits, NUL
+    if (e >= 0 && static_cast<uint64_t>(e) + d + 5 > kFormatBuffer)
+        return "the number's integer digits and d do not fit the 65,536-byte text";
+    return nullptr;
 }
 
 }  // namespace wr

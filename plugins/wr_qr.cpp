@@ -16,19 +16,7 @@ namespace wr {
 
 namespace {
 
-constexpr uint64_t kSignBit = 0x8000000000000000ULL;
-constexpr uint64_t kExpBits = 0x7fffffffffffffffULL;
-constexpr uint64_t kOne = 0x3fffffffffffffffULL;
 
-inline bool is_zero(const uint64_t *x) { return (x[0] & kExpBits) == 0; }
-inline void set_zero(uint64_t *x, uint64_t p) { std::memset(x, 0, (p + 1) * sizeof(uint64_t)); }
-inline void set_one(uint64_t *x, uint64_t p) {
-    set_zero(x, p);
-    x[0] = kOne;
-}
-inline void copy(uint64_t *dst, const uint64_t *src, uint64_t p) {
-    std::memcpy(dst, src, (p + 1) * sizeof(uint64_t));
-}
 
 // `words` 64-bit words from the heap; throws std::bad_alloc when the size
 // does not fit (UINT64_MAX marks an overflowed count) or the memory cannot

@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "wr_format.h"
 #include "wr_plugin.h"
 
 namespace wr {

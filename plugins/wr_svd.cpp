@@ -22,32 +22,7 @@ namespace wr {
 
 namespace {
 
-constexpr uint64_t kSignBit = 0x8000000000000000ULL;
-constexpr uint64_t kExpBits = 0x7fffffffffffffffULL;
-constexpr uint64_t kOne = 0x3fffffffffffffffULL;
-
-inline bool is_zero(const uint64_t *x) { return (x[0] & kExpBits) == 0; }
-inline void set_zero(uint64_t *x, uint64_t p) { std::memset(x, 0, (p + 1) * sizeof(uint64_t)); }
-inline void set_one(uint64_t *x, uint64_t p) {
-    set_zero(x, p);
-    x[0] = kOne;
-}
-inline void copy(uint64_t *dst, const uint64_t *src, uint64_t p) {
-    std::memcpy(dst, src, (p + 1) * sizeof(uint64_t));
-}
-inline void swap_elements(uint64_t *a, uint64_t *b, uint64_t p) {
-    for (uint64_t i = 0; i <= p; ++i) {
-        uint64_t t = a[i];
-        a[i] = b[i];
-        b[i] = t;
-    }
-}
 inline void negate(uint64_t *x) { x[0] ^= kSignBit; }
-// dst = |x| (all words copied, sign cleared)
-inline void abs_of(uint64_t *dst, const uint64_t *x, uint64_t p) {
-    copy(dst, x, p);
-    dst[0] &= ~kSignBit;
-}
 // Negative in the sense of the shift and of the diagonal tests: sign bit set
 // and not -0.
 inline bool negative_nonzero(const uint64_t *x) { return (x[0] & kSignBit) && x[0] != kSignBit; }
@@ -282,7 +257,7 @@ int svd(uint64_t *A, uint64_t m, uint64_t n, uint64_t p, uint64_t *U, uint64_t *
     // |x| <= eps * y, tested as not (eps * y < |x|); y is consumed.
     auto negligible = [&](const uint64_t *x, uint64_t *y) {
         mul(y, eps, y);
-        abs_of(t3, x, p);
+        copy_abs(t3, x, p);
         return !lt(y, t3);
     };
 
@@ -293,8 +268,8 @@ int svd(uint64_t *A, uint64_t m, uint64_t n, uint64_t p, uint64_t *U, uint64_t *
         // Find the last negligible superdiagonal entry above the diagonal block.
         int64_t k;
         for (k = q - 2; k >= 0; --k) {
-            abs_of(t, S(k), p);
-            abs_of(t2, S(k + 1), p);
+            copy_abs(t, S(k), p);
+            copy_abs(t2, S(k + 1), p);
             add(t, t, t2);
             if (negligible(E(k), t)) {
                 E(k)[0] = 0;
@@ -307,9 +282,9 @@ int svd(uint64_t *A, uint64_t m, uint64_t n, uint64_t p, uint64_t *U, uint64_t *
         } else {
             int64_t ks;
             for (ks = q - 1; ks > k; --ks) {
-                abs_of(t, E(ks), p);
+                copy_abs(t, E(ks), p);
                 if (ks != k + 1) {
-                    abs_of(t2, E(ks - 1), p);
+                    copy_abs(t2, E(ks - 1), p);
                     add(t, t, t2);
                 } else {
                     add(t, t, zero);
@@ -363,10 +338,10 @@ int svd(uint64_t *A, uint64_t m, uint64_t n, uint64_t p, uint64_t *U, uint64_t *
             }
         } else if (kase == 3) {  // one QR sweep with shift
             if (sweeps >= max_sweeps) return 1;
-            abs_of(scale, S(q - 1), p);
+            copy_abs(scale, S(q - 1), p);
             const uint64_t *cand[4] = {S(q - 2), E(q - 2), S(k), E(k)};
             for (const uint64_t *x : cand) {
-                abs_of(t, x, p);
+                copy_abs(t, x, p);
                 if (lt(scale, t)) copy(scale, t, p);
             }
             div(r, one, scale);

@@ -10,7 +10,7 @@
 
 #include "convert/decimal.h"
 #include "harness.h"
-#include "wr_format.h"
+#include "wr_plugin.h"
 
 namespace wr {
 std::string sci_format(uint64_t control, uint64_t *digits, int64_t e);

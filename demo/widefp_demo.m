@@ -1,4 +1,4 @@
-## demo.m -- what the widefp plug-ins do today.  Run by tools/run_demo.sh.
+## widefp_demo.m -- what the widefp plug-ins do today.  Run by tools/run_demo.sh.
 1;
 printf ("widefp demo\n===========\n\n");
 
