@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 bash tools/install_deps.sh
 cmake -S . -B build -DWIDEFP_TESTS=OFF -DWIDEFP_BENCH=OFF >/dev/null
 cmake --build build -j"$(nproc)" >/dev/null
-octave-cli --no-gui --norc --silent --eval "addpath('build/mex'); addpath('octave'); addpath('demo'); widefp_demo"
+octave-cli --no-gui --norc --silent --no-history --eval "addpath('build/mex'); addpath('octave'); addpath('demo'); widefp_demo"
