@@ -18,6 +18,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -66,6 +68,14 @@ inline void copy(uint64_t *dst, const uint64_t *src, uint64_t p) {
 inline void copy_abs(uint64_t *dst, const uint64_t *src, uint64_t p) {
     copy(dst, src, p);
     dst[0] &= ~kSignBit;
+}
+// Zeroed scratch of `words` 64-bit words from the heap (zeroed, so that no
+// stale word can reach a result through the fraction of a zero); throws
+// std::bad_alloc when the size does not fit (UINT64_MAX marks an overflowed
+// count) or the memory cannot be had.
+inline std::unique_ptr<uint64_t[]> heap_words(uint64_t words) {
+    if (words == UINT64_MAX || words > SIZE_MAX / sizeof(uint64_t)) throw std::bad_alloc();
+    return std::unique_ptr<uint64_t[]>(new uint64_t[words]());
 }
 inline void swap_elements(uint64_t *a, uint64_t *b, uint64_t p) {
     for (uint64_t i = 0; i <= p; ++i) {

@@ -18,13 +18,6 @@ namespace {
 
 
 
-// `words` 64-bit words from the heap; throws std::bad_alloc when the size
-// does not fit (UINT64_MAX marks an overflowed count) or the memory cannot
-// be had.
-std::unique_ptr<uint64_t[]> heap_words(uint64_t words) {
-    if (words == UINT64_MAX || words > SIZE_MAX / sizeof(uint64_t)) throw std::bad_alloc();
-    return std::unique_ptr<uint64_t[]>(new uint64_t[words]);
-}
 
 }  // namespace
 

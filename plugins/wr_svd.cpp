@@ -27,13 +27,6 @@ inline void negate(uint64_t *x) { x[0] ^= kSignBit; }
 // and not -0.
 inline bool negative_nonzero(const uint64_t *x) { return (x[0] & kSignBit) && x[0] != kSignBit; }
 
-// `words` 64-bit words from the heap; throws std::bad_alloc when the size
-// does not fit (UINT64_MAX marks an overflowed count) or the memory cannot
-// be had.
-std::unique_ptr<uint64_t[]> heap_words(uint64_t words) {
-    if (words == UINT64_MAX || words > SIZE_MAX / sizeof(uint64_t)) throw std::bad_alloc();
-    return std::unique_ptr<uint64_t[]>(new uint64_t[words]);
-}
 
 // One matrix of `cols` columns stored by rows in an element array.
 struct Mat {

@@ -291,6 +291,40 @@ TEST(ArrayMulH, MatchesRoundedEstimateAndBound) {
                 worst_n);
 }
 
+// Every length around the splits of the long half product: the columns go
+// by a triangle of n+1 words, split in halves above 120 words, whose square
+// part is a Karatsuba product with schoolbook pieces of at most 30 words
+// (pieces of 31 split once more, of 30 not), so every piece length near
+// those edges turns up in one of these.
+TEST(ArrayMulH, EveryLengthAroundTheTriangleSplits) {
+    th::Rng rng(106);
+    std::vector<size_t> lengths;
+    for (size_t n = 114; n <= 134; ++n) lengths.push_back(n);
+    for (size_t n = 234; n <= 252; ++n) lengths.push_back(n);
+    for (size_t n = 474; n <= 490; n += 2) lengths.push_back(n);
+    for (size_t n : lengths) {
+        for (int t = 0; t < 2; ++t) {
+            Words a = random_words(rng, n), b = random_words(rng, n);
+            if (t == 1) {  // all-ones operands: every column at its largest
+                std::fill(a.begin(), a.end(), ~uint64_t{0});
+                std::fill(b.begin(), b.end(), ~uint64_t{0});
+            }
+            Words E = half_estimate(a, b);
+            Words want(E.begin() + 1, E.begin() + n + 1);
+            uint64_t want_top = E[0];
+            if (E[n + 1] >= 0x8000000000000000ULL) {
+                size_t j = n;
+                while (j > 0 && ++want[j - 1] == 0) --j;
+                if (j == 0) ++want_top;
+            }
+            Words got;
+            uint64_t top = call(widefp_array_mul_h, a, b, Alias::None, got);
+            ASSERT_EQ(top, want_top) << "n=" << n << " t=" << t;
+            ASSERT_EQ(got, want) << "n=" << n << " t=" << t;
+        }
+    }
+}
+
 // The rounding word P'[n+1] equals b[n-1] when a = (a0, 1, 0, ..., 0).
 TEST(ArrayMulH, RoundingBoundary) {
     th::Rng rng(105);

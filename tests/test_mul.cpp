@@ -217,6 +217,10 @@ TEST(FloatMulH, ExactOutputOfTheColumnProduct) {
     std::vector<uint64_t> ps;
     for (uint64_t p = 2; p <= 1100; p += (p < 70 ? 1 : p < 600 ? 29 : 41)) ps.push_back(p);
     for (uint64_t p : {119, 120, 121, 122, 241, 242, 243, 483, 719}) ps.push_back(p);  // split edges
+    // every precision whose triangle halves or their Karatsuba pieces sit
+    // at a threshold (columns up to 120 words, schoolbook pieces up to 30)
+    for (uint64_t p = 123; p <= 132; ++p) ps.push_back(p);
+    for (uint64_t p = 236; p <= 250; ++p) ps.push_back(p);
     for (uint64_t p : ps) {
         for (int t = 0; t < (p < 70 ? 12 : 3); ++t) {
             Words x = th::random_wr(rng, p), y = th::random_wr(rng, p);

@@ -111,3 +111,12 @@
 %!   assert (err.identifier, "widefp:memory");
 %! end_try_catch
 %! assert (a, uint64 ([1; 2; 3]));
+
+%!test # a zero column: R's diagonal is -0 with clean fraction words, the same on every call
+%! p = 2;
+%! for trial = 1:3
+%!   a = wr_zeros (1, p);
+%!   R = wr_zeros (1, p);
+%!   wr_qr (a, 1, 1, p, wr_zeros (1, p), R, 0, 1);
+%!   assert (R, uint64 ([9223372036854775808; 0; 0]));
+%! end

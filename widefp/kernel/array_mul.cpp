@@ -1,6 +1,9 @@
 // array_mul.cpp -- products of n-word arrays: the half product, the Karatsuba product, the dispatch.
 #include <cstring>
 #include <memory>
+#if defined(__x86_64__)
+#include <cpuid.h>
+#endif
 
 #include "kernel/internal.h"
 #include "kernel/karatsuba.h"
@@ -8,6 +11,17 @@
 #include "widefp.h"
 
 namespace widefp::detail {
+
+#if defined(WIDEFP_ADX_ASM)
+namespace {
+bool have_adx() {
+    unsigned a = 0, b = 0, c = 0, d = 0;
+    if (!__get_cpuid_count(7, 0, &a, &b, &c, &d)) return false;
+    return (b & (1u << 19)) && (b & (1u << 8));  // ADX, BMI2
+}
+}  // namespace
+const bool kHaveAdx = have_adx();
+#endif
 
 namespace {
 
@@ -48,8 +62,8 @@ inline void propagate(uint64_t *d, uint64_t j, uint64_t v) {
 // D[0..2L-1] and uses D[0..14h-1]: z2 at D[0], z0 at D[2h], the middle
 // product at D[4h], the padded z0 at D[6h], the two differences at D[12h]
 // and D[13h]; the children's regions end below D[12h].
-void karatsuba_product(uint64_t *scratch, const uint64_t *a, const uint64_t *b, uint64_t n) {
-    assert(n >= 1);
+void karatsuba_product(uint64_t *scratch, const uint64_t *a, const uint64_t *b, uint64_t n, uint64_t base) {
+    assert(n >= 1 && base >= 1);
     struct Frame {
         const uint64_t *a;
         const uint64_t *b;
@@ -75,7 +89,7 @@ void karatsuba_product(uint64_t *scratch, const uint64_t *a, const uint64_t *b, 
     };
 
 open:
-    if (len <= kKaratsubaBase) {
+    if (len <= base) {
         schoolbook_full(pd, pa, pb, len);
         goto resume;
     }
@@ -133,26 +147,34 @@ ko10: {  // |A_hi - A_lo| and |B_hi - B_lo| into D[12h], D[13h]; M into D[4h]
 ko11: {  // add z2 + z0 -/+ M into the window D[l .. l+2h-1]
     const uint64_t h = f->h, l = f->l;
     uint64_t *d = f->d;
-    uint64_t *z0 = d + 6 * h;  // z0 right-aligned in 2h words
+    // z0 right-aligned in the 2h words at D[6h] (zeros above it when L is
+    // odd), with M already taken off (flag non-negative) or added (flag
+    // negative) on the way: the window then needs one pass.  The borrow or
+    // carry of that first pass is settled with the window's carry.
+    uint64_t *z0 = d + 6 * h;
     const uint64_t pad = 2 * (h - l);
-    for (uint64_t i = 0; i < pad; ++i) z0[i] = 0;
-    std::memcpy(z0 + pad, d + 2 * h, 2 * l * sizeof(uint64_t));
-    // window += z2 + z0, then -= M (or += M); the net carry (0..2, never
-    // negative since z1 is not) goes into D[l-1] and upward.
-    uint64_t *w = d + l;
-    const uint64_t *z2 = d;
     const uint64_t *m = d + 4 * h;
-    uint64_t carry = add_words(w, w, z2, 2 * h, 0);
-    carry += add_words(w, w, z0, 2 * h, 0);
-    uint64_t net;
+    uint64_t borrow = 0, carry;
     if (f->negative) {
-        net = carry + add_words(w, w, m, 2 * h, 0);
+        carry = add_words(z0 + pad, d + 2 * h, m + pad, 2 * l, 0);
+        for (uint64_t i = pad; i-- > 0;) {
+            z0[i] = m[i] + carry;
+            carry = z0[i] < carry;
+        }
     } else {
-        const uint64_t borrow = sub_words(w, w, m, 2 * h);
-        assert(carry >= borrow);
-        net = carry - borrow;
+        borrow = sub_words(z0 + pad, d + 2 * h, m + pad, 2 * l);
+        for (uint64_t i = pad; i-- > 0;) {
+            z0[i] = 0 - m[i] - borrow;
+            borrow = (m[i] | borrow) != 0;
+        }
+        carry = 0;
     }
-    propagate(d, l - 1, net);
+    // window += z2 + (z0 -/+ M); the net carry (0..2, never negative since
+    // z1 is not) goes into D[l-1] and upward.
+    uint64_t *w = d + l;
+    carry += add2_words(w, d, z0, 2 * h);
+    assert(carry >= borrow);
+    propagate(d, l - 1, carry - borrow);
     --depth;
     goto resume;
 }
@@ -189,7 +211,7 @@ void upper_triangle(uint64_t *u, const uint64_t *a, const uint64_t *b, uint64_t 
     // product fills u[0..2h-1]; pairs with i, j >= h lie outside; the mixed
     // pairs form two triangles of l words at the bottom.
     const uint64_t h = (n + 1) / 2, l = n - h;
-    karatsuba_product(scratch, a, b, h);
+    karatsuba_product(scratch, a, b, h, kTriangleKaratsubaBase);
     std::memcpy(u, scratch, 2 * h * sizeof(uint64_t));
     for (uint64_t i = 2 * h; i <= n; ++i) u[i] = 0;
     uint64_t *t = scratch;

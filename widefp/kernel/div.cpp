@@ -28,106 +28,184 @@ bool detect_adx() {
 #endif
 }
 bool g_use_adx = detect_adx();
+}
+unsigned long g_dbg_corr = 0;
+namespace {
 
-// rp[0..n-1] -= the low words of q * yp[0..n-1] plus the high word of each
+// The remainder is kept complemented: each scratch word holds ~r[k], so
+// that r - s, which is ~(~r + s), becomes an addition of s to the stored
+// words and the row kernel needs no negation.  A borrow out of the true
+// difference is a carry out of the stored sum.
+
+// rp[0..n-1] += the low words of q * yp[0..n-1] plus the high word of each
 // product into the word above, from rp[n-1] up to rp[0]; n >= 1.  Returns the
-// high word left for the word above rp[0] and sets *borrow to the borrow out
-// of rp[0].
-inline uint64_t submul_row_portable(uint64_t *rp, const uint64_t *yp, uint64_t q, uint64_t n, uint64_t *borrow) {
-    uint64_t carry = 0, bw = 0;
+// high word left for the word above rp[0] and sets *carry to the carry out
+// of rp[0].  On complemented words this subtracts the row.
+inline uint64_t addmul_row_portable(uint64_t *rp, const uint64_t *yp, uint64_t q, uint64_t n, uint64_t *carry) {
+    uint64_t hi = 0, cf = 0;
     for (uint64_t j = n; j-- > 0;) {
-        u128 prod = static_cast<u128>(q) * yp[j] + carry;
-        uint64_t lo = static_cast<uint64_t>(prod);
-        carry = static_cast<uint64_t>(prod >> 64);
-        uint64_t t = rp[j];
-        uint64_t d = t - lo;
-        uint64_t b1 = t < lo;
-        rp[j] = d - bw;
-        bw = b1 | (d < bw);
+        const u128 prod = static_cast<u128>(q) * yp[j] + hi;
+        const uint64_t lo = static_cast<uint64_t>(prod);
+        hi = static_cast<uint64_t>(prod >> 64);
+        const u128 s = static_cast<u128>(rp[j]) + lo + cf;
+        rp[j] = static_cast<uint64_t>(s);
+        cf = static_cast<uint64_t>(s >> 64);
     }
-    *borrow = bw;
-    return carry;
+    *carry = cf;
+    return hi;
 }
 
 #if defined(__x86_64__)
 // The same with MULX, the product carries on the overflow flag (ADOX) and
-// the subtraction, done as r + ~s + 1, on the carry flag (ADCX).  Loop
-// control uses LEA and JRCXZ, which leave both flags alone.
-inline uint64_t submul_row_adx(uint64_t *rp, const uint64_t *yp, uint64_t q, uint64_t n, uint64_t *borrow) {
-    uint64_t n1 = n & 3, n4 = n >> 2;
-    uint64_t i = n, hi = 0, lo, h2, nb;
+// the sum on the carry flag (ADCX): sixteen words a turn, then one at a
+// time.  Loop control uses LEA and JRCXZ, which leave both flags alone; the
+// pointers walk down from the ends.
+inline uint64_t addmul_row_adx(uint64_t *rp, const uint64_t *yp, uint64_t q, uint64_t n, uint64_t *carry) {
+    const uint64_t n1 = n & 15, n16 = n >> 4;
+    const uint64_t *y = yp + n;
+    uint64_t *r = rp + n;
+    uint64_t hi = 0, lo, h2, t, cf;
     asm volatile(
-        "xor %%r11d, %%r11d\n\t"  // clears CF and OF
-        "stc\n\t"                 // no borrow yet
+        "mov %[n16], %%rcx\n\t"
+        "xor %%r11d, %%r11d\n\t"
+        "test %%rcx, %%rcx\n\t"  // clears CF and OF
+        "jz 2f\n"
+        "3:\n\t"
+        "lea -128(%[y]), %[y]\n\t"
+        "lea -128(%[r]), %[r]\n\t"
+        "mulx 120(%[y]), %[lo], %[h2]\n\t"
+        "adox %[hi], %[lo]\n\t"
+        "mov 120(%[r]), %[t]\n\t"
+        "adcx %[t], %[lo]\n\t"
+        "mov %[lo], 120(%[r])\n\t"
+        "mulx 112(%[y]), %[lo], %[hi]\n\t"
+        "adox %[h2], %[lo]\n\t"
+        "mov 112(%[r]), %[t]\n\t"
+        "adcx %[t], %[lo]\n\t"
+        "mov %[lo], 112(%[r])\n\t"
+        "mulx 104(%[y]), %[lo], %[h2]\n\t"
+        "adox %[hi], %[lo]\n\t"
+        "mov 104(%[r]), %[t]\n\t"
+        "adcx %[t], %[lo]\n\t"
+        "mov %[lo], 104(%[r])\n\t"
+        "mulx 96(%[y]), %[lo], %[hi]\n\t"
+        "adox %[h2], %[lo]\n\t"
+        "mov 96(%[r]), %[t]\n\t"
+        "adcx %[t], %[lo]\n\t"
+        "mov %[lo], 96(%[r])\n\t"
+        "mulx 88(%[y]), %[lo], %[h2]\n\t"
+        "adox %[hi], %[lo]\n\t"
+        "mov 88(%[r]), %[t]\n\t"
+        "adcx %[t], %[lo]\n\t"
+        "mov %[lo], 88(%[r])\n\t"
+        "mulx 80(%[y]), %[lo], %[hi]\n\t"
+        "adox %[h2], %[lo]\n\t"
+        "mov 80(%[r]), %[t]\n\t"
+        "adcx %[t], %[lo]\n\t"
+        "mov %[lo], 80(%[r])\n\t"
+        "mulx 72(%[y]), %[lo], %[h2]\n\t"
+        "adox %[hi], %[lo]\n\t"
+        "mov 72(%[r]), %[t]\n\t"
+        "adcx %[t], %[lo]\n\t"
+        "mov %[lo], 72(%[r])\n\t"
+        "mulx 64(%[y]), %[lo], %[hi]\n\t"
+        "adox %[h2], %[lo]\n\t"
+        "mov 64(%[r]), %[t]\n\t"
+        "adcx %[t], %[lo]\n\t"
+        "mov %[lo], 64(%[r])\n\t"
+        "mulx 56(%[y]), %[lo], %[h2]\n\t"
+        "adox %[hi], %[lo]\n\t"
+        "mov 56(%[r]), %[t]\n\t"
+        "adcx %[t], %[lo]\n\t"
+        "mov %[lo], 56(%[r])\n\t"
+        "mulx 48(%[y]), %[lo], %[hi]\n\t"
+        "adox %[h2], %[lo]\n\t"
+        "mov 48(%[r]), %[t]\n\t"
+        "adcx %[t], %[lo]\n\t"
+        "mov %[lo], 48(%[r])\n\t"
+        "mulx 40(%[y]), %[lo], %[h2]\n\t"
+        "adox %[hi], %[lo]\n\t"
+        "mov 40(%[r]), %[t]\n\t"
+        "adcx %[t], %[lo]\n\t"
+        "mov %[lo], 40(%[r])\n\t"
+        "mulx 32(%[y]), %[lo], %[hi]\n\t"
+        "adox %[h2], %[lo]\n\t"
+        "mov 32(%[r]), %[t]\n\t"
+        "adcx %[t], %[lo]\n\t"
+        "mov %[lo], 32(%[r])\n\t"
+        "mulx 24(%[y]), %[lo], %[h2]\n\t"
+        "adox %[hi], %[lo]\n\t"
+        "mov 24(%[r]), %[t]\n\t"
+        "adcx %[t], %[lo]\n\t"
+        "mov %[lo], 24(%[r])\n\t"
+        "mulx 16(%[y]), %[lo], %[hi]\n\t"
+        "adox %[h2], %[lo]\n\t"
+        "mov 16(%[r]), %[t]\n\t"
+        "adcx %[t], %[lo]\n\t"
+        "mov %[lo], 16(%[r])\n\t"
+        "mulx 8(%[y]), %[lo], %[h2]\n\t"
+        "adox %[hi], %[lo]\n\t"
+        "mov 8(%[r]), %[t]\n\t"
+        "adcx %[t], %[lo]\n\t"
+        "mov %[lo], 8(%[r])\n\t"
+        "mulx 0(%[y]), %[lo], %[hi]\n\t"
+        "adox %[h2], %[lo]\n\t"
+        "mov 0(%[r]), %[t]\n\t"
+        "adcx %[t], %[lo]\n\t"
+        "mov %[lo], 0(%[r])\n\t"
+        "lea -1(%%rcx), %%rcx\n\t"
+        "jrcxz 2f\n\t"
+        "jmp 3b\n"
+        "2:\n\t"
         "mov %[n1], %%rcx\n"
         "1:\n\t"
-        "jrcxz 2f\n\t"
-        "lea -1(%[i]), %[i]\n\t"
-        "mulx (%[y],%[i],8), %[lo], %[h2]\n\t"
+        "jrcxz 4f\n\t"
+        "lea -8(%[y]), %[y]\n\t"
+        "lea -8(%[r]), %[r]\n\t"
+        "mulx (%[y]), %[lo], %[h2]\n\t"
         "adox %[hi], %[lo]\n\t"
         "mov %[h2], %[hi]\n\t"
-        "not %[lo]\n\t"
-        "adcx (%[r],%[i],8), %[lo]\n\t"
-        "mov %[lo], (%[r],%[i],8)\n\t"
+        "mov (%[r]), %[t]\n\t"
+        "adcx %[t], %[lo]\n\t"
+        "mov %[lo], (%[r])\n\t"
         "lea -1(%%rcx), %%rcx\n\t"
         "jmp 1b\n"
-        "2:\n\t"
-        "mov %[n4], %%rcx\n"
-        "3:\n\t"
-        "jrcxz 4f\n\t"
-        "lea -4(%[i]), %[i]\n\t"
-        "mulx 24(%[y],%[i],8), %[lo], %[h2]\n\t"
-        "adox %[hi], %[lo]\n\t"
-        "not %[lo]\n\t"
-        "adcx 24(%[r],%[i],8), %[lo]\n\t"
-        "mov %[lo], 24(%[r],%[i],8)\n\t"
-        "mulx 16(%[y],%[i],8), %[lo], %[hi]\n\t"
-        "adox %[h2], %[lo]\n\t"
-        "not %[lo]\n\t"
-        "adcx 16(%[r],%[i],8), %[lo]\n\t"
-        "mov %[lo], 16(%[r],%[i],8)\n\t"
-        "mulx 8(%[y],%[i],8), %[lo], %[h2]\n\t"
-        "adox %[hi], %[lo]\n\t"
-        "not %[lo]\n\t"
-        "adcx 8(%[r],%[i],8), %[lo]\n\t"
-        "mov %[lo], 8(%[r],%[i],8)\n\t"
-        "mulx (%[y],%[i],8), %[lo], %[hi]\n\t"
-        "adox %[h2], %[lo]\n\t"
-        "not %[lo]\n\t"
-        "adcx (%[r],%[i],8), %[lo]\n\t"
-        "mov %[lo], (%[r],%[i],8)\n\t"
-        "lea -1(%%rcx), %%rcx\n\t"
-        "jmp 3b\n"
         "4:\n\t"
         "adox %%r11, %[hi]\n\t"  // the last product carry
-        "setc %b[nb]\n\t"
-        : [i] "+r"(i), [hi] "+r"(hi), [lo] "=&r"(lo), [h2] "=&r"(h2), [nb] "=&r"(nb)
-        : [y] "r"(yp), [r] "r"(rp), [n1] "r"(n1), [n4] "r"(n4), "d"(q)
+        "setc %b[cf]\n\t"
+        : [y] "+r"(y), [r] "+r"(r), [hi] "+r"(hi), [lo] "=&r"(lo), [h2] "=&r"(h2), [t] "=&r"(t), [cf] "=&r"(cf)
+        : [n1] "r"(n1), [n16] "r"(n16), "d"(q)
         : "rcx", "r11", "cc", "memory");
-    *borrow = (nb & 1) ^ 1;
+    *carry = cf & 1;
     return hi;
 }
 #endif
 
 // r[0..w+1] -= q * (1; y[0..w-1]), the divisor truncated to w fraction words
-// placed one word above r's last word.  Requires w >= 1.  Returns true when
-// the difference is negative (r then holds it modulo 2^(64(w+2))).
+// placed one word above r's last word, on complemented words.  Requires
+// w >= 1.  Returns true when the difference is negative (r then holds it
+// modulo 2^(64(w+2))).
 inline bool submul(uint64_t *r, const uint64_t *y, uint64_t q, uint64_t w) {
     assert(w >= 1);
     uint64_t borrow;
 #if defined(__x86_64__)
-    const uint64_t carry = g_use_adx ? submul_row_adx(r + 2, y, q, w, &borrow)
-                                     : submul_row_portable(r + 2, y, q, w, &borrow);
+    const uint64_t carry = g_use_adx ? addmul_row_adx(r + 2, y, q, w, &borrow)
+                                     : addmul_row_portable(r + 2, y, q, w, &borrow);
 #else
-    const uint64_t carry = submul_row_portable(r + 2, y, q, w, &borrow);
+    const uint64_t carry = addmul_row_portable(r + 2, y, q, w, &borrow);
 #endif
-    // (r[0], r[1]) -= q + carry + borrow, a two-word subtraction.
+    // (r[0], r[1]) -= q + carry + borrow, a two-word subtraction: a two-word
+    // addition on the complements, which carries out when it goes negative.
     const u128 top = (static_cast<u128>(r[0]) << 64) | r[1];
-    const u128 sub = static_cast<u128>(q) + carry + borrow;
-    const u128 diff = top - sub;
-    r[0] = static_cast<uint64_t>(diff >> 64);
-    r[1] = static_cast<uint64_t>(diff);
-    return top < sub;
+    const u128 sum = top + (static_cast<u128>(q) + carry + borrow);
+    r[0] = static_cast<uint64_t>(sum >> 64);
+    r[1] = static_cast<uint64_t>(sum);
+    return sum < top;
+}
+
+// Complements r[0..n-1] in place (for the rare steps written on true words).
+inline void complement(uint64_t *r, uint64_t n) {
+    for (uint64_t k = 0; k < n; ++k) r[k] = ~r[k];
 }
 
 // r[0..w+1] += (1; y[0..w-1]) placed as in submul (undoes one unit of q).
@@ -212,11 +290,60 @@ inline uint64_t div_3by2(uint64_t n2, uint64_t n1, uint64_t n0, uint64_t d1, uin
     return q;
 }
 
-// Is (r[0]; r[1..w]) >= (1; y[0..w-1])?
+// The quotient word of a remainder whose leading words, shifted right one
+// bit, are (n2, n1, n0), by the leading divisor words (d1, d0) with inverse
+// v: floor((n2, n1, n0) / (d1, d0)), or 2^64 - 1 when that does not fit.
+inline uint64_t estimate_3by2(uint64_t n2, uint64_t n1, uint64_t n0, uint64_t d1, uint64_t d0, uint64_t v) {
+    return (n2 > d1 || (n2 == d1 && n1 >= d0)) ? ~uint64_t{0} : div_3by2(n2, n1, n0, d1, d0, v);
+}
+
+// Looks one word ahead: the estimate for the next quotient word from the six
+// leading (complemented) words r[0..5] of the window alone, after taking
+// q * (1; y[0..3]) and the high word of q * y[4] from them.  The products of
+// q with the rest of the divisor can lower the result by at most one unit
+// of r[5], which changes the estimate only in the rarest cases, and the
+// correction steps of the next word settle any estimate exactly.  Computed
+// before the row's long subtraction, so that the two overlap.  Requires
+// five divisor words.  Returns false when the leading words do not give a
+// remainder of the usual shape (then the next word is estimated afresh).
+inline bool lookahead(const uint64_t *r, const uint64_t *y, uint64_t q, uint64_t d1, uint64_t d0, uint64_t v,
+                      uint64_t *next) {
+    const u128 p0 = static_cast<u128>(q) * y[0], p1 = static_cast<u128>(q) * y[1], p2 = static_cast<u128>(q) * y[2],
+               p3 = static_cast<u128>(q) * y[3];
+    const uint64_t h4 = static_cast<uint64_t>((static_cast<u128>(q) * y[4]) >> 64);
+    // s = q * (1; y[0..3]) + h4, columns 5 (lowest) up to 0
+    uint64_t s[6];
+    u128 c = static_cast<u128>(static_cast<uint64_t>(p3)) + h4;
+    s[5] = static_cast<uint64_t>(c);
+    c = (c >> 64) + static_cast<uint64_t>(p2) + static_cast<uint64_t>(p3 >> 64);
+    s[4] = static_cast<uint64_t>(c);
+    c = (c >> 64) + static_cast<uint64_t>(p1) + static_cast<uint64_t>(p2 >> 64);
+    s[3] = static_cast<uint64_t>(c);
+    c = (c >> 64) + static_cast<uint64_t>(p0) + static_cast<uint64_t>(p1 >> 64);
+    s[2] = static_cast<uint64_t>(c);
+    c = (c >> 64) + q + static_cast<uint64_t>(p0 >> 64);
+    s[1] = static_cast<uint64_t>(c);
+    s[0] = static_cast<uint64_t>(c >> 64);
+    // t = r[0..5] - s
+    uint64_t t[6], borrow = 0;
+    for (int k = 5; k >= 0; --k) {
+        const uint64_t a = ~r[k];
+        const uint64_t d = a - s[k];
+        const uint64_t b1 = a < s[k];
+        t[k] = d - borrow;
+        borrow = b1 | (d < borrow);
+    }
+    if (t[0] != 0 || borrow || t[1] > 1) return false;
+    *next = estimate_3by2((t[1] << 63) | (t[2] >> 1), (t[2] << 63) | (t[3] >> 1), (t[3] << 63) | (t[4] >> 1), d1, d0,
+                          v);
+    return true;
+}
+
+// Is (r[0]; r[1..w]) >= (1; y[0..w-1])?  r holds complemented words.
 inline bool at_least_divisor(const uint64_t *r, const uint64_t *y, uint64_t w) {
-    if (r[0] != 1) return r[0] > 1;
+    if (~r[0] != 1) return ~r[0] > 1;
     for (uint64_t j = 0; j < w; ++j)
-        if (r[j + 1] != y[j]) return r[j + 1] > y[j];
+        if (~r[j + 1] != y[j]) return ~r[j + 1] > y[j];
     return true;
 }
 
@@ -268,26 +395,29 @@ uint64_t divide_mantissas(uint64_t *out, const uint64_t *x, const uint64_t *y, u
     const uint64_t d0 = p >= 2 ? (y[0] << 63) | (y[1] >> 1) : 0;
     const uint64_t v = p >= 2 ? inverse_3by2(d1, d0) : 0;
 
+    // The first remainder, complemented (see addmul_row_portable).
     const bool x_greater = x[j] > y[j];
     if (x_greater) {
-        rem[0] = 0;
+        rem[0] = ~uint64_t{0};
         uint64_t borrow = 0;
         for (uint64_t k = p; k >= 1; --k) {
             uint64_t a = x[k - 1], b = y[k - 1];
             uint64_t d = a - b;
             uint64_t b1 = a < b;
-            rem[k] = d - borrow;
+            rem[k] = ~(d - borrow);
             borrow = b1 | (d < borrow);
         }
     } else {
-        rem[0] = 1;
-        for (uint64_t k = 1; k <= p; ++k) rem[k] = x[k - 1];
+        rem[0] = ~uint64_t{1};
+        for (uint64_t k = 1; k <= p; ++k) rem[k] = ~x[k - 1];
     }
-    rem[p + 1] = 0;
-    rem[p + 2] = 0;
+    rem[p + 1] = ~uint64_t{0};
+    rem[p + 2] = ~uint64_t{0};
     *q0_one = x_greater;
 
     uint64_t *r = rem;
+    bool ahead = false;  // next_q holds the next word's estimate
+    uint64_t next_q = 0;
     for (uint64_t i = 1; i <= p + 1; ++i, ++r) {
         const uint64_t w = (i <= 2) ? p : p + 2 - i;
         // The word is the quotient of the leading remainder words by the
@@ -297,21 +427,29 @@ uint64_t divide_mantissas(uint64_t *out, const uint64_t *x, const uint64_t *y, u
         // divisor word this quotient comes from the 3-by-2 inverse (both
         // halved so that the divisor's top bit is set); with one, from the
         // reciprocal estimate raised step by step.
-        assert(r[0] <= 1);
+        const uint64_t r0 = ~r[0], r1 = ~r[1], r2 = ~r[2];
+        assert(r0 <= 1);
         uint64_t q;
-        if (w >= 2) {
-            const uint64_t n2 = (r[0] << 63) | (r[1] >> 1), n1 = (r[1] << 63) | (r[2] >> 1),
-                           n0 = (r[2] << 63) | (r[3] >> 1);
-            q = (n2 > d1 || (n2 == d1 && n1 >= d0)) ? ~uint64_t{0} : div_3by2(n2, n1, n0, d1, d0, v);
+        if (ahead) {
+            q = next_q;
+        } else if (w >= 2) {
+            const uint64_t r3 = ~r[3];
+            q = estimate_3by2((r0 << 63) | (r1 >> 1), (r1 << 63) | (r2 >> 1), (r2 << 63) | (r3 >> 1), d1, d0, v);
         } else {
-            q = r[0] * R + static_cast<uint64_t>((static_cast<u128>(r[1]) * R) >> 64);
-            q = refine_one_word(q, r[0], r[1], r[2], y[0]);
+            q = r0 * R + static_cast<uint64_t>((static_cast<u128>(r1) * R) >> 64);
+            q = refine_one_word(q, r0, r1, r2, y[0]);
         }
+        // The next word (w - 1 >= 2 divisor words, or p when i = 1) goes by
+        // the 3-by-2 estimate too.
+        ahead = w >= 500000 && lookahead(r, y, q, d1, d0, v, &next_q);
         if (submul(r, y, q, w)) {
             // q was too large: the remainder went negative
+            ahead = false; ++g_dbg_corr;
+            complement(r, w + 2);
             do {
                 --q;
             } while (!add_divisor_back(r, y, w));
+            complement(r, w + 2);
         }
         // Shift: the remainder now starts at r[1].
         uint64_t *s = r + 1;
@@ -320,8 +458,11 @@ uint64_t divide_mantissas(uint64_t *out, const uint64_t *x, const uint64_t *y, u
             // previous word (below the longer divisor) can exceed 2^64 times
             // the shorter one: the word then reaches 2^64 and carries into
             // the words already stored.
+            ahead = false; ++g_dbg_corr;
             if (++q == 0) carry_into(quot, i - 1);
+            complement(s, w + 1);
             sub_divisor(s, y, w);
+            complement(s, w + 1);
         }
         quot[i] = q;
     }

@@ -49,7 +49,15 @@ private:
 // Full product P = A*B of two n-word numbers (n >= 1, most significant word
 // first) into scratch[0..2n-1], P[0] the most significant word.  scratch
 // holds karatsuba_scratch_words(n) words and must not overlap a or b.
-void karatsuba_product(uint64_t *scratch, const uint64_t *a, const uint64_t *b, uint64_t n);
+// Pieces of at most `base` words (>= 1) go by schoolbook columns: the
+// products of 720 words and more use kKaratsubaBase; the internal products
+// of the half products may split further (the exact product is the same).
+void karatsuba_product(uint64_t *scratch, const uint64_t *a, const uint64_t *b, uint64_t n,
+                       uint64_t base = kKaratsubaBase);
+
+// Schoolbook pieces of the Karatsuba products inside the long half products:
+// splitting a piece of 32 words once more still pays on this hardware.
+constexpr uint64_t kTriangleKaratsubaBase = 30;
 
 // Upper triangle of the product of two n-word numbers, exactly: the sum of
 // a[i]*b[j]*2^(64(n-1-i-j)) over i + j <= n-1, that is the columns 0..n-1 of
