@@ -366,6 +366,52 @@ TEST(ArrayMulH, CarryThroughAllWordsN3) {
 // The dispatch sends 719 words to the half product and 720 to Karatsuba.
 // With A all ones, P[n+1] = ~b[1]: b[1] = 0x7fff... puts the exact product
 // just above the tie (round up) while the estimate falls below it.
+// Squares (both operands the same array) take the symmetric products once:
+// the schoolbook pieces, the columns and the triangles of a square.  Against
+// GMP at every piece length and around every split, with extreme words.
+TEST(ArrayMul, SquaresOfOneArray) {
+    th::Rng rng(107);
+    std::vector<size_t> lengths;
+    for (size_t n = 2; n <= 44; ++n) lengths.push_back(n);
+    for (size_t n : {60, 61, 80, 81, 82, 83, 119, 120, 121, 122, 123, 161, 241, 242, 300, 481, 719, 720, 721, 1441})
+        lengths.push_back(n);
+    for (size_t n : lengths) {
+        for (int t = 0; t < 3; ++t) {
+            Words a = random_words(rng, n);
+            if (t == 1) std::fill(a.begin(), a.end(), ~uint64_t{0});
+            if (t == 2) a[n / 2] = 0;  // equal halves nowhere, a zero word in the middle
+            Words want, got;
+            // Karatsuba: the exact square rounded to nearest even.
+            if (n >= 2) {
+                uint64_t want_top = rounded_reference(a, a, want);
+                uint64_t top = call(widefp_array_mul_k, a, a, Alias::Both, got);
+                ASSERT_EQ(top, want_top) << "n=" << n << " t=" << t;
+                ASSERT_EQ(got, want) << "n=" << n << " t=" << t;
+                Words r(n);
+                ASSERT_EQ(widefp_array_mul_k(r.data(), a.data(), a.data(), n), want_top);
+                ASSERT_EQ(r, want) << "result apart, n=" << n;
+            }
+            // Half product: P' of a*a rounded half up.
+            if (n >= 3 && n <= 800) {
+                Words E = half_estimate(a, a);
+                Words hw(E.begin() + 1, E.begin() + n + 1);
+                uint64_t hw_top = E[0];
+                if (E[n + 1] >= 0x8000000000000000ULL) {
+                    size_t j = n;
+                    while (j > 0 && ++hw[j - 1] == 0) --j;
+                    if (j == 0) ++hw_top;
+                }
+                uint64_t top = call(widefp_array_mul_h, a, a, Alias::Both, got);
+                ASSERT_EQ(top, hw_top) << "n=" << n << " t=" << t;
+                ASSERT_EQ(got, hw) << "n=" << n << " t=" << t;
+                Words r(n);
+                ASSERT_EQ(widefp_array_mul_h(r.data(), a.data(), a.data(), n), hw_top);
+                ASSERT_EQ(r, hw) << "result apart, n=" << n;
+            }
+        }
+    }
+}
+
 TEST(ArrayMul, DispatchAt720) {
     th::Rng rng(106);
     for (size_t n : {718, 719, 720, 721}) {

@@ -421,6 +421,30 @@ TEST(FloatMul, Aliasing) {
     }
 }
 
+// x*x with one element for both operands takes the square paths; the
+// product of x with a separate copy of it takes the general ones: the same
+// words and guard word, at every short precision and around every split.
+TEST(FloatMul, SquareMatchesProductWithACopy) {
+    th::Rng rng(208);
+    std::vector<uint64_t> ps;
+    for (uint64_t p = 1; p <= 64; ++p) ps.push_back(p);
+    for (uint64_t p : {80, 81, 119, 120, 121, 122, 123, 241, 242, 300, 483, 719, 720, 721, 1001}) ps.push_back(p);
+    for (uint64_t p : ps) {
+        for (MulFn f : {widefp_float_mul_h, widefp_float_mul_k}) {
+            if ((f == widefp_float_mul_h && (p < 2 || p > 719)) || (f == widefp_float_mul_k && p < 40 && p % 7))
+                continue;
+            for (int t = 0; t < 2; ++t) {
+                Words x = th::random_wr(rng, p);
+                if (t == 1) std::fill(x.begin() + 1, x.end(), ~uint64_t{0});
+                Words copy = x, want(p + 1), got(p + 1);
+                const uint64_t g = f(want.data(), x.data(), copy.data(), p);
+                ASSERT_EQ(f(got.data(), x.data(), x.data(), p), g) << "p=" << p << " t=" << t;
+                ASSERT_EQ(got, want) << "p=" << p << " t=" << t;
+            }
+        }
+    }
+}
+
 // The Fortran-callable names run the same code.
 TEST(FloatMul, FortranAliases) {
     th::Rng rng(208);

@@ -138,7 +138,7 @@ ko10: {  // |A_hi - A_lo| and |B_hi - B_lo| into D[12h], D[13h]; M into D[4h]
     f->negative = abs_difference(da, f->a, alo, h) ^ abs_difference(db, f->b, blo, h);
     set_code(3);
     pa = da;
-    pb = db;
+    pb = f->a == f->b ? da : db;  // a square: the two differences are equal
     pd = d + 4 * h;
     len = h;
     goto open;
@@ -195,16 +195,7 @@ resume:
 void upper_triangle(uint64_t *u, const uint64_t *a, const uint64_t *b, uint64_t n, uint64_t *scratch) {
     assert(n >= 1);
     if (n <= kTriangleColumns) {
-        uint64_t lo = 0, mid = 0, hi = 0;
-        for (uint64_t k = n - 1;; --k) {
-            column_sum(a, b + k, k + 1, lo, mid, hi);
-            u[k + 1] = lo;
-            lo = mid;
-            mid = hi;
-            hi = 0;
-            if (k == 0) break;
-        }
-        u[0] = lo;
+        u[0] = triangle_columns(u + 1, a, b, n, 0, 0);
         return;
     }
     // Pairs with i, j < h all lie in the triangle (2h-2 <= n-1): their full
@@ -218,8 +209,9 @@ void upper_triangle(uint64_t *u, const uint64_t *a, const uint64_t *b, uint64_t 
     for (int half = 0; half < 2; ++half) {
         if (half == 0)
             upper_triangle(t, a, b + h, l, scratch + l + 1);
-        else
+        else if (a != b)
             upper_triangle(t, a + h, b, l, scratch + l + 1);
+        // else a square: the second triangle equals the first, still in t
         // u[n-l .. n] += t[0..l]
         uint64_t carry = 0;
         for (uint64_t i = l + 1; i-- > 0;) {
@@ -246,7 +238,7 @@ void long_half_product(uint64_t *pp, const uint64_t *a, const uint64_t *b, uint6
     std::memcpy(ae, a, n * sizeof(uint64_t));
     std::memcpy(be, b, n * sizeof(uint64_t));
     ae[n] = be[n] = 0;
-    upper_triangle(pp, ae, be, m, be + m);
+    upper_triangle(pp, ae, a == b ? ae : be, m, be + m);  // a square stays one
     u128 est = column_high_sum(a + 2, b + (n - 1), n - 2);
     u128 s = static_cast<u128>(pp[n + 1]) + static_cast<uint64_t>(est);
     pp[n + 1] = static_cast<uint64_t>(s);
@@ -280,18 +272,9 @@ uint64_t widefp_array_mul_h(uint64_t *result, const uint64_t *a, const uint64_t 
     const uint64_t g = lo;
     lo = mid;
     mid = hi;
-    hi = 0;
     // Columns n-1 .. 0.  Column k reads a[0..k] and b[0..k] only, so its
     // word P'[k+1] can go straight into result[k] even when result is a or b.
-    for (uint64_t k = n - 1;; --k) {
-        column_sum(a, b + k, k + 1, lo, mid, hi);
-        result[k] = lo;
-        lo = mid;
-        mid = hi;
-        hi = 0;
-        if (k == 0) break;
-    }
-    uint64_t top = lo;
+    uint64_t top = triangle_columns(result, a, b, n, lo, mid);
     if (g >= kHalf) {  // round half up at P'[n]
         uint64_t j = n;
         while (j > 0 && ++result[j - 1] == 0) --j;

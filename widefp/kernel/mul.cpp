@@ -105,7 +105,9 @@ inline uint64_t truncated_product(uint64_t *result, const uint64_t *x, const uin
         t = static_cast<u128>(S[p - 1]) + static_cast<uint64_t>(est >> 64) + static_cast<uint64_t>(t >> 64);
         S[p - 1] = static_cast<uint64_t>(t);
         for (uint64_t j = p - 1, c = static_cast<uint64_t>(t >> 64); c && j-- > 0;) c = ++S[j] == 0;
-    } else {
+    } else if (!Fixed) {
+        S[0] = triangle_columns(S + 1, X, Y, p, static_cast<uint64_t>(est), static_cast<uint64_t>(est >> 64));
+    } else {  // short fixed lengths: the loops unroll completely
         uint64_t lo = static_cast<uint64_t>(est), mid = static_cast<uint64_t>(est >> 64), hi = 0;
         for (uint64_t k = p - 1;; --k) {
             column_sum(X, Y + k, k + 1, lo, mid, hi);
