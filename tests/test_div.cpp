@@ -549,10 +549,10 @@ TEST(FloatDiv, OneWord) {
 // rounded onto x's grid by construction.  The quotient words after Q' are all
 // ones, and with the shortened divisor a word can reach 2^64 and must carry
 // into the words already stored.
-TEST(FloatDiv, QuotientWordsCarryIntoStoredWords) {
+// One pass of the construction below with the row kernel chosen by adx.
+void carry_cases(bool adx, int &tried, double &worst) {
+    const bool old = widefp::detail::div_select_adx(adx);
     th::Rng rng(0xca77);
-    int tried = 0;
-    double worst = 0;
     for (uint64_t p : {2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 17, 31, 64, 130}) {
         for (uint64_t k = 1; k <= p; k += (p <= 12 ? 1 : p / 6)) {
             for (int t = 0; t < (p <= 12 ? 24 : 6); ++t) {
@@ -594,11 +594,22 @@ TEST(FloatDiv, QuotientWordsCarryIntoStoredWords) {
                 double ex = check_quotient(r, g, x, y, p);
                 if (g != ~uint64_t{0}) worst = std::max(worst, std::fabs(ex));
                 ++tried;
-                if (HasFailure()) return;
+                if (::testing::Test::HasFailure()) {
+                    widefp::detail::div_select_adx(old);
+                    return;
+                }
             }
         }
     }
-    std::printf("[ div      ] %d quotients with runs of all-ones words; largest |excess| %.4f units\n", tried, worst);
+    widefp::detail::div_select_adx(old);
+}
+
+TEST(FloatDiv, QuotientWordsCarryIntoStoredWords) {
+    int tried = 0;
+    double worst = 0;
+    for (bool adx : {true, false}) carry_cases(adx, tried, worst);
+    std::printf("[ div      ] %d quotients with runs of all-ones words (both row kernels); largest |excess| %.4f "
+                "units\n", tried, worst);
 }
 
 // The portable row kernel (used where MULX/ADX are missing) gives the same
@@ -618,4 +629,35 @@ TEST(FloatDiv, PortableKernelMatches) {
         }
     }
     widefp::detail::div_select_adx(old);
+}
+
+// Every row length around the block sizes of the row kernels (sixteen-word
+// blocks, four-word blocks, single words), and the stack/heap boundary of
+// the scratch, with both kernels, against the reference; the divisors and
+// dividends include the patterns that send the estimate above the true word
+// (the add-back path) and the runs that make a word carry into stored ones.
+TEST(FloatDiv, RowKernelsAtEveryBlockBoundary) {
+    th::Rng rng(0xb10c);
+    std::vector<uint64_t> ps;
+    for (uint64_t p = 1; p <= 70; ++p) ps.push_back(p);
+    for (uint64_t p : {95, 96, 97, 253, 254, 255}) ps.push_back(p);
+    long n = 0;
+    for (bool adx : {true, false}) {
+        const bool old = widefp::detail::div_select_adx(adx);
+        for (uint64_t p : ps) {
+            for (int t = 0; t < (p <= 70 ? 12 : 3); ++t) {
+                Words y = make_divisor(rng, p);
+                Words x = make_dividend(rng, y, p), r(p + 1);
+                if (std::equal(x.begin() + 1, x.end(), y.begin() + 1)) continue;
+                const uint64_t g = widefp_float_div(r.data(), x.data(), y.data(), p);
+                Words want(p + 1);
+                ASSERT_EQ(ref::div(want.data(), x.data(), y.data(), p), g)
+                    << (adx ? "adx " : "portable ") << p << " x=" << th::hex(x) << " y=" << th::hex(y);
+                ASSERT_EQ(want, r) << (adx ? "adx " : "portable ") << p;
+                ++n;
+            }
+        }
+        widefp::detail::div_select_adx(old);
+    }
+    EXPECT_GT(n, 1500);
 }
