@@ -18,10 +18,10 @@ build() {  # build DIR [cmake options...]: quiet unless it fails
 }
 
 echo "== unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-build build-asan -DWIDEFP_SANITIZE=ON -DWIDEFP_PLUGINS=OFF -DWIDEFP_BENCH=OFF
+build build-asan -DWIDEFP_SANITIZE=ON -DWIDEFP_TESTS=ON -DWIDEFP_PLUGINS=OFF -DWIDEFP_BENCH=OFF
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
    ctest --output-on-failure -j"$jobs" -E '^(octave_|fuzz_)')
 
 echo "== all tests"
-build build
+build build -DWIDEFP_SANITIZE=OFF -DWIDEFP_TESTS=ON -DWIDEFP_PLUGINS=ON -DWIDEFP_BENCH=ON
 cd build && ctest --output-on-failure -j"$jobs"
