@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "harness.h"
+#include "kernel/array_mul_skip.h"
 #include "widefp.h"
 
 namespace {
@@ -426,6 +427,57 @@ TEST(ArrayMul, DispatchAt720) {
         EXPECT_EQ(top_d, n <= 719 ? top_h : top_k);
         EXPECT_EQ(d, n <= 719 ? h : k) << "n=" << n;
     }
+}
+
+// The product that skips the known-zero leading words of its first operand
+// gives the words and top word of widefp_array_mul, on both sides of every
+// threshold (short and long half products, the exact product from 720 words
+// on), for every count of zero words from 0 to n at short lengths and a
+// spread of them at long ones, with operands of random runs and of all ones
+// (the largest columns and carries), written to a fresh array or over a or b.
+TEST(ArrayMulSkip, SameWordsAsTheFullProduct) {
+    th::Rng rng(4711);
+    std::vector<size_t> lengths;
+    for (size_t n = 3; n <= 60; ++n) lengths.push_back(n);
+    for (size_t n = 115; n <= 135; ++n) lengths.push_back(n);
+    for (size_t n = 700; n <= 740; n += 3) lengths.push_back(n);
+    for (size_t n : {718, 719, 720, 721, 1024}) lengths.push_back(n);
+    size_t cases = 0;
+    for (size_t n : lengths) {
+        std::vector<size_t> zeros;
+        if (n <= 60) {
+            for (size_t z = 0; z <= n; ++z) zeros.push_back(z);
+        } else {
+            for (size_t z : {size_t{0}, size_t{1}, size_t{2}, size_t{3}, n / 2, n - 3, n - 2, n - 1, n})
+                zeros.push_back(z);
+            for (size_t z = 3 * n / 10 - 1; z <= 3 * n / 10 + 2; ++z) zeros.push_back(z);  // 30% of a
+            const int extra = n < 200 ? 12 : 3;
+            for (int i = 0; i < extra; ++i) zeros.push_back(rng.word() % (n + 1));
+        }
+        for (size_t z : zeros) {
+            const int trials = n < 200 ? 3 : 1;
+            for (int t = 0; t < trials + 1; ++t) {
+                Words a = random_words(rng, n), b = random_words(rng, n);
+                if (t == trials) {  // the largest operands
+                    std::fill(a.begin(), a.end(), ~uint64_t{0});
+                    std::fill(b.begin(), b.end(), ~uint64_t{0});
+                }
+                std::fill(a.begin(), a.begin() + z, 0);
+                const Alias alias = static_cast<Alias>((t + z) % 3);  // None, A, B
+                Words want, got;
+                const uint64_t want_top = call(widefp_array_mul, a, b, alias, want);
+                const uint64_t got_top = call(
+                    [z](uint64_t *r, const uint64_t *x, const uint64_t *y, uint64_t m) {
+                        return widefp::detail::array_mul_skip(r, x, y, m, z);
+                    },
+                    a, b, alias, got);
+                ASSERT_EQ(got_top, want_top) << "n=" << n << " z=" << z << " t=" << t;
+                ASSERT_EQ(got, want) << "n=" << n << " z=" << z << " t=" << t;
+                ++cases;
+            }
+        }
+    }
+    std::printf("array_mul_skip: %zu products identical to widefp_array_mul\n", cases);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "convert/tables.h"
 #include "convert/text_in.h"
+#include "kernel/array_mul_skip.h"
 #include "kernel/internal.h"
 #include "widefp.h"
 
@@ -93,7 +94,8 @@ int64_t widefp_convert_pow10(uint64_t *M, int64_t e10, uint64_t n, uint64_t *wor
     R[0] += 1;
     uint64_t z = 0;
     for (uint64_t k = 2; z < n; ++k) {
-        widefp_array_mul(term, term, y, n);
+        // term[0..z-1] are zero words: their products are skipped.
+        widefp::detail::array_mul_skip(term, term, y, n, z);
         if (z > 0 && term[z - 1] != 0) --z;
         widefp_array_idiv(term, term, k, n, &z);
         // Once the term is zero in every word, further rounds add nothing;

@@ -6,6 +6,7 @@
 
 #include "convert/decimal.h"
 #include "convert/tables.h"
+#include "kernel/array_mul_skip.h"
 #include "kernel/internal.h"
 #include "widefp.h"
 
@@ -109,7 +110,8 @@ extern "C" void widefp_convert_pow(const uint64_t *x, int64_t *exponent, uint64_
     uint64_t z = 0;
     uint64_t k = 2;
     do {
-        widefp_array_mul(term, term, y, n);
+        // term[0..z-1] are zero words: their products are skipped.
+        widefp::detail::array_mul_skip(term, term, y, n, z);
         if (z > 0 && term[z - 1] != 0) --z;
         widefp_array_idiv(term, term, k, n, &z);
         widefp_array_add(sum, sum, term, n);

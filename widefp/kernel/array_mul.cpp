@@ -5,6 +5,7 @@
 #include <cpuid.h>
 #endif
 
+#include "kernel/array_mul_skip.h"
 #include "kernel/internal.h"
 #include "kernel/karatsuba.h"
 #include "kernel/mul_columns.h"
@@ -308,3 +309,136 @@ uint64_t widefp_array_mul(uint64_t *result, const uint64_t *a, const uint64_t *b
     if (static_cast<int64_t>(n) > 719) return widefp_array_mul_k(result, a, b, n);
     return widefp_array_mul_h(result, a, b, n);
 }
+
+namespace widefp::detail {
+
+namespace {
+
+// d[0..lx+ly-1] = x * y exactly for lx, ly >= 1 (most significant words
+// first).  The shorter operand multiplies pieces of its own length of the
+// longer one by the Karatsuba engine, from the low end up; the piece left at
+// the top, shorter still, goes the same way with the roles swapped.  d must
+// not overlap x or y.
+void unbalanced_product(uint64_t *d, const uint64_t *x, uint64_t lx, const uint64_t *y, uint64_t ly) {
+    if (lx > ly) {
+        const uint64_t *t = x;
+        x = y;
+        y = t;
+        const uint64_t l = lx;
+        lx = ly;
+        ly = l;
+    }
+    std::memset(d, 0, (lx + ly) * sizeof(uint64_t));
+    KaratsubaScratch scratch(lx);
+    uint64_t *s = scratch.get();
+    uint64_t pos = ly;  // y[pos..] is done
+    while (pos >= lx) {
+        pos -= lx;
+        karatsuba_product(s, x, y + pos, lx);
+        // d[pos .. pos+2lx-1] += s[0..2lx-1]: the upper lx words of that
+        // window are still zero, so the sum fits in it (below 2^(128 lx)).
+        uint64_t carry = add_words(d + pos, d + pos, s, 2 * lx, 0);
+        assert(carry == 0);
+        (void)carry;
+    }
+    if (pos > 0) {  // y[0..pos-1] times x, at d[0 .. lx+pos-1]
+        std::unique_ptr<uint64_t[]> t(new uint64_t[lx + pos]);
+        unbalanced_product(t.get(), x, lx, y, pos);
+        uint64_t carry = add_words(d, d, t.get(), lx + pos, 0);
+        assert(carry == 0);
+        (void)carry;
+    }
+}
+
+}  // namespace
+
+uint64_t array_mul_skip(uint64_t *result, const uint64_t *a, const uint64_t *b, uint64_t n, uint64_t za) {
+    assert(za <= n);
+#ifndef NDEBUG
+    for (uint64_t i = 0; i < za; ++i) assert(a[i] == 0);
+#endif
+    // From 720 words on the exact product of the nonzero part goes by pieces
+    // (unbalanced_product), which only pays once the zero words are some 30%
+    // of a; fewer go through the balanced engine.
+    const bool long_exact = static_cast<int64_t>(n) > 719;
+    if (za == 0 || static_cast<int64_t>(n) < 2 || (long_exact && 10 * za < 3 * n))
+        return widefp_array_mul(result, a, b, n);
+    if (za == n) {  // a is zero: so is every column and the estimate
+        std::memset(result, 0, n * sizeof(uint64_t));
+        return 0;
+    }
+    const uint64_t m = n - za;  // the words of a that may be nonzero
+    if (long_exact) {
+        // The exact product: za zero words, then (a[za..n-1]) * b.
+        std::unique_ptr<uint64_t[]> buf(new uint64_t[2 * n]);
+        uint64_t *pr = buf.get();
+        std::memset(pr, 0, za * sizeof(uint64_t));
+        unbalanced_product(pr + za, a + za, m, b, n);
+        const uint64_t g = pr[n + 1];
+        bool up = g > kHalf;
+        if (g == kHalf) {
+            bool sticky = false;
+            for (uint64_t i = n + 2; i < 2 * n; ++i) sticky |= pr[i] != 0;
+            up = sticky || (pr[n] & 1);
+        }
+        if (up) {
+            uint64_t j = n;
+            while (++pr[j] == 0 && j > 0) --j;
+        }
+        std::memcpy(result, pr + 1, n * sizeof(uint64_t));
+        return pr[0];
+    }
+    // The carry estimate: high halves of column n+1, pairs i = max(2, za)..n-1.
+    const uint64_t e0 = za > 2 ? za : 2;
+    const u128 est = e0 < n ? column_high_sum(a + e0, b + (n + 1 - e0), n - e0) : 0;
+    if (n + 1 > kTriangleColumns) {
+        // The exact columns 0..n of a and b extended by a zero word: the
+        // pairs with i >= za form the triangle of m+1 words of a[za..] and
+        // b, whose value lands in the low m+2 words of P'[0..n+1].
+        const uint64_t w = m + 1;
+        std::unique_ptr<uint64_t[]> buf(new uint64_t[(n + 2) + 2 * w + upper_triangle_scratch_words(w)]);
+        uint64_t *pp = buf.get(), *ae = pp + (n + 2), *be = ae + w;
+        std::memcpy(ae, a + za, m * sizeof(uint64_t));
+        std::memcpy(be, b, w * sizeof(uint64_t));  // w <= n words of b
+        ae[m] = 0;
+        std::memset(pp, 0, za * sizeof(uint64_t));
+        upper_triangle(pp + za, ae, be, w, be + w);
+        u128 s = static_cast<u128>(pp[n + 1]) + static_cast<uint64_t>(est);
+        pp[n + 1] = static_cast<uint64_t>(s);
+        s = static_cast<u128>(pp[n]) + static_cast<uint64_t>(est >> 64) + static_cast<uint64_t>(s >> 64);
+        pp[n] = static_cast<uint64_t>(s);
+        propagate(pp, n - 1, static_cast<uint64_t>(s >> 64));
+        uint64_t top = pp[0];
+        if (pp[n + 1] >= kHalf) {  // round half up at P'[n]
+            uint64_t j = n;
+            while (j > 0 && ++pp[j] == 0) --j;
+            if (j == 0) ++top;
+        }
+        std::memcpy(result, pp + 1, n * sizeof(uint64_t));
+        return top;
+    }
+    uint64_t lo = static_cast<uint64_t>(est), mid = static_cast<uint64_t>(est >> 64), hi = 0;
+    // Column n: pairs i = max(1, za)..n-1 (za >= 1 here).
+    column_sum(a + za, b + (n - za), n - za, lo, mid, hi);
+    const uint64_t g = lo;
+    lo = mid;
+    mid = hi;
+    // Columns n-1 .. za: the pairs i = za..k, the triangle of a[za..] and b
+    // into result[za..n-1].  Columns za-1 .. 0 add nothing: the word left
+    // after column za is P'[za]; the one above it, P'[za-1], and all higher
+    // words are zero, since a < 2^(64(n-za)) keeps P' below 2^(64(n+2-za)).
+    // The reads of column k end before result[k] is written, as in
+    // triangle_columns, so result may be a or b.
+    const uint64_t w_za = triangle_columns(result + za, a + za, b, m, lo, mid);
+    uint64_t top = 0;
+    result[za - 1] = w_za;
+    for (uint64_t i = 0; i + 1 < za; ++i) result[i] = 0;
+    if (g >= kHalf) {  // round half up at P'[n]
+        uint64_t j = n;
+        while (j > 0 && ++result[j - 1] == 0) --j;
+        if (j == 0) ++top;
+    }
+    return top;
+}
+
+}  // namespace widefp::detail
