@@ -6,11 +6,6 @@
 #include "wr_plugin.h"
 
 namespace wr {
-namespace {
-
-
-
-}  // namespace
 
 // A is n x n by rows and is overwritten by the elimination.  The two scratch
 // elements t0, t1 come from alloc (std::malloc in the plug-in) before anything
@@ -28,43 +23,24 @@ bool det(uint64_t *A, uint64_t n, uint64_t p, uint64_t *d, void *(*alloc)(size_t
     if (!scratch) return false;
     uint64_t *t0 = scratch.get();
     uint64_t *t1 = t0 + w;
-    auto el = [=](uint64_t i, uint64_t c) { return A + (i * n + c) * w; };
+    const RowMatrix a{A, n, w};
 
     uint64_t swaps = 0;
     for (uint64_t k = 0; k + 1 < n; ++k) {
-        uint64_t q = k;
-        copy_abs(t0, el(k, k), p);
-        for (uint64_t i = k + 1; i < n; ++i) {
-            copy_abs(t1, el(i, k), p);
-            if (widefp_float_lt(t0, t1, p)) {
-                q = i;
-                copy(t0, t1, p);
-            }
-        }
+        const uint64_t q = pivot_row(a, k, n, p, t0, t1);
         if (t0[0] == 0) {  // no nonzero candidate: singular
             set_zero(d, p);
             return true;
         }
         if (q != k) {
-            for (uint64_t c = k; c < n; ++c) {
-                copy(t1, el(q, c), p);
-                copy(el(q, c), el(k, c), p);
-                copy(el(k, c), t1, p);
-            }
+            exchange_rows(a, q, k, p, t1);
             ++swaps;
         }
-        for (uint64_t i = k + 1; i < n; ++i) {
-            widefp_float_div(t0, el(i, k), el(k, k), p);
-            for (uint64_t c = k + 1; c < n; ++c) {
-                widefp_float_mul(t1, t0, el(k, c), p);
-                widefp_float_sub(el(i, c), el(i, c), t1, p);
-            }
-            set_zero(el(i, k), p);
-        }
+        eliminate_below(a, k, n, p, t0, t1);
     }
     d[0] = kOne;
     std::memset(d + 1, 0, p * sizeof(uint64_t));
-    for (uint64_t k = 0; k < n; ++k) widefp_float_mul(d, d, el(k, k), p);
+    for (uint64_t k = 0; k < n; ++k) widefp_float_mul(d, d, a(k, k), p);
     if (swaps & 1) d[0] ^= kSignBit;
     return true;
 }

@@ -6,12 +6,6 @@
 #include "wr_plugin.h"
 
 namespace wr {
-namespace {
-
-
-
-}  // namespace
-
 // A is m x n by rows.  work holds m+2 elements: col (a copy of the current
 // column, m elements), the accumulator s and the scratch t.  For each column
 // j: col = A(:, j); for each row i, col[i] -= sum over k < min(i, j) of

@@ -14,13 +14,6 @@
 
 namespace wr {
 
-namespace {
-
-
-
-
-}  // namespace
-
 // Factors A = Q R in place.  Preconditions: p >= 2; A holds m*n elements, Q
 // m*n when qflag, R min(m,n)*n when rflag.  The scratch is allocated before
 // anything is read or written: on std::bad_alloc the arguments are untouched.

@@ -9,13 +9,7 @@ namespace wr {
 // left to right with truncation after every addition.  n = 0 behaves like
 // n = 1: R_i receives a copy of X_{i*n} = X_0.
 void sum(uint64_t *R, const uint64_t *X, uint64_t n, uint64_t count, uint64_t p) {
-    const uint64_t w = p + 1;
-    for (uint64_t i = 0; i < count; ++i) {
-        uint64_t *r = R + i * w;
-        const uint64_t *g = X + i * n * w;
-        std::memmove(r, g, w * sizeof(uint64_t));
-        for (uint64_t j = 1; j < n; ++j) widefp_float_add(r, r, g + j * w, p);
-    }
+    fold_groups(R, X, n, count, p, &widefp_float_add);
 }
 
 }  // namespace wr
@@ -26,8 +20,7 @@ extern "C" void mexFunction(int, mxArray *[], int nrhs, const mxArray *prhs[]) {
     const uint64_t p = args.precision(4, 1, wr::max_count);
     const uint64_t n = args.count(2, "n");
     const uint64_t count = args.count(3, "count");
-    // Group i starts at element i*n and reads max(n, 1) elements.
-    const uint64_t x_elements = count == 0 ? 0 : (count - 1) * n + (n ? n : 1);
+    const uint64_t x_elements = wr::group_elements(count, n);
     uint64_t *R = args.elements(0, count, p, "R");
     const uint64_t *X = args.elements(1, x_elements, p, "X");
     wr::sum(R, X, n, count, p);
