@@ -29,8 +29,7 @@ extern "C" void mexFunction(int, mxArray *plhs[], int nrhs, const mxArray *prhs[
     const uint64_t control = args.raw_word(0, "control word");
     const int64_t e = static_cast<int64_t>(args.raw_word(2, "exponent"));
     uint64_t *digits = args.words(1, 1, "digit array");
-    const mxArray *a = prhs[1];
-    const uint64_t have = static_cast<uint64_t>(mxGetNumberOfElements(a)) * mxGetElementSize(a) / 8;
+    const uint64_t have = args.word_count(1, "digit array");
     if (const char *why = wr::format_problem(true, control, have, digits[0], e))
         args.fail("widefp:range", "%s", why);
     plhs[0] = mxCreateString(wr::fix_format(control, digits, e).c_str());

@@ -270,6 +270,9 @@ public:
         return static_cast<uint64_t *>(mxGetData(a));
     }
 
+    // The number of whole 64-bit words array argument i holds.
+    uint64_t word_count(int i, const char *what) const { return available_words(numeric_array(i, what)); }
+
     // An element array of at least `elements` elements of precision p.
     uint64_t *elements(int i, uint64_t elements, uint64_t p, const char *what) const {
         return words(i, element_words(elements, p), what);

@@ -284,12 +284,10 @@ uint64_t widefp_array_mul_h(uint64_t *result, const uint64_t *a, const uint64_t 
     return top;
 }
 
-// Precondition: n >= 2.
-uint64_t widefp_array_mul_k(uint64_t *result, const uint64_t *a, const uint64_t *b, uint64_t n) {
-    assert(n >= 2);
-    KaratsubaScratch scratch(n);
-    uint64_t *pr = scratch.get();
-    karatsuba_product(pr, a, b, n);
+// Rounds the exact 2n-word product pr to its words 1..n, to nearest with ties
+// to even (P[n+1] the rounding word, P[n+2..2n-1] the sticky words), copies
+// them to result and returns the top word P[0].
+static uint64_t round_exact_product(uint64_t *result, uint64_t *pr, uint64_t n) {
     const uint64_t g = pr[n + 1];
     bool up = g > kHalf;
     if (g == kHalf) {
@@ -303,6 +301,15 @@ uint64_t widefp_array_mul_k(uint64_t *result, const uint64_t *a, const uint64_t 
     }
     std::memcpy(result, pr + 1, n * sizeof(uint64_t));
     return pr[0];
+}
+
+// Precondition: n >= 2.
+uint64_t widefp_array_mul_k(uint64_t *result, const uint64_t *a, const uint64_t *b, uint64_t n) {
+    assert(n >= 2);
+    KaratsubaScratch scratch(n);
+    uint64_t *pr = scratch.get();
+    karatsuba_product(pr, a, b, n);
+    return round_exact_product(result, pr, n);
 }
 
 uint64_t widefp_array_mul(uint64_t *result, const uint64_t *a, const uint64_t *b, uint64_t n) {
@@ -374,19 +381,7 @@ uint64_t array_mul_skip(uint64_t *result, const uint64_t *a, const uint64_t *b, 
         uint64_t *pr = buf.get();
         std::memset(pr, 0, za * sizeof(uint64_t));
         unbalanced_product(pr + za, a + za, m, b, n);
-        const uint64_t g = pr[n + 1];
-        bool up = g > kHalf;
-        if (g == kHalf) {
-            bool sticky = false;
-            for (uint64_t i = n + 2; i < 2 * n; ++i) sticky |= pr[i] != 0;
-            up = sticky || (pr[n] & 1);
-        }
-        if (up) {
-            uint64_t j = n;
-            while (++pr[j] == 0 && j > 0) --j;
-        }
-        std::memcpy(result, pr + 1, n * sizeof(uint64_t));
-        return pr[0];
+        return round_exact_product(result, pr, n);
     }
     // The carry estimate: high halves of column n+1, pairs i = max(2, za)..n-1.
     const uint64_t e0 = za > 2 ? za : 2;
