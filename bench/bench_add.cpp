@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_report.h"
 #include "harness.h"
 
 namespace {
@@ -99,18 +100,6 @@ void BM_mpfr(benchmark::State &state) {
     state.SetItemsProcessed(state.iterations() * kPairs);
 }
 
-// Console output as usual, and each run's time per iteration kept by name.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> ns;
-    void ReportRuns(const std::vector<Run> &runs) override {
-        for (const Run &r : runs)
-            if (r.run_type == Run::RT_Iteration && r.iterations > 0)
-                ns[r.benchmark_name()] = r.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -122,19 +111,16 @@ int main(int argc, char **argv) {
         benchmark::RegisterBenchmark("widefp_sub", BM_widefp<true>)->Arg(arg);
         benchmark::RegisterBenchmark("mpfr_sub", BM_mpfr<true>)->Arg(arg);
     }
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-
-    std::printf("\n%6s  %12s  %12s\n", "p", "add ours/mpfr", "sub ours/mpfr");
-    for (uint64_t p : kPrecisions) {
-        const std::string s = "/" + std::to_string(p);
-        auto ratio = [&](const char *ours, const char *theirs) {
-            auto a = reporter.ns.find(ours + s), b = reporter.ns.find(theirs + s);
-            return a == reporter.ns.end() || b == reporter.ns.end() || b->second == 0 ? -1.0 : a->second / b->second;
-        };
-        std::printf("%6llu  %12.3f  %12.3f\n", static_cast<unsigned long long>(p), ratio("widefp_add", "mpfr_add"),
-                    ratio("widefp_sub", "mpfr_sub"));
-    }
-    return 0;
+    benchreport::Reporter reporter;
+    return benchreport::run(argc, argv, reporter, [&] {
+        std::printf("\n%6s  %12s  %12s\n", "p", "add ours/mpfr", "sub ours/mpfr");
+        for (uint64_t p : kPrecisions) {
+            const std::string s = "/" + std::to_string(p);
+            auto ratio = [&](const char *ours, const char *theirs) {
+                return reporter.ratio(ours + s, theirs + s, benchreport::Time::real);
+            };
+            std::printf("%6llu  %12.3f  %12.3f\n", static_cast<unsigned long long>(p), ratio("widefp_add", "mpfr_add"),
+                        ratio("widefp_sub", "mpfr_sub"));
+        }
+    });
 }

@@ -5,10 +5,10 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "bench_report.h"
 #include "harness.h"
 
 namespace {
@@ -67,16 +67,6 @@ void BM_mpfr(benchmark::State &state, Case c) {
     state.SetItemsProcessed(state.iterations() * kNumbers);
 }
 
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> ns;
-    void ReportRuns(const std::vector<Run> &runs) override {
-        for (const Run &r : runs)
-            if (r.run_type == Run::RT_Iteration && r.iterations > 0) ns[r.benchmark_name()] = r.GetAdjustedCPUTime();  // CPU time: the machine is shared
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -85,15 +75,13 @@ int main(int argc, char **argv) {
         benchmark::RegisterBenchmark(name("widefp_pow_sci", c).c_str(), BM_widefp, c);
         benchmark::RegisterBenchmark(name("mpfr_get_str", c).c_str(), BM_mpfr, c);
     }
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-
-    std::printf("\n%7s  %5s  %14s\n", "digits", "p", "ours/mpfr");
-    for (const Case &c : kCases) {
-        auto a = reporter.ns.find(name("widefp_pow_sci", c)), b = reporter.ns.find(name("mpfr_get_str", c));
-        double ratio = a == reporter.ns.end() || b == reporter.ns.end() || b->second == 0 ? -1 : a->second / b->second;
-        std::printf("%7d  %5llu  %14.3f\n", c.digits, static_cast<unsigned long long>(c.p), ratio);
-    }
-    return 0;
+    benchreport::Reporter reporter;
+    return benchreport::run(argc, argv, reporter, [&] {
+        std::printf("\n%7s  %5s  %14s\n", "digits", "p", "ours/mpfr");
+        for (const Case &c : kCases) {
+            // CPU time: the machine is shared
+            double ratio = reporter.ratio(name("widefp_pow_sci", c), name("mpfr_get_str", c), benchreport::Time::cpu);
+            std::printf("%7d  %5llu  %14.3f\n", c.digits, static_cast<unsigned long long>(c.p), ratio);
+        }
+    });
 }

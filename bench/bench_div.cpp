@@ -3,10 +3,10 @@
 #include <mpfr.h>
 
 #include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "bench_report.h"
 #include "harness.h"
 
 namespace {
@@ -73,34 +73,6 @@ void BM_mpfr_div(benchmark::State &state) {
     }
 }
 
-// Console output as usual, plus the time per call of each run kept for the
-// ratio table.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &r : runs)
-            if (r.run_type == Run::RT_Iteration && r.iterations > 0) {
-                std::string name = r.benchmark_name();
-                name = name.substr(0, name.find("/min_time"));
-                ns_[name] = r.GetAdjustedCPUTime();
-            }
-    }
-    void PrintRatios() const {
-        std::printf("\n%6s %14s %14s %10s\n", "p", "widefp (ns)", "mpfr (ns)", "ratio");
-        for (uint64_t p : kPrecisions) {
-            const std::string suffix = "/" + std::to_string(p);
-            auto a = ns_.find("BM_widefp_div" + suffix), b = ns_.find("BM_mpfr_div" + suffix);
-            if (a == ns_.end() || b == ns_.end()) continue;
-            std::printf("%6llu %14.1f %14.1f %10.3f\n", static_cast<unsigned long long>(p), a->second, b->second,
-                        a->second / b->second);
-        }
-    }
-
-private:
-    std::map<std::string, double> ns_;
-};
-
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -109,10 +81,15 @@ int main(int argc, char **argv) {
         benchmark::RegisterBenchmark("BM_widefp_div", BM_widefp_div)->Arg(static_cast<int64_t>(p))->MinTime(0.2);
         benchmark::RegisterBenchmark("BM_mpfr_div", BM_mpfr_div)->Arg(static_cast<int64_t>(p))->MinTime(0.2);
     }
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.PrintRatios();
-    benchmark::Shutdown();
-    return 0;
+    benchreport::Reporter reporter;
+    return benchreport::run(argc, argv, reporter, [&] {
+        std::printf("\n%6s %14s %14s %10s\n", "p", "widefp (ns)", "mpfr (ns)", "ratio");
+        for (uint64_t p : kPrecisions) {
+            const std::string suffix = "/" + std::to_string(p);
+            const double a = reporter.time("BM_widefp_div" + suffix, benchreport::Time::cpu);
+            const double b = reporter.time("BM_mpfr_div" + suffix, benchreport::Time::cpu);
+            if (a < 0 || b < 0) continue;
+            std::printf("%6llu %14.1f %14.1f %10.3f\n", static_cast<unsigned long long>(p), a, b, a / b);
+        }
+    });
 }

@@ -3,11 +3,11 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "bench_report.h"
 #include "harness.h"
 
 namespace wr {
@@ -155,17 +155,6 @@ void BM_widefp_svd(benchmark::State &state) {
     }
 }
 
-class TimeReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> ms;
-    void ReportRuns(const std::vector<Run> &runs) override {
-        for (const Run &r : runs)
-            if (r.run_type == Run::RT_Iteration && r.iterations > 0)
-                ms[r.benchmark_name()] = r.GetAdjustedRealTime();  // in the unit set below (ms)
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 std::string key(const char *name, int64_t n, int64_t p) {
     return std::string(name) + "/" + std::to_string(n) + "/" + std::to_string(p);
 }
@@ -180,35 +169,31 @@ int main(int argc, char **argv) {
             benchmark::RegisterBenchmark("mpfr_qr", BM_mpfr_qr)->Args({n, p})->Unit(benchmark::kMillisecond);
             benchmark::RegisterBenchmark("widefp_svd", BM_widefp_svd)->Args({n, p})->Unit(benchmark::kMillisecond);
         }
-    benchmark::Initialize(&argc, argv);
-    TimeReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-
-    auto get = [&](const std::string &k) {
-        auto it = reporter.ms.find(k);
-        return it == reporter.ms.end() ? -1.0 : it->second;
-    };
-    std::printf("\nHouseholder QR with Q and R, n x n (times in ms)\n%4s %4s  %10s  %10s  %10s\n", "n", "p", "ours",
-                "mpfr", "ours/mpfr");
-    for (int64_t p : kPrecisions)
-        for (int64_t n : kSizes) {
-            double a = get(key("widefp_qr", n, p)), b = get(key("mpfr_qr", n, p));
-            if (a < 0 || b <= 0) continue;
-            std::printf("%4lld %4lld  %10.3f  %10.3f  %10.3f\n", static_cast<long long>(n), static_cast<long long>(p),
-                        a, b, a / b);
-        }
-    std::printf("\nSVD with U and V, n x n (times in ms; growth against the previous n and against p = 2)\n"
-                "%4s %4s  %10s  %12s  %12s\n",
-                "n", "p", "ours", "vs prev n", "vs p = 2");
-    for (int64_t p : kPrecisions)
-        for (size_t i = 0; i < kSizes.size(); ++i) {
-            const int64_t n = kSizes[i];
-            double a = get(key("widefp_svd", n, p));
-            if (a < 0) continue;
-            double prev = i ? get(key("widefp_svd", kSizes[i - 1], p)) : -1;
-            double base = get(key("widefp_svd", n, kPrecisions[0]));
-            std::printf("%4lld %4lld  %10.3f  %12.2f  %12.2f\n", static_cast<long long>(n), static_cast<long long>(p),
-                        a, prev > 0 ? a / prev : 0.0, base > 0 ? a / base : 0.0);
-        }
-    return 0;
+    benchreport::Reporter reporter;
+    return benchreport::run(argc, argv, reporter, [&] {
+        // real times, in the unit set above (ms)
+        auto get = [&](const std::string &k) { return reporter.time(k, benchreport::Time::real); };
+        std::printf("\nHouseholder QR with Q and R, n x n (times in ms)\n%4s %4s  %10s  %10s  %10s\n", "n", "p",
+                    "ours", "mpfr", "ours/mpfr");
+        for (int64_t p : kPrecisions)
+            for (int64_t n : kSizes) {
+                double a = get(key("widefp_qr", n, p)), b = get(key("mpfr_qr", n, p));
+                if (a < 0 || b <= 0) continue;
+                std::printf("%4lld %4lld  %10.3f  %10.3f  %10.3f\n", static_cast<long long>(n),
+                            static_cast<long long>(p), a, b, a / b);
+            }
+        std::printf("\nSVD with U and V, n x n (times in ms; growth against the previous n and against p = 2)\n"
+                    "%4s %4s  %10s  %12s  %12s\n",
+                    "n", "p", "ours", "vs prev n", "vs p = 2");
+        for (int64_t p : kPrecisions)
+            for (size_t i = 0; i < kSizes.size(); ++i) {
+                const int64_t n = kSizes[i];
+                double a = get(key("widefp_svd", n, p));
+                if (a < 0) continue;
+                double prev = i ? get(key("widefp_svd", kSizes[i - 1], p)) : -1;
+                double base = get(key("widefp_svd", n, kPrecisions[0]));
+                std::printf("%4lld %4lld  %10.3f  %12.2f  %12.2f\n", static_cast<long long>(n),
+                            static_cast<long long>(p), a, prev > 0 ? a / prev : 0.0, base > 0 ? a / base : 0.0);
+            }
+    });
 }

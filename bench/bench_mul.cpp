@@ -6,10 +6,10 @@
 #include <mpfr.h>
 
 #include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "bench_report.h"
 #include "harness.h"
 #include "widefp.h"
 
@@ -96,31 +96,14 @@ void BM_gmp_mpn_mul(benchmark::State &state) {
     }
 }
 
-// Console output as usual, plus the CPU time per iteration of every run
-// kept by name for the ratio table.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> cpu;
-    void ReportRuns(const std::vector<Run> &reports) override {
-        for (const Run &r : reports)
-            if (!r.error_occurred) {
-                std::string name = r.benchmark_name();
-                name = name.substr(0, name.find("/min_time"));
-                cpu[name] = r.GetAdjustedCPUTime();
-            }
-        ConsoleReporter::ReportRuns(reports);
-    }
-};
-
-void print_table(const RatioReporter &rep, const char *ours, const char *theirs, const char *what,
+void print_table(const benchreport::Reporter &rep, const char *ours, const char *theirs, const char *what,
                  const std::vector<int64_t> &sizes) {
     std::printf("\n%-6s %14s %14s %8s   (%s / %s)\n", what, ours, theirs, "ratio", ours, theirs);
     for (int64_t s : sizes) {
-        auto a = rep.cpu.find(std::string(ours) + "/" + std::to_string(s));
-        auto b = rep.cpu.find(std::string(theirs) + "/" + std::to_string(s));
-        if (a == rep.cpu.end() || b == rep.cpu.end()) continue;
-        std::printf("%-6lld %12.1fns %12.1fns %8.2f\n", static_cast<long long>(s), a->second, b->second,
-                    a->second / b->second);
+        const double a = rep.time(std::string(ours) + "/" + std::to_string(s), benchreport::Time::cpu);
+        const double b = rep.time(std::string(theirs) + "/" + std::to_string(s), benchreport::Time::cpu);
+        if (a < 0 || b < 0) continue;
+        std::printf("%-6lld %12.1fns %12.1fns %8.2f\n", static_cast<long long>(s), a, b, a / b);
     }
 }
 
@@ -135,13 +118,10 @@ BENCHMARK(BM_gmp_mpn_mul)->Name("gmp_mpn_mul")->ArgsProduct({kLengths})->MinTime
 
 int main(int argc, char **argv) {
     th::Mp::widen_range();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    RatioReporter rep;
-    benchmark::RunSpecifiedBenchmarks(&rep);
-    print_table(rep, "ours_float_mul", "mpfr_mul", "p", kPrecisions);
-    print_table(rep, "ours_float_sqr", "mpfr_sqr", "p", kSquarePrecisions);
-    print_table(rep, "ours_array_mul_k", "gmp_mpn_mul", "n", kLengths);
-    benchmark::Shutdown();
-    return 0;
+    benchreport::Reporter rep;
+    return benchreport::run(argc, argv, rep, [&] {
+        print_table(rep, "ours_float_mul", "mpfr_mul", "p", kPrecisions);
+        print_table(rep, "ours_float_sqr", "mpfr_sqr", "p", kSquarePrecisions);
+        print_table(rep, "ours_array_mul_k", "gmp_mpn_mul", "n", kLengths);
+    });
 }

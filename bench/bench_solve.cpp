@@ -4,10 +4,10 @@
 #include <mpfr.h>
 
 #include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "bench_report.h"
 #include "harness.h"
 
 namespace wr {
@@ -96,38 +96,19 @@ void BM_mpfr_solve(benchmark::State &state) {
 BENCHMARK(BM_widefp_solve)->Arg(4)->Arg(16)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_mpfr_solve)->Arg(4)->Arg(16)->Unit(benchmark::kMillisecond);
 
-// Console output plus a table of ours/MPFR CPU time ratios at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &r : runs) {
-            const std::string name = r.benchmark_name();
-            const double t = r.GetAdjustedCPUTime();
-            const auto slash = name.find('/');
-            const int arg = slash == std::string::npos ? 0 : std::stoi(name.substr(slash + 1));
-            if (name.rfind("BM_widefp", 0) == 0) ours_[arg] = t;
-            if (name.rfind("BM_mpfr", 0) == 0) theirs_[arg] = t;
-        }
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        std::printf("\nsolve n = %llu, r = %llu: CPU time ours / MPFR\n", static_cast<unsigned long long>(kN),
-                    static_cast<unsigned long long>(kR));
-        for (const auto &[arg, t] : ours_)
-            if (theirs_.count(arg)) std::printf("  p = %-4d  %.3f\n", arg, t / theirs_[arg]);
-    }
-
-private:
-    std::map<int, double> ours_, theirs_;  // by p
-};
+const int kPrecisions[] = {4, 16};
 
 }  // namespace
 
 int main(int argc, char **argv) {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
+    benchreport::Reporter reporter;
+    return benchreport::run(argc, argv, reporter, [&] {
+        std::printf("\nsolve n = %llu, r = %llu: CPU time ours / MPFR\n", static_cast<unsigned long long>(kN),
+                    static_cast<unsigned long long>(kR));
+        for (int p : kPrecisions) {
+            const std::string s = "/" + std::to_string(p);
+            const double r = reporter.ratio("BM_widefp_solve" + s, "BM_mpfr_solve" + s, benchreport::Time::cpu);
+            if (r >= 0) std::printf("  p = %-4d  %.3f\n", p, r);
+        }
+    });
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_report.h"
 #include "harness.h"
 
 namespace {
@@ -70,17 +71,6 @@ void BM_mpfr(benchmark::State &state) {
     state.SetItemsProcessed(state.iterations() * kOperands);
 }
 
-// Console output as usual, and each run's time per iteration kept by name.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> ns;
-    void ReportRuns(const std::vector<Run> &runs) override {
-        for (const Run &r : runs)
-            if (r.run_type == Run::RT_Iteration && r.iterations > 0) ns[r.benchmark_name()] = r.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -90,17 +80,16 @@ int main(int argc, char **argv) {
         benchmark::RegisterBenchmark("widefp_sqrt", BM_widefp)->Arg(arg);
         benchmark::RegisterBenchmark("mpfr_sqrt", BM_mpfr)->Arg(arg);
     }
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-
-    std::printf("\n%6s  %14s  %14s  %10s\n", "p", "ours ns/sqrt", "mpfr ns/sqrt", "ours/mpfr");
-    for (uint64_t p : kPrecisions) {
-        const std::string s = "/" + std::to_string(p);
-        auto a = reporter.ns.find("widefp_sqrt" + s), b = reporter.ns.find("mpfr_sqrt" + s);
-        if (a == reporter.ns.end() || b == reporter.ns.end() || b->second == 0) continue;
-        std::printf("%6llu  %14.1f  %14.1f  %10.3f\n", static_cast<unsigned long long>(p), a->second / kOperands,
-                    b->second / kOperands, a->second / b->second);
-    }
-    return 0;
+    benchreport::Reporter reporter;
+    return benchreport::run(argc, argv, reporter, [&] {
+        std::printf("\n%6s  %14s  %14s  %10s\n", "p", "ours ns/sqrt", "mpfr ns/sqrt", "ours/mpfr");
+        for (uint64_t p : kPrecisions) {
+            const std::string s = "/" + std::to_string(p);
+            const double a = reporter.time("widefp_sqrt" + s, benchreport::Time::real);
+            const double b = reporter.time("mpfr_sqrt" + s, benchreport::Time::real);
+            if (a < 0 || b <= 0) continue;
+            std::printf("%6llu  %14.1f  %14.1f  %10.3f\n", static_cast<unsigned long long>(p), a / kOperands,
+                        b / kOperands, a / b);
+        }
+    });
 }

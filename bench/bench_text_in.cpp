@@ -4,10 +4,10 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "bench_report.h"
 #include "harness.h"
 
 namespace {
@@ -56,16 +56,6 @@ void BM_mpfr(benchmark::State &state, Case c) {
     state.SetItemsProcessed(state.iterations() * kTexts);
 }
 
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> ns;
-    void ReportRuns(const std::vector<Run> &runs) override {
-        for (const Run &r : runs)
-            if (r.run_type == Run::RT_Iteration && r.iterations > 0) ns[r.benchmark_name()] = r.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -74,15 +64,12 @@ int main(int argc, char **argv) {
         benchmark::RegisterBenchmark(name("widefp_atowr", c).c_str(), BM_widefp, c);
         benchmark::RegisterBenchmark(name("mpfr_set_str", c).c_str(), BM_mpfr, c);
     }
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-
-    std::printf("\n%7s  %5s  %14s\n", "digits", "p", "ours/mpfr");
-    for (const Case &c : kCases) {
-        auto a = reporter.ns.find(name("widefp_atowr", c)), b = reporter.ns.find(name("mpfr_set_str", c));
-        double ratio = a == reporter.ns.end() || b == reporter.ns.end() || b->second == 0 ? -1 : a->second / b->second;
-        std::printf("%7d  %5llu  %14.3f\n", c.digits, static_cast<unsigned long long>(c.p), ratio);
-    }
-    return 0;
+    benchreport::Reporter reporter;
+    return benchreport::run(argc, argv, reporter, [&] {
+        std::printf("\n%7s  %5s  %14s\n", "digits", "p", "ours/mpfr");
+        for (const Case &c : kCases) {
+            double ratio = reporter.ratio(name("widefp_atowr", c), name("mpfr_set_str", c), benchreport::Time::real);
+            std::printf("%7d  %5llu  %14.3f\n", c.digits, static_cast<unsigned long long>(c.p), ratio);
+        }
+    });
 }
