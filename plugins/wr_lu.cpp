@@ -73,7 +73,7 @@ extern "C" void mexFunction(int, mxArray *[], int nrhs, const mxArray *prhs[]) {
     const uint64_t m = args.count(1, "m");
     const uint64_t n = args.count(2, "n");
     uint64_t *A = args.elements(0, m * n, p, "A");
-    int64_t *index = reinterpret_cast<int64_t *>(args.words(3, m, "index"));
+    int64_t *index = args.int64s(3, m, "index");
     uint64_t *work = args.elements(5, m + 2, p, "work");
     wr::lu(A, m, n, index, p, work);
 }

@@ -261,13 +261,47 @@ public:
 
     // Raw words of a real, numeric, non-sparse array holding at least `words`
     // 64-bit words.  `what` names the argument in messages.
+    // The words [0, words) are recorded as the part of the array this call
+    // uses, for the overlap checks below.
     uint64_t *words(int i, uint64_t words, const char *what) const {
         const mxArray *a = numeric_array(i, what);
         uint64_t have = available_words(a);
         if (have < words)
             fail("widefp:size", "argument %d (%s) holds %llu words, needs %llu", i, what,
                  static_cast<unsigned long long>(have), static_cast<unsigned long long>(words));
-        return static_cast<uint64_t *>(mxGetData(a));
+        return static_cast<uint64_t *>(record(i, mxGetData(a), words, what));
+    }
+
+    // An int64 array of at least `count` entries (an index or an exponent
+    // array the plug-in writes integers into); any other class is refused.
+    int64_t *int64s(int i, uint64_t count, const char *what) const {
+        const mxArray *a = arg(i);
+        if (!mxIsInt64(a) || mxIsComplex(a) || mxIsSparse(a))
+            fail("widefp:type", "argument %d (%s) must be an int64 array", i, what);
+        const uint64_t have = mxGetNumberOfElements(a);
+        if (have < count)
+            fail("widefp:size", "argument %d (%s) holds %llu words, needs %llu", i, what,
+                 static_cast<unsigned long long>(have), static_cast<unsigned long long>(count));
+        return static_cast<int64_t *>(record(i, mxGetData(a), count, what));
+    }
+
+    // Whether the words used of arguments i and j (both fetched before, by
+    // words, elements or int64s) share memory.  Octave hands the same data
+    // to a plug-in whenever the caller passes one variable twice, or a copy
+    // of it not yet written to.
+    bool overlap(int i, int j) const {
+        const Used &a = used(i), &b = used(j);
+        if (a.words == 0 || b.words == 0) return false;
+        const uintptr_t a0 = reinterpret_cast<uintptr_t>(a.data), b0 = reinterpret_cast<uintptr_t>(b.data);
+        return a0 < b0 + 8 * b.words && b0 < a0 + 8 * a.words;
+    }
+
+    // Raises widefp:alias naming both arguments when they overlap where the
+    // computation cannot allow it.
+    void require_disjoint(int i, int j) const {
+        if (overlap(i, j))
+            fail("widefp:alias", "arguments %d (%s) and %d (%s) share memory; pass distinct arrays", i,
+                 used(i).what, j, used(j).what);
     }
 
     // The number of whole 64-bit words array argument i holds.
@@ -279,9 +313,10 @@ public:
     }
 
     // A count in lo..hi (hi at most max_count unless stated), by the count conversion.
+    // A vector is refused: it is a mistake, not a count read from its first element.
     uint64_t count(int i, const char *what, uint64_t lo = 0, uint64_t hi = max_count) const {
         const mxArray *a = arg(i);
-        if (!mxIsNumeric(a) || mxIsComplex(a) || mxIsSparse(a) || mxGetNumberOfElements(a) < 1)
+        if (!mxIsNumeric(a) || mxIsComplex(a) || mxIsSparse(a) || mxGetNumberOfElements(a) != 1)
             fail("widefp:type", "argument %d (%s) must be a real numeric scalar", i, what);
         double d = mxGetScalar(a);
         uint64_t n = count_from_double(d);
@@ -311,6 +346,21 @@ public:
     const char *plugin() const { return plugin_; }
 
 private:
+    struct Used {
+        const void *data = nullptr;
+        uint64_t words = 0;
+        const char *what = "";
+    };
+    static constexpr int kMaxArgs = 16;
+    void *record(int i, void *data, uint64_t words, const char *what) const {
+        if (i < kMaxArgs) used_[i] = Used{data, words, what};
+        return data;
+    }
+    const Used &used(int i) const {
+        static const Used none;
+        return i >= 0 && i < kMaxArgs ? used_[i] : none;
+    }
+
     const mxArray *arg(int i) const {
         if (i >= nrhs_) fail("widefp:nargin", "argument %d is missing", i);
         return prhs_[i];
@@ -331,6 +381,7 @@ private:
     const char *plugin_;
     int nrhs_;
     const mxArray **prhs_;
+    mutable Used used_[kMaxArgs];  // what each fetched array argument uses
 };
 
 }  // namespace wr
