@@ -332,12 +332,14 @@ TEST(FloatMul, ExponentLimits) {
             uint64_t g;
             EXPECT_EQ(run(1, kBias, kSign, g), kSign | 1);  // sum = bias + 1: smallest field
             EXPECT_EQ(g, g0);
-            EXPECT_EQ(run(1, kBias - 1, kSign, g), kSign);  // sum = bias: zero, guard unchanged
-            EXPECT_EQ(g, g0);
-            EXPECT_EQ(run(1, kBias - 2, 0, g), 0u);  // sum < bias: zero, guard + 1
-            EXPECT_EQ(g, g0 + 1);
+            // sum = bias: zero, the value half the smallest magnitude; the
+            // guard says so (a truncated product adds its sticky bit).
+            EXPECT_EQ(run(1, kBias - 1, kSign, g), kSign);
+            EXPECT_EQ(g, 0x8000000000000000ULL | (g0 != 0));
+            EXPECT_EQ(run(1, kBias - 2, 0, g), 0u);  // sum < bias: zero, below half of it
+            EXPECT_EQ(g, 1u);
             EXPECT_EQ(run(5, 7, 0, g), 0u);
-            EXPECT_EQ(g, g0 + 1);
+            EXPECT_EQ(g, 1u);
             EXPECT_EQ(run(kExpMask - 1, kBias, 0, g), kExpMask - 1);  // largest finite
             EXPECT_EQ(g, g0);
             EXPECT_EQ(run(kExpMask - 1, kBias + 1, kSign, g), kSign | kExpMask);  // field all ones, kept
@@ -369,17 +371,50 @@ TEST(FloatMul, ExponentLimitsWithShift) {
     }
 }
 
-// An underflow whose guard word is all ones keeps it (it never wraps to the
-// exact-zero guard).
-TEST(FloatMulH, UnderflowOfSaturatedGuard) {
-    const uint64_t p = 4;
-    Words x(p + 1, 0), y(p + 1, 0), r(p + 1);
-    x[0] = 3;
-    x[p] = 1;
-    y[0] = 5;
-    y[1] = ~uint64_t{0};
-    y[2] = 1;
-    EXPECT_EQ(widefp_float_mul_h(r.data(), x.data(), y.data(), p), 0xffffffffffffffffULL);
+// A product that underflows rounds as its true value says, against the
+// smallest magnitude m: to nearest it gives m only above m/2, toward zero it
+// gives zero, away from zero m (of the product's sign).  The first case is a
+// product of 1.3e-11 m, once rounded up to m.
+TEST(FloatMul, UnderflowRoundsByTheTrueValue) {
+    struct Case {
+        Words x, y;
+        bool above_half;  // |exact product| > m/2
+    };
+    const uint64_t ones = ~uint64_t{0};
+    const std::vector<Case> cases = {
+        {{0x8000000000000003ULL, 0x99e43e9444e20d0dULL, 0x84b7d15bb80100caULL},
+         {0xbfffffffffffffd8ULL, 0x1d07d20c23b26ad1ULL, 0xe60b483d4035d97cULL}, false},
+        {{1, ones, ones}, {kBias - 3, ones, ones}, false},  // just below m/2 (sum = bias - 1)
+        {{1, 0, 1}, {kBias - 1, 0, 0}, true},               // just above m/2 (sum = bias)
+        {{1, ones, ones}, {kBias - 2, ones, ones}, true},   // just below m
+        {{3, 0x4000000000000000ULL, 0}, {kBias - 3, 0x8000000000000000ULL, 0}, true},  // 1.25*1.5/2 m
+        {{0x8000000000000003ULL, 0x4000000000000000ULL, 0}, {kBias - 3, 0x8000000000000000ULL, 0}, true},
+    };
+    const uint64_t p = 2;
+    for (MulFn f : {widefp_float_mul_h, widefp_float_mul_k}) {
+        for (const Case &c : cases) {
+            Words r(p + 1);
+            const uint64_t g = f(r.data(), c.x.data(), c.y.data(), p);
+            const uint64_t sign = (c.x[0] ^ c.y[0]) & kSign;
+            ASSERT_EQ(r[0], sign) << th::hex(c.x) << " * " << th::hex(c.y);
+            ASSERT_NE(g, 0u);
+            ASSERT_NE(g, ~uint64_t{0});
+            Words m = {sign | 1, 0, 0}, zero = {sign};
+            auto rounded = [&](void (*round)(uint64_t *, uint64_t, uint64_t)) {
+                Words t = r;
+                round(t.data(), g, p);
+                return th::is_zero(t.data()) ? zero : t;
+            };
+            EXPECT_EQ(rounded(widefp_float_round_near), c.above_half ? m : zero) << th::hex(c.x);
+            EXPECT_EQ(rounded(sign ? widefp_float_round_plus : widefp_float_round_minus), zero);
+            EXPECT_EQ(rounded(sign ? widefp_float_round_minus : widefp_float_round_plus), m);
+        }
+    }
+    // Exactly m/2 (1 * 2^-bias, exact product): a tie, to nearest stays zero.
+    Words x = {1, 0, 0}, y = {kBias - 1, 0, 0}, r(3);
+    const uint64_t g = widefp_float_mul_k(r.data(), x.data(), y.data(), 2);
+    EXPECT_EQ(g, 0x8000000000000000ULL);
+    widefp_float_round_near(r.data(), g, 2);
     EXPECT_EQ(r[0], 0u);
 }
 

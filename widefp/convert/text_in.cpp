@@ -150,7 +150,8 @@ private:
             widefp_float_mul(result, result, t, p_);
             return;
         }
-        uint64_t a[3] = {result[0], result[1], 0}, b[3] = {t[0], t[1], 0}, c[3];
+        // c is cleared: a zero or infinite operand writes word 0 only.
+        uint64_t a[3] = {result[0], result[1], 0}, b[3] = {t[0], t[1], 0}, c[3] = {0, 0, 0};
         widefp_float_mul(c, a, b, 2);
         result[0] = c[0];
         result[1] = c[1];

@@ -504,6 +504,18 @@ inline uint64_t B_is_zero(uint64_t *c, const uint64_t *a, uint64_t p) {
     return 0;
 }
 
+// An infinity L plus or minus a finite nonzero S: C is L, with the sign
+// flip, and exact.  (The word steps would subtract a borrow from the
+// infinity's fraction and come out finite.)  Two infinities take the word
+// steps: equal ones cancel to +0 or double to the infinity, unequal fractions
+// give what the steps give.
+inline uint64_t infinite_plus_finite(uint64_t *c, const uint64_t *l, uint64_t p, uint64_t flip) {
+    const uint64_t l0 = l[0];
+    copy_fraction(c, l, 1, p);
+    c[0] = l0 ^ flip;
+    return 0;
+}
+
 // C = A +/- B truncated to p words; subtract_magnitudes says whether the
 // magnitudes are subtracted, f is 1 for the sub entry point (its result sign
 // is flipped when the operands are swapped).
@@ -539,6 +551,8 @@ uint64_t add_sub(uint64_t *c, const uint64_t *a, const uint64_t *b, uint64_t p, 
     const uint64_t *l = swapped ? b : a;
     const uint64_t *s_ = swapped ? a : b;
     const uint64_t flip = swapped ? f << 63 : 0;
+    if ((l[0] & kExpMask) == kExpMask && (s_[0] & kExpMask) != kExpMask)
+        return infinite_plus_finite(c, l, p, flip);
     const uint64_t d = swapped ? eb - ea : ea - eb;
     if (subtract_magnitudes) return sub_magnitudes(c, l, s_, d, p, flip);
     return add_magnitudes(c, l, s_, d, p, flip);

@@ -54,18 +54,29 @@ inline uint64_t store_fraction(uint64_t *result, const uint64_t *s, uint64_t c, 
     return prev;
 }
 
+// The guard word of a product that underflowed to zero, measured against
+// the smallest magnitude m (exponent field 1, fraction 0), so that rounding
+// the zero decides as the true value v says: to nearest gives m only when
+// v > m/2, toward zero gives zero, away from zero gives m (the guard is never
+// 0).  sum = bias means v = 1.F/2 * m, in [m/2, m): the guard is v/m, that is
+// a half plus F shifted right once, the bits below it sticky.  A smaller sum
+// means v < m/2: the guard is 1.  result[1..p] holds F.
+inline uint64_t underflow_guard(const uint64_t *result, uint64_t sum, uint64_t guard, uint64_t p) {
+    if (sum < kBias) return 1;
+    uint64_t rest = guard | (result[1] & 1);
+    for (uint64_t j = 2; j <= p; ++j) rest |= result[j];
+    const uint64_t g = kHalf | (result[1] >> 1) | (rest != 0);
+    return g == kSaturated ? kSaturated - 1 : g;  // all ones is the saturation marker
+}
+
 // Word 0 of the product and the returned guard word, from the biased
 // exponents, the sign, the normalisation shift s and the product's guard.
 inline uint64_t finish_exponent(uint64_t *result, uint64_t ex, uint64_t ey, uint64_t sign, uint64_t s,
-                                uint64_t guard) {
+                                uint64_t guard, uint64_t p) {
     const uint64_t sum = ex + ey + s;  // ex, ey <= 0x7ffffffffffffffe: no wrap
     if (sum <= kBias) {                // underflow to a signed zero
         result[0] = sign;
-        // One more when the exponent fell below the range, so that a directed
-        // rounding still sees a nonzero value; an all-ones guard stays all
-        // ones rather than wrapping round to the exact-zero guard 0.
-        if (sum < kBias && guard != kSaturated) ++guard;
-        return guard;
+        return underflow_guard(result, sum, guard, p);
     }
     const uint64_t e = sum - kBias;
     if (e >= kSign) {  // overflow to infinity
@@ -127,7 +138,7 @@ inline uint64_t truncated_product(uint64_t *result, const uint64_t *x, const uin
     if (s) t = (t >> 1) | (t & 1);
     store_fraction(result, S, c, p);
     const uint64_t guard = (t >> 64) ? kSaturated : static_cast<uint64_t>(t);
-    return finish_exponent(result, ex, ey, sign, s, guard);
+    return finish_exponent(result, ex, ey, sign, s, guard, p);
 }
 
 template <uint64_t Fixed>
@@ -191,7 +202,7 @@ uint64_t widefp_float_mul_k(uint64_t *result, const uint64_t *x, const uint64_t 
     }
     if (sticky) guard |= 1;
     store_fraction(result, P, c, p);
-    return finish_exponent(result, ex, ey, sign, s, guard);
+    return finish_exponent(result, ex, ey, sign, s, guard, p);
 }
 
 uint64_t widefp_float_mul(uint64_t *result, const uint64_t *x, const uint64_t *y, uint64_t p) {

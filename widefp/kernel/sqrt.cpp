@@ -123,9 +123,11 @@ extern "C" void widefp_mex_hypot(uint64_t *result, const uint64_t *a, const uint
     assert(p >= 2);
     if (p > (SIZE_MAX / sizeof(uint64_t) - 8) / 4) widefp_fatal("widefp:memory", "hypot : out of memory\n");
     std::unique_ptr<uint64_t, decltype(&std::free)> work(
-        static_cast<uint64_t *>(std::malloc((4 * p + 8) * sizeof(uint64_t))), &std::free);
+        static_cast<uint64_t *>(std::calloc(4 * p + 8, sizeof(uint64_t))), &std::free);
     if (!work) widefp_fatal("widefp:memory", "hypot : out of memory\n");
-    // b^2 goes to the work area first, so that result may alias a or b.
+    // b^2 goes to the work area first, so that result may alias a or b.  The
+    // area is zeroed: a zero or infinite square writes word 0 only, and the
+    // addition then reads the fraction words.
     widefp_float_mul(work.get(), b, b, p);
     widefp_float_mul(result, a, a, p);
     widefp_float_add(result, result, work.get(), p);
