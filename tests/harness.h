@@ -13,13 +13,27 @@
 #include <string>
 #include <vector>
 
+#include "kernel/internal.h"
 #include "widefp.h"
 
 namespace th {
 
-constexpr uint64_t kBias = 0x3fffffffffffffffULL;
-constexpr uint64_t kExpMask = 0x7fffffffffffffffULL;
-constexpr uint64_t kSign = 0x8000000000000000ULL;
+using widefp::detail::kBias;
+using widefp::detail::kExpMask;
+using widefp::detail::kSign;
+
+// Number of random cases for a loop written for `base` of them: base times
+// the environment variable WIDEFP_TEST_MULTIPLIER (default 1; a fraction
+// shortens the run, a larger number lengthens it), at least 1.
+inline long cases(long base) {
+    static const double multiplier = [] {
+        const char *s = std::getenv("WIDEFP_TEST_MULTIPLIER");
+        const double m = s ? std::strtod(s, nullptr) : 1.0;
+        return m > 0 ? m : 1.0;
+    }();
+    const double n = static_cast<double>(base) * multiplier;
+    return n < 1 ? 1 : n > 1e15 ? 1000000000000000L : static_cast<long>(n);
+}
 
 using Words = std::vector<uint64_t>;
 

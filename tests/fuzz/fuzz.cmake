@@ -6,7 +6,7 @@ if(WIDEFP_TESTS AND NOT WIDEFP_SANITIZE)
   find_program(WIDEFP_FUZZ_CLANGXX clang++)
   if(WIDEFP_FUZZ_CLANGXX)
     add_test(NAME fuzz_etowr
-      COMMAND sh ${CMAKE_SOURCE_DIR}/tests/fuzz/run_fuzz.sh ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR})
+      COMMAND sh ${PROJECT_SOURCE_DIR}/tests/fuzz/run_fuzz.sh ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR})
     set_tests_properties(fuzz_etowr PROPERTIES
       ENVIRONMENT "WIDEFP_FUZZ_CXX=${WIDEFP_FUZZ_CLANGXX}"
       LABELS fuzz

@@ -1,6 +1,5 @@
 // Decimal text to widereal: digits accumulated five at a time into a
 // fixed-point significand, then scaled by 10^E10 = 2^B * 2^frac.
-#include <cassert>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -61,8 +60,8 @@ private:
 // M * 2^B equals the scaled value, 1 <= M < 20.
 // Preconditions: n >= 3, n <= 1024, |e10| <= kExponentLimit; work holds 3n words.
 int64_t widefp_convert_pow10(uint64_t *M, int64_t e10, uint64_t n, uint64_t *work) {
-    assert(n >= 3 && n <= 1024);
-    assert(e10 >= -kExponentLimit && e10 <= kExponentLimit);
+    WIDEFP_ASSERTD(n >= 3 && n <= 1024);
+    WIDEFP_ASSERTD(e10 >= -kExponentLimit && e10 <= kExponentLimit);
     uint64_t *T = work;          // log2(10) * |E10|, then its fraction
     uint64_t *y = work + n;      // frac * ln 2
     uint64_t *term = work + 2 * n;
@@ -116,7 +115,7 @@ int64_t widefp_convert_pow10(uint64_t *M, int64_t e10, uint64_t n, uint64_t *wor
 using namespace widefp::convert;
 
 extern "C" void widefp_float_atowr(const char *text, uint64_t *result, uint64_t p) {
-    assert(p >= 1 && p <= 1022);
+    WIDEFP_ASSERTD(p >= 1 && p <= 1022);
     const unsigned char *s = reinterpret_cast<const unsigned char *>(text);
 
     // Sign, blanks.

@@ -1,6 +1,5 @@
 // decimal_out.cpp -- decimal significand and exponent of a widereal, and the
 // scientific and fixed notations of a digit array.
-#include <cassert>
 #include <cstdint>
 #include <memory>
 
@@ -49,7 +48,7 @@ char *finish_fraction(char *begin, char *end, bool trim) {
 namespace widefp {
 
 char *wrl_hex2dec(uint64_t *digits, uint64_t w, char *out, uint64_t count) {
-    assert(w >= 1);
+    WIDEFP_ASSERTD(w >= 1);
     while (count >= 19) {
         digits[0] = 0;
         widefp_array_imul(digits, digits, kTen19, w);
@@ -73,8 +72,8 @@ char *wrl_hex2dec(uint64_t *digits, uint64_t w, char *out, uint64_t count) {
 // |x| = digits * 10^E with the digit array's integer word 1..9.
 // Preconditions: x finite and nonzero; 1 <= p <= 1022.
 extern "C" void widefp_convert_pow(const uint64_t *x, int64_t *exponent, uint64_t *digits, uint64_t p) {
-    assert(p >= 1 && p <= 1022);
-    assert((x[0] & kExpMask) != 0 && (x[0] & kExpMask) != kExpMask);
+    WIDEFP_ASSERTD(p >= 1 && p <= 1022);
+    WIDEFP_ASSERTD((x[0] & kExpMask) != 0 && (x[0] & kExpMask) != kExpMask);
     const uint64_t n = p + 2;
     const uint64_t *log10_2 = widefp::tables::log10_2;
     const uint64_t *ln10 = widefp::tables::ln10;

@@ -1,6 +1,5 @@
 // Expression and hexadecimal-word readers: a recursive-descent evaluator over
 // numbers, #constants, @hex words, + - * /, unary signs and parentheses.
-#include <cassert>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -186,7 +185,7 @@ private:
 }  // namespace
 
 int evaluate(const char *text, uint64_t *result, uint64_t p, size_t *stop) {
-    assert(p >= 1 && p <= 1022);
+    WIDEFP_ASSERTD(p >= 1 && p <= 1022);
     Evaluator ev(text, p);
     int la = ev.expression(result, 0);
     if (stop) *stop = ev.stop();

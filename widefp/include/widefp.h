@@ -15,6 +15,12 @@
 
 #include <stdint.h>
 
+/* Everything declared here is exported by the shared library, whose other
+ * symbols are hidden. */
+#if defined(__GNUC__)
+#pragma GCC visibility push(default)
+#endif
+
 #ifdef __cplusplus
 extern "C" {
 #endif
@@ -146,6 +152,10 @@ WIDEFP_DECL_ALIAS2(uint64_t, widefp_array_idiv, _f77,
 
 #ifdef __cplusplus
 }
+#endif
+
+#if defined(__GNUC__)
+#pragma GCC visibility pop
 #endif
 
 #endif /* WIDEFP_H */

@@ -13,7 +13,7 @@
 #include "widefp.h"
 #include "kernel/internal.h"
 
-#if defined(__x86_64__) && !defined(WIDEFP_NO_ASM)
+#if defined(WIDEFP_X86_ASM)
 #include <x86intrin.h>
 #endif
 
@@ -23,7 +23,7 @@ namespace {
 
 // ---- word helpers -------------------------------------------------------
 
-#if defined(__x86_64__) && !defined(WIDEFP_NO_ASM)
+#if defined(WIDEFP_X86_ASM)
 inline uint64_t add_carry(uint64_t a, uint64_t b, unsigned char &carry) {
     unsigned long long r;
     carry = _addcarry_u64(carry, a, b, &r);
@@ -59,7 +59,7 @@ inline uint64_t sub_borrow(uint64_t a, uint64_t b, unsigned char &borrow) {
 // carry chain with ADC/SBB, the carry kept as 0 or -1 between rounds
 // (WIDEFP_NO_ASM selects the portable loops alone).
 
-#if defined(__x86_64__) && !defined(WIDEFP_NO_ASM)
+#if defined(WIDEFP_X86_ASM)
 #define WIDEFP_ASM_LOOPS 1
 #define WIDEFP_WORDS_ROUND(OP)                                                     \
     "1:\n\t"                                                                       \
@@ -137,7 +137,7 @@ inline uint64_t sub_words(uint64_t *c, const uint64_t *l, const uint64_t *w, uin
 
 inline uint64_t add_shifted(uint64_t *c, const uint64_t *l, const uint64_t *w, uint64_t n, unsigned s,
                             uint64_t carry) {
-    assert(s >= 1 && s <= 63);
+    WIDEFP_ASSERTD(s >= 1 && s <= 63);
     uint64_t m = n, lo = w[n];
 #ifdef WIDEFP_ASM_LOOPS
     if (m >= 4) {
@@ -171,7 +171,7 @@ inline uint64_t add_shifted(uint64_t *c, const uint64_t *l, const uint64_t *w, u
 
 inline uint64_t sub_shifted(uint64_t *c, const uint64_t *l, const uint64_t *w, uint64_t n, unsigned s,
                             uint64_t borrow) {
-    assert(s >= 1 && s <= 63);
+    WIDEFP_ASSERTD(s >= 1 && s <= 63);
     uint64_t m = n, lo = w[n];
 #ifdef WIDEFP_ASM_LOOPS
     if (m >= 4) {
@@ -304,7 +304,7 @@ uint64_t add_loss_trailing(uint64_t *c, const uint64_t *l, const uint64_t *s_, u
 // 1 <= d <= 64p, s != 0.
 uint64_t add_hint(uint64_t *c, const uint64_t *l, const uint64_t *s_, uint64_t q, unsigned s, uint64_t p,
                   uint64_t flip) {
-    assert(s >= 1 && s <= 63 && q < p);
+    WIDEFP_ASSERTD(s >= 1 && s <= 63 && q < p);
     const uint64_t l0 = l[0];
     const unsigned ls = 64 - s;
     uint64_t g = (s_[p - q] << ls) | sticky(s_ + p - q + 1, q);
@@ -322,7 +322,7 @@ uint64_t add_hint(uint64_t *c, const uint64_t *l, const uint64_t *s_, uint64_t q
 // 1 <= d <= 64p, s = 0: S is shifted by q whole words.
 uint64_t add_no_local_shift(uint64_t *c, const uint64_t *l, const uint64_t *s_, uint64_t q, uint64_t p,
                             uint64_t flip) {
-    assert(q >= 1 && q <= p);
+    WIDEFP_ASSERTD(q >= 1 && q <= p);
     const uint64_t l0 = l[0];
     uint64_t g = s_[p - q + 1] | sticky(s_ + p - q + 2, q - 1);
 
@@ -395,7 +395,7 @@ uint64_t sub_check_cancellation(uint64_t *c, uint64_t l0, uint64_t p, uint64_t f
         top = c[m];
     } else {
         // All fraction words cancelled: the value is G alone (d = 1 only).
-        assert(G == kHalf);
+        WIDEFP_ASSERTD(G == kHalf);
         top = G;
     }
     const unsigned t = 63 - static_cast<unsigned>(__builtin_clzll(top));
@@ -408,7 +408,7 @@ uint64_t sub_check_cancellation(uint64_t *c, uint64_t l0, uint64_t p, uint64_t f
 uint64_t sub_no_shift(uint64_t *c, const uint64_t *l, const uint64_t *s_, uint64_t p, uint64_t flip) {
     const uint64_t l0 = l[0];
     const uint64_t borrow = sub_words(c + 1, l + 1, s_ + 1, p, 0);
-    assert(!borrow);
+    WIDEFP_ASSERTD(!borrow);
     (void)borrow;
     return sub_check_cancellation(c, l0, p, flip, 0);
 }
@@ -440,7 +440,7 @@ uint64_t sub_loss_trailing(uint64_t *c, const uint64_t *l, const uint64_t *s_, u
 // fraction bit, sticky the rest.
 uint64_t sub_hint(uint64_t *c, const uint64_t *l, const uint64_t *s_, uint64_t q, unsigned s, uint64_t p,
                   uint64_t flip) {
-    assert(s >= 1 && s <= 63 && q < p);
+    WIDEFP_ASSERTD(s >= 1 && s <= 63 && q < p);
     const uint64_t l0 = l[0];
     const unsigned ls = 64 - s;
     uint64_t g = s_[p - q] << ls;
@@ -461,7 +461,7 @@ uint64_t sub_hint(uint64_t *c, const uint64_t *l, const uint64_t *s_, uint64_t q
 // 1 <= d <= 64p, s = 0: S is shifted by q whole words.
 uint64_t sub_no_local_shift(uint64_t *c, const uint64_t *l, const uint64_t *s_, uint64_t q, uint64_t p,
                             uint64_t flip) {
-    assert(q >= 1 && q <= p);
+    WIDEFP_ASSERTD(q >= 1 && q <= p);
     const uint64_t l0 = l[0];
     const uint64_t g = s_[p - q + 1] | sticky(s_ + p - q + 2, q - 1);
 
@@ -521,7 +521,7 @@ inline uint64_t infinite_plus_finite(uint64_t *c, const uint64_t *l, uint64_t p,
 // is flipped when the operands are swapped).
 uint64_t add_sub(uint64_t *c, const uint64_t *a, const uint64_t *b, uint64_t p, bool subtract_magnitudes,
                  uint64_t f) {
-    assert(p >= 1);
+    WIDEFP_ASSERTD(p >= 1);
     if ((a[0] & kExpMask) == 0) return A_is_zero(c, b, p, f);
     if ((b[0] & kExpMask) == 0) return B_is_zero(c, a, p);
 

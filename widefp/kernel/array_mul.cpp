@@ -1,9 +1,6 @@
 // array_mul.cpp -- products of n-word arrays: the half product, the Karatsuba product, the dispatch.
 #include <cstring>
 #include <memory>
-#if defined(__x86_64__)
-#include <cpuid.h>
-#endif
 
 #include "kernel/array_mul_skip.h"
 #include "kernel/internal.h"
@@ -12,17 +9,6 @@
 #include "widefp.h"
 
 namespace widefp::detail {
-
-#if defined(WIDEFP_ADX_ASM)
-namespace {
-bool have_adx() {
-    unsigned a = 0, b = 0, c = 0, d = 0;
-    if (!__get_cpuid_count(7, 0, &a, &b, &c, &d)) return false;
-    return (b & (1u << 19)) && (b & (1u << 8));  // ADX, BMI2
-}
-}  // namespace
-const bool kHaveAdx = have_adx();
-#endif
 
 namespace {
 
@@ -64,7 +50,9 @@ inline void propagate(uint64_t *d, uint64_t j, uint64_t v) {
 // product at D[4h], the padded z0 at D[6h], the two differences at D[12h]
 // and D[13h]; the children's regions end below D[12h].
 void karatsuba_product(uint64_t *scratch, const uint64_t *a, const uint64_t *b, uint64_t n, uint64_t base) {
-    assert(n >= 1 && base >= 1);
+    WIDEFP_ASSERTD(n >= 1 && base >= 1);
+    WIDEFP_ASSERTD(scratch + karatsuba_scratch_words(n) <= a || a + n <= scratch);
+    WIDEFP_ASSERTD(scratch + karatsuba_scratch_words(n) <= b || b + n <= scratch);
     struct Frame {
         const uint64_t *a;
         const uint64_t *b;
@@ -95,7 +83,7 @@ open:
         goto resume;
     }
     ++depth;
-    assert(depth < 32);
+    WIDEFP_ASSERTD(depth < 32);
     f = &frames[depth];
     f->a = pa;
     f->b = pb;
@@ -174,7 +162,7 @@ ko11: {  // add z2 + z0 -/+ M into the window D[l .. l+2h-1]
     // z1 is not) goes into D[l-1] and upward.
     uint64_t *w = d + l;
     carry += add2_words(w, d, z0, 2 * h);
-    assert(carry >= borrow);
+    WIDEFP_ASSERTD(carry >= borrow);
     propagate(d, l - 1, carry - borrow);
     --depth;
     goto resume;
@@ -194,7 +182,7 @@ resume:
 }
 
 void upper_triangle(uint64_t *u, const uint64_t *a, const uint64_t *b, uint64_t n, uint64_t *scratch) {
-    assert(n >= 1);
+    WIDEFP_ASSERTD(n >= 1);
     if (n <= kTriangleColumns) {
         u[0] = triangle_columns(u + 1, a, b, n, 0, 0);
         return;
@@ -252,7 +240,7 @@ void long_half_product(uint64_t *pp, const uint64_t *a, const uint64_t *b, uint6
 
 // Precondition: n >= 2 (the formulas give the natural result for n = 1).
 uint64_t widefp_array_mul_h(uint64_t *result, const uint64_t *a, const uint64_t *b, uint64_t n) {
-    assert(n >= 1);
+    WIDEFP_ASSERTD(n >= 1);
     if (n + 1 > kTriangleColumns) {
         std::unique_ptr<uint64_t[]> pp(new uint64_t[n + 2]);
         long_half_product(pp.get(), a, b, n);
@@ -305,7 +293,7 @@ static uint64_t round_exact_product(uint64_t *result, uint64_t *pr, uint64_t n) 
 
 // Precondition: n >= 2.
 uint64_t widefp_array_mul_k(uint64_t *result, const uint64_t *a, const uint64_t *b, uint64_t n) {
-    assert(n >= 2);
+    WIDEFP_ASSERTD(n >= 2);
     KaratsubaScratch scratch(n);
     uint64_t *pr = scratch.get();
     karatsuba_product(pr, a, b, n);
@@ -313,7 +301,7 @@ uint64_t widefp_array_mul_k(uint64_t *result, const uint64_t *a, const uint64_t 
 }
 
 uint64_t widefp_array_mul(uint64_t *result, const uint64_t *a, const uint64_t *b, uint64_t n) {
-    if (static_cast<int64_t>(n) > 719) return widefp_array_mul_k(result, a, b, n);
+    if (n >= kKaratsubaThreshold) return widefp_array_mul_k(result, a, b, n);
     return widefp_array_mul_h(result, a, b, n);
 }
 
@@ -345,14 +333,14 @@ void unbalanced_product(uint64_t *d, const uint64_t *x, uint64_t lx, const uint6
         // d[pos .. pos+2lx-1] += s[0..2lx-1]: the upper lx words of that
         // window are still zero, so the sum fits in it (below 2^(128 lx)).
         uint64_t carry = add_words(d + pos, d + pos, s, 2 * lx, 0);
-        assert(carry == 0);
+        WIDEFP_ASSERTD(carry == 0);
         (void)carry;
     }
     if (pos > 0) {  // y[0..pos-1] times x, at d[0 .. lx+pos-1]
         std::unique_ptr<uint64_t[]> t(new uint64_t[lx + pos]);
         unbalanced_product(t.get(), x, lx, y, pos);
         uint64_t carry = add_words(d, d, t.get(), lx + pos, 0);
-        assert(carry == 0);
+        WIDEFP_ASSERTD(carry == 0);
         (void)carry;
     }
 }
@@ -360,14 +348,14 @@ void unbalanced_product(uint64_t *d, const uint64_t *x, uint64_t lx, const uint6
 }  // namespace
 
 uint64_t array_mul_skip(uint64_t *result, const uint64_t *a, const uint64_t *b, uint64_t n, uint64_t za) {
-    assert(za <= n);
+    WIDEFP_ASSERTD(za <= n);
 #ifndef NDEBUG
-    for (uint64_t i = 0; i < za; ++i) assert(a[i] == 0);
+    for (uint64_t i = 0; i < za; ++i) WIDEFP_ASSERTD(a[i] == 0);
 #endif
-    // From 720 words on the exact product of the nonzero part goes by pieces
+    // From kKaratsubaThreshold words on the exact product of the nonzero part goes by pieces
     // (unbalanced_product), which only pays once the zero words are some 30%
     // of a; fewer go through the balanced engine.
-    const bool long_exact = static_cast<int64_t>(n) > 719;
+    const bool long_exact = n >= kKaratsubaThreshold;
     if (za == 0 || static_cast<int64_t>(n) < 2 || (long_exact && 10 * za < 3 * n))
         return widefp_array_mul(result, a, b, n);
     if (za == n) {  // a is zero: so is every column and the estimate

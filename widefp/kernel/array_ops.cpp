@@ -39,7 +39,7 @@ uint64_t widefp_array_imul(uint64_t *result, const uint64_t *a, uint64_t m, uint
 // count advances by one when the quotient's word *z comes out zero.  Returns
 // the remainder before rounding.  result may alias a.
 uint64_t widefp_array_idiv(uint64_t *result, const uint64_t *a, uint64_t d, uint64_t n, uint64_t *z) {
-    assert(d != 0);
+    WIDEFP_ASSERTD(d != 0);
     const uint64_t z0 = *z;
     if (z0 >= n) {
         for (uint64_t j = 0; j < n; ++j) result[j] = 0;

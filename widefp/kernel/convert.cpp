@@ -8,6 +8,7 @@
 using namespace widefp::detail;
 
 extern "C" void widefp_float_dtowr(uint64_t *result, double d, uint64_t p) {
+    WIDEFP_ASSERTD(p >= 1);
     uint64_t bits;
     std::memcpy(&bits, &d, sizeof bits);
     const uint64_t sign = bits & kSign;

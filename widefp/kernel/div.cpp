@@ -1,8 +1,5 @@
 // div.cpp -- widereal division: long division in 64-bit quotient words against a shortening divisor.
 #include <memory>
-#if defined(__x86_64__)
-#include <cpuid.h>
-#endif
 
 #include "kernel/div_dispatch.h"
 #include "kernel/divword.h"
@@ -16,18 +13,11 @@ namespace {
 // Scratch up to this many words lives on the stack, beyond it on the heap.
 constexpr uint64_t kStackWords = 512;
 
-// Whether the processor has MULX (BMI2) and ADCX/ADOX (ADX); the row
-// subtraction then runs two carry chains at once.
-bool detect_adx() {
-#if defined(__x86_64__)
-    unsigned a = 0, b = 0, c = 0, d = 0;
-    if (!__get_cpuid_count(7, 0, &a, &b, &c, &d)) return false;
-    return (b & (1u << 8)) && (b & (1u << 19));
-#else
-    return false;
+#ifdef WIDEFP_X86_ASM
+// With MULX (BMI2) and ADCX/ADOX (ADX) the row subtraction runs two carry
+// chains at once; div_select_adx(false) turns that off (for the tests).
+bool g_adx_allowed = true;
 #endif
-}
-bool g_use_adx = detect_adx();
 
 // The remainder is kept complemented: each scratch word holds ~r[k], so
 // that r - s, which is ~(~r + s), becomes an addition of s to the stored
@@ -52,7 +42,7 @@ inline uint64_t addmul_row_portable(uint64_t *rp, const uint64_t *yp, uint64_t q
     return hi;
 }
 
-#if defined(__x86_64__)
+#ifdef WIDEFP_X86_ASM
 // The same with MULX, the product carries on the overflow flag (ADOX) and
 // the sum on the carry flag (ADCX): blocks of sixteen words from the low
 // end, then blocks of four, then single words.  Loop control uses MOV, LEA
@@ -215,10 +205,10 @@ inline uint64_t addmul_row_adx(uint64_t *rp, const uint64_t *yp, uint64_t q, uin
 // w >= 1.  Returns true when the difference is negative (r then holds it
 // modulo 2^(64(w+2))).
 inline bool submul(uint64_t *r, const uint64_t *y, uint64_t q, uint64_t w) {
-    assert(w >= 1);
+    WIDEFP_ASSERTD(w >= 1);
     uint64_t borrow;
-#if defined(__x86_64__)
-    const uint64_t carry = g_use_adx ? addmul_row_adx(r + 2, y, q, w, &borrow)
+#ifdef WIDEFP_X86_ASM
+    const uint64_t carry = kHaveAdx && g_adx_allowed ? addmul_row_adx(r + 2, y, q, w, &borrow)
                                      : addmul_row_portable(r + 2, y, q, w, &borrow);
 #else
     const uint64_t carry = addmul_row_portable(r + 2, y, q, w, &borrow);
@@ -284,7 +274,7 @@ inline uint64_t refine_one_word(uint64_t q, uint64_t r0, uint64_t r1, uint64_t r
 // floor((2^192 - 1) / (d1, d0)) - 2^64 for a divisor with the top bit of d1
 // set: the inverse that turns a 3-by-2-word division into multiplications.
 inline uint64_t inverse_3by2(uint64_t d1, uint64_t d0) {
-    assert(d1 >> 63);
+    WIDEFP_ASSERTD(d1 >> 63);
     // floor((2^128 - 1) / d1) - 2^64 is at least the wanted value and at most
     // a few above it.
     uint64_t rest;
@@ -353,7 +343,7 @@ inline void sub_divisor(uint64_t *r, const uint64_t *y, uint64_t w) {
 inline void carry_into(uint64_t *quot, uint64_t k) {
     for (; k >= 1; --k)
         if (++quot[k] != 0) return;
-    assert(false && "quotient carry out of the top word");
+    WIDEFP_ASSERTD(false && "quotient carry out of the top word");
 }
 
 // Long division of the mantissas 1.x / 1.y; x and y are the p fraction words
@@ -364,7 +354,7 @@ inline void carry_into(uint64_t *quot, uint64_t k) {
 // scratch holds 2p+5 words.
 uint64_t divide_mantissas(uint64_t *out, const uint64_t *x, const uint64_t *y, uint64_t p, uint64_t j,
                           uint64_t *scratch, bool *q0_one) {
-    assert(p >= 1 && j < p && x[j] != y[j]);
+    WIDEFP_ASSERTD(p >= 1 && j < p && x[j] != y[j]);
     uint64_t *rem = scratch;          // p+3 words
     uint64_t *quot = scratch + p + 3;  // p+2 words, quot[i] = q_i for i = 1..p+1
 
@@ -414,7 +404,7 @@ uint64_t divide_mantissas(uint64_t *out, const uint64_t *x, const uint64_t *y, u
         // halved so that the divisor's top bit is set); with one, from the
         // reciprocal estimate raised step by step.
         const uint64_t r0 = ~r[0], r1 = ~r[1], r2 = ~r[2];
-        assert(r0 <= 1);
+        WIDEFP_ASSERTD(r0 <= 1);
         uint64_t q;
         if (w >= 2) {
             const uint64_t r3 = ~r[3];
@@ -461,9 +451,14 @@ uint64_t divide_mantissas(uint64_t *out, const uint64_t *x, const uint64_t *y, u
 
 namespace widefp::detail {
 bool div_select_adx(bool use) {
-    const bool old = g_use_adx;
-    g_use_adx = use && detect_adx();
+#ifdef WIDEFP_X86_ASM
+    const bool old = kHaveAdx && g_adx_allowed;
+    g_adx_allowed = use;
     return old;
+#else
+    static_cast<void>(use);
+    return false;
+#endif
 }
 }  // namespace widefp::detail
 

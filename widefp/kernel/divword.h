@@ -2,16 +2,17 @@
 #ifndef WIDEFP_KERNEL_DIVWORD_H
 #define WIDEFP_KERNEL_DIVWORD_H
 
-#include <cassert>
 #include <cstdint>
+
+#include "kernel/internal.h"
 
 namespace widefp::detail {
 
 // (hi, lo) / d for hi < d (so the quotient fits one word); *rem gets the
 // remainder.
 inline uint64_t div_word(uint64_t hi, uint64_t lo, uint64_t d, uint64_t *rem) {
-    assert(hi < d);
-#if defined(__x86_64__)
+    WIDEFP_ASSERTD(hi < d);
+#if defined(WIDEFP_X86_ASM)
     uint64_t q, r;
     asm("divq %4" : "=a"(q), "=d"(r) : "a"(lo), "d"(hi), "rm"(d) : "cc");
     *rem = r;

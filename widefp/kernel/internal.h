@@ -1,17 +1,58 @@
-// internal.h -- constants and small helpers shared by the kernel's sources.
+// internal.h -- constants, precondition checks and small helpers shared by the library's sources.
 #ifndef WIDEFP_KERNEL_INTERNAL_H
 #define WIDEFP_KERNEL_INTERNAL_H
 
-#include <cassert>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+// ---- precondition checks ---------------------------------------------------
+// WIDEFP_ASSERTD(cond) states a precondition or invariant.  It is checked
+// when WIDEFP_CHECKED is defined (the sanitizer build defines it) and costs
+// nothing otherwise: the condition is then not evaluated.  A failed check
+// prints the condition and its place and aborts.
+#ifdef WIDEFP_CHECKED
+#define WIDEFP_ASSERTD(cond) \
+    ((cond) ? static_cast<void>(0) : ::widefp::detail::assert_failed(#cond, __FILE__, __LINE__))
+#else
+#define WIDEFP_ASSERTD(cond) static_cast<void>(sizeof(static_cast<bool>(cond)))
+#endif
+
+// ---- inline assembly ---------------------------------------------------------
+// WIDEFP_X86_ASM: the x86-64 assembly blocks, intrinsics and the processor
+// feature test are compiled in.  -DWIDEFP_NO_ASM leaves every one of them
+// out, so that the portable loops run (the sanitizer build does this).
+#if defined(__x86_64__) && !defined(WIDEFP_NO_ASM)
+#define WIDEFP_X86_ASM 1
+#endif
 
 namespace widefp::detail {
 
+[[noreturn]] inline void assert_failed(const char *cond, const char *file, int line) {
+    std::fprintf(stderr, "widefp: internal check failed: %s (%s:%d)\n", cond, file, line);
+    std::abort();
+}
+
+// ---- number format -----------------------------------------------------------
 constexpr uint64_t kSign = 0x8000000000000000ULL;     // sign bit of word 0
 constexpr uint64_t kExpMask = 0x7fffffffffffffffULL;  // exponent field; all ones is infinity
 constexpr uint64_t kBias = 0x3fffffffffffffffULL;     // exponent bias: 1.0 has this field
 constexpr uint64_t kHalf = 0x8000000000000000ULL;     // guard word of an exact half unit
 constexpr uint64_t kSaturated = 0xffffffffffffffffULL;  // guard word saturation marker
+
+// ---- thresholds --------------------------------------------------------------
+// Products of this many words and more go to the Karatsuba engine (below it,
+// the column products; their scratch then fits on the stack).
+constexpr uint64_t kKaratsubaThreshold = 720;
+
+// ---- processor features ------------------------------------------------------
+#ifdef WIDEFP_X86_ASM
+// True when the processor has the ADX and BMI2 instructions (adcx, adox,
+// mulx); tested once at start-up (cpu.cpp), constant afterwards.
+extern const bool kHaveAdx;
+#else
+constexpr bool kHaveAdx = false;
+#endif
 
 using u128 = unsigned __int128;
 

@@ -18,8 +18,8 @@ constexpr uint64_t kKaratsubaBase = 40;
 constexpr uint64_t karatsuba_scratch_words(uint64_t n) { return 7 * (n + (n & 1)); }
 
 // Scratch up to this many words lives on the call stack (4 KiB, products
-// of up to 72 words); beyond it the scratch comes from the heap (from 720
-// words on, where the dispatch sends products here, always: 40 KiB and
+// of up to 72 words); beyond it the scratch comes from the heap (from
+// kKaratsubaThreshold words on, where the dispatch sends products here, always: 40 KiB and
 // more), so that a product of hundreds of thousands of words cannot
 // overflow a thread's stack.  The engine's frames (six words a level, 32
 // levels) are a fixed 1.5 KiB array on the stack.
@@ -50,7 +50,7 @@ private:
 // first) into scratch[0..2n-1], P[0] the most significant word.  scratch
 // holds karatsuba_scratch_words(n) words and must not overlap a or b.
 // Pieces of at most `base` words (>= 1) go by schoolbook columns: the
-// products of 720 words and more use kKaratsubaBase; the internal products
+// products of kKaratsubaThreshold words and more use kKaratsubaBase; the internal products
 // of the half products may split further (the exact product is the same).
 void karatsuba_product(uint64_t *scratch, const uint64_t *a, const uint64_t *b, uint64_t n,
                        uint64_t base = kKaratsubaBase);

@@ -88,8 +88,9 @@ inline uint64_t finish_exponent(uint64_t *result, uint64_t ex, uint64_t ey, uint
 }
 
 // Half-product scratch up to this many words stays on the stack (the whole
-// range p <= 719 that the dispatch sends here); longer ones use the heap.
-constexpr uint64_t kHalfStackWords = 720;
+// range p < kKaratsubaThreshold that the dispatch sends here); longer ones
+// use the heap.
+constexpr uint64_t kHalfStackWords = kKaratsubaThreshold;
 
 // The truncated product of two finite nonzero operands, S being p+1 words of
 // scratch.  Fixed > 0 is p known at compile time (the short precisions,
@@ -154,7 +155,7 @@ using namespace widefp::detail;
 
 // Precondition: p >= 2.
 uint64_t widefp_float_mul_h(uint64_t *result, const uint64_t *x, const uint64_t *y, uint64_t p) {
-    assert(p >= 2);
+    WIDEFP_ASSERTD(p >= 2);
     if (mul_special(result, x, y)) return 0;
     switch (p) {
         case 2:
@@ -178,7 +179,7 @@ uint64_t widefp_float_mul_h(uint64_t *result, const uint64_t *x, const uint64_t 
 
 // Precondition: p >= 1.
 uint64_t widefp_float_mul_k(uint64_t *result, const uint64_t *x, const uint64_t *y, uint64_t p) {
-    assert(p >= 1);
+    WIDEFP_ASSERTD(p >= 1);
     if (mul_special(result, x, y)) return 0;
     const uint64_t ex = exp_field(x), ey = exp_field(y);
     const uint64_t sign = (x[0] ^ y[0]) & kSign;
@@ -206,6 +207,6 @@ uint64_t widefp_float_mul_k(uint64_t *result, const uint64_t *x, const uint64_t 
 }
 
 uint64_t widefp_float_mul(uint64_t *result, const uint64_t *x, const uint64_t *y, uint64_t p) {
-    if (static_cast<int64_t>(p) > 719) return widefp_float_mul_k(result, x, y, p);
+    if (p >= kKaratsubaThreshold) return widefp_float_mul_k(result, x, y, p);
     return widefp_float_mul_h(result, x, y, p);
 }

@@ -13,18 +13,15 @@
 
 namespace widefp::detail {
 
-#if defined(__x86_64__) && !defined(WIDEFP_NO_ASM)
-#define WIDEFP_ADX_ASM 1
-// True when the processor has the ADX and BMI2 instructions (adcx, adox,
-// mulx); read once at start-up, constant afterwards.
-extern const bool kHaveAdx;
+#if defined(WIDEFP_X86_ASM)
+#define WIDEFP_ADX_ASM 1  // the MULX/ADCX/ADOX kernels, used when kHaveAdx
 #endif
 
 // (hi, mid, lo) += x*y: the low half of the product into lo, the high half
 // into mid, the carries into hi.
 inline void mac3(uint64_t &lo, uint64_t &mid, uint64_t &hi, uint64_t x, uint64_t y) {
     u128 t = static_cast<u128>(x) * y;
-#if defined(__x86_64__) && !defined(WIDEFP_NO_ASM)
+#if defined(WIDEFP_X86_ASM)
     asm("addq %[tl], %[lo]\n\t"
         "adcq %[th], %[mid]\n\t"
         "adcq $0, %[hi]"
@@ -45,7 +42,7 @@ inline void mac3(uint64_t &lo, uint64_t &mid, uint64_t &hi, uint64_t x, uint64_t
 inline void column_sum(const uint64_t *a, const uint64_t *b, uint64_t count, uint64_t &lo, uint64_t &mid,
                        uint64_t &hi) {
     uint64_t l = lo, m = mid, h = hi;
-#if defined(__x86_64__) && !defined(WIDEFP_NO_ASM)
+#if defined(WIDEFP_X86_ASM)
     // Two accumulators take the products in turn, so that the carry chains
     // of neighbouring products do not wait on each other; they are merged
     // at the end (each holds part of the column sum, which with the incoming
@@ -333,7 +330,7 @@ inline void schoolbook_square_pairs(uint64_t *d, const uint64_t *a, uint64_t m) 
 // by columns, least significant column first; a square (a == b) takes the
 // symmetric products once.  d must not overlap a or b.
 inline void schoolbook_full(uint64_t *d, const uint64_t *a, const uint64_t *b, uint64_t m) {
-    assert(m >= 1);
+    WIDEFP_ASSERTD(m >= 1);
 #if defined(WIDEFP_ADX_ASM)
     if (kHaveAdx) {
         if (a == b && m >= kSquarePairsMin)
@@ -373,7 +370,7 @@ constexpr uint64_t kSquareColumnsMin = 28;
 // is stored after those reads, so out may be a or b.
 inline uint64_t triangle_columns(uint64_t *out, const uint64_t *a, const uint64_t *b, uint64_t n, uint64_t lo,
                                  uint64_t mid) {
-    assert(n >= 1);
+    WIDEFP_ASSERTD(n >= 1);
     uint64_t hi = 0;
     if (a == b && n >= kSquareColumnsMin) {  // a square: the symmetric pairs once, doubled
         for (uint64_t k = n - 1;; --k) {
@@ -430,7 +427,7 @@ inline uint64_t triangle_columns(uint64_t *out, const uint64_t *a, const uint64_
 // for x, OF for y), so the window is read and written once.  w may lie above
 // x or y in memory (w = x + k), as in add_words.
 inline uint64_t add2_words(uint64_t *w, const uint64_t *x, const uint64_t *y, uint64_t n) {
-    assert(n >= 1);
+    WIDEFP_ASSERTD(n >= 1);
 #if defined(WIDEFP_ADX_ASM)
     if (kHaveAdx) {
         // The lowest n mod 4 words with the same two chains in C, then
@@ -495,9 +492,9 @@ inline uint64_t add2_words(uint64_t *w, const uint64_t *x, const uint64_t *y, ui
 // before the words of the same indices are written and the walk goes
 // downward.
 inline uint64_t add_words(uint64_t *r, const uint64_t *a, const uint64_t *b, uint64_t n, uint64_t cin) {
-    assert(n >= 1);
+    WIDEFP_ASSERTD(n >= 1);
     uint64_t c = cin;
-#if defined(__x86_64__) && !defined(WIDEFP_NO_ASM)
+#if defined(WIDEFP_X86_ASM)
     while (n & 3) {  // the lowest words alone, then blocks of four
         u128 s = static_cast<u128>(a[n - 1]) + b[n - 1] + c;
         r[n - 1] = static_cast<uint64_t>(s);
@@ -542,9 +539,9 @@ inline uint64_t add_words(uint64_t *r, const uint64_t *a, const uint64_t *b, uin
 // r = a - b over n >= 1 words (most significant first); returns the borrow
 // out.  Same aliasing rule as add_words.
 inline uint64_t sub_words(uint64_t *r, const uint64_t *a, const uint64_t *b, uint64_t n) {
-    assert(n >= 1);
+    WIDEFP_ASSERTD(n >= 1);
     uint64_t c = 0;
-#if defined(__x86_64__) && !defined(WIDEFP_NO_ASM)
+#if defined(WIDEFP_X86_ASM)
     while (n & 3) {  // the lowest words alone, then blocks of four
         const uint64_t x = a[n - 1], y = b[n - 1], d = x - y;
         r[n - 1] = d - c;

@@ -21,7 +21,7 @@ inline void widefp_float_round_overflow(uint64_t *x) {
 
 // Adds u (1 or 2) units to the magnitude of x.
 void widefp_float_round_up(uint64_t *x, uint64_t u, uint64_t p) {
-    assert(p >= 1 && (u == 1 || u == 2));
+    WIDEFP_ASSERTD(p >= 1 && (u == 1 || u == 2));
     if ((x[0] & kExpMask) == 0) {
         widefp_float_round_zero(x, u, p);
         return;

@@ -58,7 +58,7 @@ uint64_t widefp_float_imul(uint64_t *result, const uint64_t *x, int64_t k, uint6
 // result = x / k (k != 0), truncated to p words; returns the guard word: the
 // exact leading cut-off bits and a sticky bit 0.  result may alias x.
 uint64_t widefp_float_idiv(uint64_t *result, const uint64_t *x, int64_t k, uint64_t p) {
-    assert(k != 0);
+    WIDEFP_ASSERTD(k != 0);
     const uint64_t x0 = x[0];
     const uint64_t ex = x0 & kExpMask;
     const uint64_t sign = (x0 & kSign) ^ (k < 0 ? kSign : 0);

@@ -37,7 +37,7 @@ uint64_t shift_right_one(uint64_t *dst, const uint64_t *src, uint64_t n) {
 
 // Precondition: p >= 2 (the products run on p+1 >= 3 words); work holds 4p+8 words.
 extern "C" uint64_t widefp_float_sqrt(uint64_t *result, const uint64_t *x, uint64_t p, uint64_t *work) {
-    assert(p >= 2);
+    WIDEFP_ASSERTD(p >= 2 && work != nullptr);
     std::memset(work, 0, (4 * p + 8) * sizeof(uint64_t));
     const uint64_t x0 = x[0];
 
@@ -120,7 +120,7 @@ extern "C" uint64_t widefp_float_sqrt(uint64_t *result, const uint64_t *x, uint6
 // sqrt(a^2 + b^2), every step truncated.  The work area comes from the heap;
 // a failed allocation is reported through the fatal route.
 extern "C" void widefp_mex_hypot(uint64_t *result, const uint64_t *a, const uint64_t *b, uint64_t p) {
-    assert(p >= 2);
+    WIDEFP_ASSERTD(p >= 2);
     if (p > (SIZE_MAX / sizeof(uint64_t) - 8) / 4) widefp_fatal("widefp:memory", "hypot : out of memory\n");
     std::unique_ptr<uint64_t, decltype(&std::free)> work(
         static_cast<uint64_t *>(std::calloc(4 * p + 8, sizeof(uint64_t))), &std::free);

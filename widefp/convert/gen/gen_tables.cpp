@@ -17,11 +17,13 @@
 #include <string>
 #include <vector>
 
+#include "kernel/internal.h"
+
 namespace {
 
 constexpr long kFracWords = 1023;           // stored fraction words of every table
 constexpr mpfr_prec_t kPrec = 64 * 1026;    // working precision, beyond the last stored bit
-constexpr uint64_t kBias = 0x3fffffffffffffffULL;
+using widefp::detail::kBias;
 
 using Compute = std::function<void(mpfr_ptr)>;
 

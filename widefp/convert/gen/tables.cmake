@@ -7,8 +7,9 @@
 find_library(WIDEFP_GEN_MPFR_LIB mpfr)
 find_library(WIDEFP_GEN_GMP_LIB gmp)
 if(WIDEFP_GEN_MPFR_LIB AND WIDEFP_GEN_GMP_LIB)
-  set(WIDEFP_TABLES_SOURCE ${CMAKE_SOURCE_DIR}/widefp/convert/constant_tables.cpp)
-  add_executable(gen_tables ${CMAKE_SOURCE_DIR}/widefp/convert/gen/gen_tables.cpp)
+  set(WIDEFP_TABLES_SOURCE ${PROJECT_SOURCE_DIR}/widefp/convert/constant_tables.cpp)
+  add_executable(gen_tables ${PROJECT_SOURCE_DIR}/widefp/convert/gen/gen_tables.cpp)
+  target_include_directories(gen_tables PRIVATE ${PROJECT_SOURCE_DIR}/widefp)
   target_link_libraries(gen_tables PRIVATE ${WIDEFP_GEN_MPFR_LIB} ${WIDEFP_GEN_GMP_LIB})
   add_custom_target(regenerate_tables
     COMMAND gen_tables ${WIDEFP_TABLES_SOURCE}
@@ -19,8 +20,8 @@ if(WIDEFP_GEN_MPFR_LIB AND WIDEFP_GEN_GMP_LIB)
     add_test(NAME tables_match_generator
       COMMAND ${CMAKE_COMMAND}
         -DGENERATOR=$<TARGET_FILE:gen_tables>
-        -DOUTPUT=${CMAKE_BINARY_DIR}/generated/constant_tables.cpp
+        -DOUTPUT=${PROJECT_BINARY_DIR}/generated/constant_tables.cpp
         -DCOMMITTED=${WIDEFP_TABLES_SOURCE}
-        -P ${CMAKE_SOURCE_DIR}/widefp/convert/gen/check_tables.cmake)
+        -P ${PROJECT_SOURCE_DIR}/widefp/convert/gen/check_tables.cmake)
   endif()
 endif()
