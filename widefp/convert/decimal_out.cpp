@@ -2,6 +2,7 @@
 // scientific and fixed notations of a digit array.
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "convert/decimal.h"
 #include "convert/tables.h"
@@ -41,6 +42,120 @@ char *finish_fraction(char *begin, char *end, bool trim) {
         while (end > begin && end[-1] == '0') --end;
     if (end > begin && end[-1] == '.') --end;
     return end;
+}
+
+// ---- the digit array rounded up, exactly ----------------------------------
+//
+// The series leaves the digit array a few units of its last word from the
+// exact |x| / 10^E, on either side.  A value that is exactly a decimal tie at
+// some digit (2.5, 6.5, 2.125, 12345 to four digits) then often comes out
+// just below the tie and prints on the low side.  Where the power is small
+// enough to handle exactly (every power for which such a tie can fall within
+// the array's digits), the array is recomputed with integer arithmetic as
+// |x| / 10^E rounded up to its last unit: exact when it fits, never below a
+// tie, and less than one unit above the exact value.
+
+constexpr uint64_t kFive27 = 7450580596923828125ULL;  // 5^27, the largest power of 5 below 2^64
+
+uint64_t pow5(uint64_t k) {  // k <= 27
+    uint64_t v = 1;
+    while (k-- > 0) v *= 5;
+    return v;
+}
+
+// a (n words, most significant first) *= m; returns the carry out.
+uint64_t mul_word(uint64_t *a, uint64_t n, uint64_t m) {
+    uint64_t carry = 0;
+    for (uint64_t i = n; i-- > 0;) {
+        const unsigned __int128 t = static_cast<unsigned __int128>(a[i]) * m + carry;
+        a[i] = static_cast<uint64_t>(t);
+        carry = static_cast<uint64_t>(t >> 64);
+    }
+    return carry;
+}
+
+// a = ceil(a / d), a of n words.
+void div_word_ceil(uint64_t *a, uint64_t n, uint64_t d) {
+    uint64_t rem = 0;
+    for (uint64_t i = 0; i < n; ++i) {
+        const unsigned __int128 t = (static_cast<unsigned __int128>(rem) << 64) | a[i];
+        a[i] = static_cast<uint64_t>(t / d);
+        rem = static_cast<uint64_t>(t % d);
+    }
+    if (rem != 0)
+        for (uint64_t i = n; i-- > 0;)
+            if (++a[i] != 0) break;
+}
+
+// D (n words) = ceil(V * 2^sh), V of L words; false when it does not fit.
+bool scaled_ceil(const uint64_t *V, uint64_t L, int64_t sh, uint64_t *D, uint64_t n) {
+    for (uint64_t i = 0; i < n; ++i) D[i] = 0;
+    bool lost = false;
+    for (uint64_t k = 0; k < L; ++k) {  // k counts words from the least significant end
+        uint64_t w = V[L - 1 - k];
+        if (w == 0) continue;
+        int64_t t = 64 * static_cast<int64_t>(k) + sh;  // position of w's lowest bit
+        if (t < 0) {
+            if (t <= -64) {
+                lost = true;
+                continue;
+            }
+            const unsigned r = static_cast<unsigned>(-t);
+            lost |= (w & ((uint64_t{1} << r) - 1)) != 0;
+            w >>= r;
+            t = 0;
+            if (w == 0) continue;
+        }
+        const uint64_t q = static_cast<uint64_t>(t) / 64;
+        const unsigned r = static_cast<unsigned>(t % 64);
+        if (q >= n) return false;
+        D[n - 1 - q] |= w << r;
+        if (r != 0 && (w >> (64 - r)) != 0) {
+            if (q + 1 >= n) return false;
+            D[n - 2 - q] |= w >> (64 - r);
+        }
+    }
+    if (lost) {
+        uint64_t i = n;
+        while (i-- > 0 && ++D[i] == 0) {
+        }
+        if (i == ~uint64_t{0}) return false;  // wrapped round
+    }
+    return true;
+}
+
+// D (p+2 words) = |x| / 10^e rounded up to the last unit, when the power is
+// within the exact range; false otherwise or when the result does not fit.
+// x = Mi * 2^(B - 64p) with Mi the (p+1)-word significand 1.F * 2^64p.
+bool ceil_digits(const uint64_t *x, uint64_t p, int64_t e, uint64_t *D) {
+    const uint64_t n = p + 2;
+    const int64_t B = static_cast<int64_t>(x[0] & kExpMask) - static_cast<int64_t>(kBias);
+    std::vector<uint64_t> mi(p + 1);
+    mi[0] = 1;
+    for (uint64_t i = 1; i <= p; ++i) mi[i] = x[i];
+    const int64_t P = static_cast<int64_t>(p);
+    if (e >= 0) {
+        // A tie within the array's digits needs 5^(E - d - 1) to divide Mi:
+        // beyond E = 47p + 64 there is none.
+        if (e > 47 * P + 64) return false;
+        const int64_t sh = B - e + 64;  // D = Mi * 2^sh / 5^e
+        if (sh < 0) return false;
+        const uint64_t L = p + 2 + static_cast<uint64_t>(sh) / 64;
+        std::vector<uint64_t> V(L);
+        if (!scaled_ceil(mi.data(), p + 1, sh, V.data(), L)) return false;
+        for (int64_t r = e; r > 0; r -= 27) div_word_ceil(V.data(), L, r >= 27 ? kFive27 : pow5(static_cast<uint64_t>(r)));
+        return scaled_ceil(V.data(), L, 0, D, n);
+    }
+    // A tie within the array's digits needs 2^(64p - B - E) to divide 2 Mi * 5^d,
+    // impossible below E = -(28p + 32).
+    const int64_t k = -e;
+    if (k > 28 * P + 32) return false;
+    const uint64_t L = p + 3 + static_cast<uint64_t>(k) * 2322 / 64000;  // k log2(5) bits more
+    std::vector<uint64_t> V(L, 0);
+    for (uint64_t i = 0; i <= p; ++i) V[L - 1 - p + i] = mi[i];
+    for (int64_t r = k; r > 0; r -= 27)
+        if (mul_word(V.data(), L, r >= 27 ? kFive27 : pow5(static_cast<uint64_t>(r))) != 0) return false;
+    return scaled_ceil(V.data(), L, B + k + 64, D, n);  // D = Mi * 5^k * 2^(B + k + 64)
 }
 
 }  // namespace
@@ -127,6 +242,22 @@ extern "C" void widefp_convert_pow(const uint64_t *x, int64_t *exponent, uint64_
         uint64_t z10 = 0;
         widefp_array_idiv(digits, digits, 10, n, &z10);
         ++e;
+    }
+
+    // Exactly where it matters: the series' value lies within a few units,
+    // so the exact one has the leading digit of e, or of a neighbour of e at
+    // a power of ten.
+    uint64_t *exact = term;
+    for (int64_t cand = e, tries = 0; tries < 2 && ceil_digits(x, p, cand, exact); ++tries) {
+        if (exact[0] >= 10) {
+            ++cand;
+        } else if (exact[0] == 0) {
+            --cand;
+        } else {
+            for (uint64_t i = 0; i < n; ++i) digits[i] = exact[i];
+            e = cand;
+            break;
+        }
     }
     *exponent = e;
 }
