@@ -206,7 +206,7 @@ void random_pair(th::Rng &rng, uint64_t p, Words &A, Words &B) {
 void random_run(uint64_t p, int count, uint64_t seed) {
     th::Rng rng(seed + p);
     Words A, B;
-    for (int i = 0; i < count; ++i) {
+    for (long i = 0, n = th::cases(count); i < n; ++i) {
         random_pair(rng, p, A, B);
         const bool sub = rng.coin();
         const int alias = static_cast<int>(rng.below(3));

@@ -132,7 +132,7 @@ TEST(ArrayMulK, MatchesRoundedGmpProduct) {
     th::Rng rng(101);
     size_t cases = 0;
     for (size_t n : sample_lengths()) {
-        int trials = n <= 100 ? 12 : n <= 800 ? 4 : 2;
+        const long trials = th::cases(n <= 100 ? 12 : n <= 800 ? 4 : 2);
         for (int t = 0; t < trials; ++t) {
             Words a = random_words(rng, n), b = random_words(rng, n);
             if (t == 1) b = a;  // squaring through two equal arrays
@@ -252,7 +252,7 @@ TEST(ArrayMulH, MatchesRoundedEstimateAndBound) {
     mpz_inits(exact, est, diff, nullptr);
     for (size_t n : sample_lengths()) {
         if (n < 3) continue;
-        int trials = n <= 100 ? 16 : n <= 800 ? 4 : 2;
+        const long trials = th::cases(n <= 100 ? 16 : n <= 800 ? 4 : 2);
         for (int t = 0; t < trials; ++t) {
             Words a = random_words(rng, n), b = random_words(rng, n);
             if (t == 2) {  // all-ones operands maximise the omitted columns

@@ -103,7 +103,7 @@ TEST(DoubleToWidereal, RoundTripOfEveryClass) {
     th::Rng rng(41);
     std::vector<double> values = {0.0, -0.0, DBL_MAX, -DBL_MAX, DBL_MIN, -DBL_MIN,
                                   std::ldexp(1.0, -1074), -std::ldexp(1.0, -1074), 1.0, -1.0, 0.1, -3.0};
-    for (int i = 0; i < 20000; ++i) {
+    for (long i = 0, n = th::cases(20000); i < n; ++i) {
         uint64_t b = rng.word();
         switch (i % 4) {
             case 0: b &= 0x800fffffffffffffULL; break;                               // subnormal
@@ -187,7 +187,7 @@ double oracle(const uint64_t *x) {
 TEST(WiderealToDouble, RandomAgainstMpfr) {
     th::Rng rng(43);
     int subnormal = 0, ties = 0;
-    for (int i = 0; i < 200000; ++i) {
+    for (long i = 0, n = th::cases(200000); i < n; ++i) {
         int64_t e;
         switch (i % 5) {
             case 0: e = static_cast<int64_t>(rng.range(0, 2300)) - 1150; break;

@@ -313,7 +313,7 @@ TEST(FloatDiv, BoundAgainstMpfrAtManyPrecisions) {
     double worst_above = 0, worst_below = 0, worst_abs = 0, worst_ratio = 0;
     long n_total = 0, n_rnd_differs = 0, n_saturated = 0;
     for (uint64_t p : precisions()) {
-        int trials = trials_for(p);
+        const long trials = th::cases(trials_for(p));
         for (int t = 0; t < trials; ++t) {
             Words y = make_divisor(rng, p);
             Words x = make_dividend(rng, y, p);
@@ -535,7 +535,7 @@ TEST(FloatDiv, ResultMayAliasEitherOperand) {
 // p = 1 over many operands, the case with w = 1 throughout.
 TEST(FloatDiv, OneWord) {
     th::Rng rng(0x1);
-    for (int t = 0; t < 20000; ++t) {
+    for (long t = 0, n = th::cases(20000); t < n; ++t) {
         Words y = make_divisor(rng, 1);
         Words x = make_dividend(rng, y, 1), r(2);
         if (x[1] == y[1]) continue;

@@ -67,7 +67,7 @@ Words rounded_mpfr(mpfr_srcptr exact, uint64_t p, mpfr_rnd_t rnd) {
 TEST(FloatMulK, TruncationAndGuardExact) {
     th::Rng rng(201);
     for (uint64_t p : {1, 2, 3, 17, 40, 41, 82, 100, 333, 720, 721, 1000, 1441}) {
-        int trials = p <= 100 ? 30 : 6;
+        const long trials = th::cases(p <= 100 ? 30 : 6);
         for (int t = 0; t < trials; ++t) {
             Words x = th::random_wr(rng, p), y = th::random_wr(rng, p);
             Mp e(static_cast<mpfr_prec_t>(2 * (64 * p + 1)), true);
@@ -127,7 +127,7 @@ TEST(FloatMulH, OverestimateWithinCorrection) {
     uint64_t worst_p = 0;
     size_t saturated = 0;
     for (uint64_t p = 2; p <= 719; p += (p < 50 ? 1 : p < 700 ? 37 : 1)) {
-        int trials = p <= 50 ? 20 : 4;
+        const long trials = th::cases(p <= 50 ? 20 : 4);
         for (int t = 0; t < trials; ++t) {
             Words x = th::random_wr(rng, p), y = th::random_wr(rng, p);
             if (t == 1) {  // all-ones fractions: the omitted columns at their largest

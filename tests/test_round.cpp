@@ -76,7 +76,7 @@ TEST(LessThan, RandomAgainstMpfr) {
     th::Rng rng(52);
     for (uint64_t p : {1, 2, 3, 8, 40, 721}) {
         th::Mp a(p), b(p);
-        const int count = p > 100 ? 2000 : 20000;
+        const long count = th::cases(p > 100 ? 2000 : 20000);
         for (int i = 0; i < count; ++i) {
             Words x = th::random_wr(rng, p, -3, 3), y;
             switch (rng.below(5)) {
@@ -240,7 +240,7 @@ TEST(Rounding, RandomAgainstMpfr) {
     th::Rng rng(53);
     for (uint64_t p : {1, 2, 3, 7, 64, 721}) {
         th::Mp exact(static_cast<mpfr_prec_t>(64 * p + 65), true), r(p), unit(static_cast<mpfr_prec_t>(2), true);
-        const int count = p > 100 ? 1000 : 10000;
+        const long count = th::cases(p > 100 ? 1000 : 10000);
         for (int i = 0; i < count; ++i) {
             Words x = th::random_wr(rng, p, -4, 4);
             if (rng.below(4) == 0) std::fill(x.begin() + 1 + rng.below(p), x.end(), kOnes);  // carries

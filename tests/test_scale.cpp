@@ -91,7 +91,7 @@ TEST(FloatImul, ExactAgainstMpfr) {
     th::Rng rng(0x1a01);
     const std::vector<int64_t> ks = multipliers(rng);
     for (uint64_t p : precisions()) {
-        const int trials = p <= 24 ? 4 : 1;
+        const long trials = th::cases(p <= 24 ? 4 : 1);
         for (int t = 0; t < trials; ++t) {
             for (int64_t k : ks) {
                 Words x = th::random_wr(rng, p, -100, 100);
@@ -119,7 +119,7 @@ TEST(FloatIdiv, ExactUpToStickyAgainstMpfr) {
     th::Rng rng(0x1d17);
     std::vector<int64_t> ks = multipliers(rng);
     for (uint64_t p : precisions()) {
-        const int trials = p <= 24 ? 4 : 1;
+        const long trials = th::cases(p <= 24 ? 4 : 1);
         for (int t = 0; t < trials; ++t) {
             for (int64_t k : ks) {
                 Words x = th::random_wr(rng, p, -100, 100);

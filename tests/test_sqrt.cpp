@@ -101,7 +101,7 @@ TEST(Sqrt, RandomAgainstMpfrWithinDerivedBound) {
     double worst = 0;
     uint64_t worst_p = 0;
     for (uint64_t p : precisions()) {
-        for (int trial = 0; trial < trials_for(p); ++trial) {
+        for (long trial = 0, n = th::cases(trials_for(p)); trial < n; ++trial) {
             Words x = random_operand(rng, p), r;
             sqrt_of(r, x, p);
             ASSERT_EQ(r[0] & th::kSign, 0u);

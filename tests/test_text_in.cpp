@@ -168,7 +168,7 @@ TEST(ConvertPow10, SameWordsAsThePlainSeries) {
     for (uint64_t n : {719, 720, 1024}) ns.push_back(n);
     size_t cases = 0;
     for (uint64_t n : ns) {
-        const int count = n <= 60 ? 8 : n <= 135 ? 2 : 1;
+        const long count = th::cases(n <= 60 ? 8 : n <= 135 ? 2 : 1);
         for (int c = 0; c < count; ++c) {
             Words m(n);
             rng.fill(m.data(), n);
@@ -347,7 +347,7 @@ TEST(Atowr, ExponentSaturation) {
 TEST(Atowr, RoundTrip) {
     th::Rng rng(0x7e7e);
     for (uint64_t p : {1, 2, 3, 8, 17, 54, 100, 200}) {
-        const int cases = p <= 54 ? 40 : 5;
+        const long cases = th::cases(p <= 54 ? 40 : 5);
         th::Mp v(p);
         // 64p+1 bits need ceil((64p+1) log10 2) + 1 digits.
         const size_t digits = static_cast<size_t>(std::ceil((64.0 * p + 1) * 0.30103)) + 2;
