@@ -1,7 +1,8 @@
 #!/bin/bash
-# Installs the Debian packages the build needs, when any is missing.
+# Installs the Debian packages the build and the tests need, when any is
+# missing (as root; waits for another apt run to finish first).
 set -e
-pkgs="cmake g++ libgtest-dev libbenchmark-dev libgmp-dev libmpfr-dev octave octave-dev clang libclang-rt-14-dev"
+pkgs="cmake g++ pkg-config libgtest-dev libbenchmark-dev libgmp-dev libmpfr-dev octave octave-dev clang libclang-rt-14-dev"
 missing=""
 for p in $pkgs; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
@@ -9,6 +10,7 @@ done
 if [ -n "$missing" ]; then
   echo "installing:$missing"
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update -qq
-  apt-get install -y -qq $missing >/dev/null
+  lock="-o DPkg::Lock::Timeout=600"
+  apt-get $lock update -qq
+  apt-get $lock install -y -qq $missing >/dev/null
 fi

@@ -1,12 +1,15 @@
 #!/bin/bash
 # Builds everything and runs every test: the unit tests once under
-# AddressSanitizer and UndefinedBehaviorSanitizer, then the full suite (unit
-# tests, table regeneration check, fuzzing of the expression reader and the
-# Octave plug-in tests).  Ends with CTest's summary.
+# AddressSanitizer and UndefinedBehaviorSanitizer (portable loops, precondition
+# checks live), then the full suite (unit tests, table regeneration check,
+# fuzzing of the expression reader, the Octave plug-in tests and the library
+# installed and used by a consumer project).  Ends with CTest's summary.
+# WIDEFP_TEST_MULTIPLIER (default 1) scales the number of random cases.
 set -e
 cd "$(dirname "$0")/.."
 bash tools/install_deps.sh
 jobs=$(nproc)
+export WIDEFP_TEST_MULTIPLIER=${WIDEFP_TEST_MULTIPLIER:-1}
 
 build() {  # build DIR [cmake options...]: quiet unless it fails
   local dir=$1; shift
