@@ -9,12 +9,8 @@
 
 #include "bench_report.h"
 #include "harness.h"
+#include "widefp_linalg.h"
 
-namespace wr {
-void qr(uint64_t *A, uint64_t m, uint64_t n, uint64_t p, uint64_t *Q, uint64_t *R, int qflag, int rflag);
-int svd(uint64_t *A, uint64_t m, uint64_t n, uint64_t p, uint64_t *U, uint64_t *s, uint64_t *V, int uflag,
-        int vflag);
-}  // namespace wr
 
 namespace {
 
@@ -123,7 +119,8 @@ void BM_widefp_qr(benchmark::State &state) {
         state.PauseTiming();
         a = a0;
         state.ResumeTiming();
-        wr::qr(a.data(), n, n, p, q.data(), r.data(), 1, 1);
+        std::vector<uint64_t> work(widefp_matrix_qr_itch(n, p));  // as the plug-in: scratch per call
+        widefp_matrix_qr(a.data(), q.data(), r.data(), n, n, 1, 1, p, work.data());
         benchmark::ClobberMemory();
     }
 }
@@ -150,7 +147,9 @@ void BM_widefp_svd(benchmark::State &state) {
         a = a0;
         std::fill(u.begin(), u.end(), 0);
         state.ResumeTiming();
-        int status = wr::svd(a.data(), n, n, p, u.data(), s.data(), v.data(), 1, 1);
+        std::vector<uint64_t> work(widefp_matrix_svd_itch(n, n, p));  // as the plug-in: scratch per call
+        int status = widefp_matrix_svd(s.data(), u.data(), v.data(), nullptr, a.data(), n, n, 1, 1,
+                                       widefp_matrix_svd_sweep_bound(p), p, work.data());
         benchmark::DoNotOptimize(status);
     }
 }

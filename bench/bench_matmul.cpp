@@ -9,11 +9,7 @@
 
 #include "bench_report.h"
 #include "harness.h"
-
-namespace wr {
-void matmul(uint64_t *C, const uint64_t *A, const uint64_t *B, uint64_t m, uint64_t k, uint64_t n,
-            uint64_t p, uint64_t *t);
-}
+#include "widefp_linalg.h"
 
 namespace {
 
@@ -35,7 +31,7 @@ void BM_widefp_matmul(benchmark::State &state) {
     std::vector<uint64_t> A = random_matrix(rng, p), B = random_matrix(rng, p);
     std::vector<uint64_t> C(kN * kN * (p + 1)), t(p + 1);
     for (auto _ : state) {
-        wr::matmul(C.data(), A.data(), B.data(), kN, kN, kN, p, t.data());
+        widefp_matrix_mul(C.data(), A.data(), B.data(), kN, kN, kN, p, t.data());
         benchmark::DoNotOptimize(C.data());
     }
 }

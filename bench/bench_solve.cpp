@@ -9,10 +9,7 @@
 
 #include "bench_report.h"
 #include "harness.h"
-
-namespace wr {
-void solve(uint64_t *M, uint64_t n, uint64_t r, uint64_t p, uint64_t *work);
-}
+#include "widefp_linalg.h"
 
 namespace {
 
@@ -37,7 +34,7 @@ void BM_widefp_solve(benchmark::State &state) {
         state.PauseTiming();
         M = M0;
         state.ResumeTiming();
-        wr::solve(M.data(), kN, kR, p, work.data());
+        widefp_matrix_solve(M.data(), kN, kR, p, work.data());
         benchmark::DoNotOptimize(M.data());
     }
 }

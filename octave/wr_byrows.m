@@ -8,8 +8,16 @@
 ## into storage by columns.  The result is a new uint64 column.
 ## @end deftypefn
 function r = wr_byrows (w, m, n, p)
-  if (nargin != 4 || numel (w) != m * n * (p + 1))
-    print_usage ();
+  if (nargin != 4)
+    error ("widefp:nargin", "wr_byrows: expected 4 arguments (w, m, n, p)");
   endif
-  r = reshape (permute (reshape (uint64 (w), p + 1, m, n), [1 3 2]), [], 1);
+  m = wr_need_count (m, "wr_byrows: m", 0, 2^31 - 1);
+  n = wr_need_count (n, "wr_byrows: n", 0, 2^31 - 1);
+  p = wr_need_count (p, "wr_byrows: p", 1, 2^31 - 2);
+  wr_need_words (w, 0, "wr_byrows: w");
+  if (numel (w) != m * n * (p + 1))
+    error ("widefp:size", "wr_byrows: w holds %d words, an %d-by-%d matrix at p = %d has %d",
+           numel (w), m, n, p, m * n * (p + 1));
+  endif
+  r = reshape (permute (reshape (typecast (w(:), "uint64"), p + 1, m, n), [1 3 2]), [], 1);
 endfunction

@@ -6,19 +6,30 @@
 ## error max |x - exact| / max |exact| is formed in widereal arithmetic with
 ## wr_sub (rounded difference) and only then converted to a double, so the
 ## count is not limited by the 16 digits of a double.  Returns
-## -log10 (largest relative error), Inf when every element is exact.
+## -log10 (largest relative error), Inf when every element is exact.  When
+## every reference value is zero the error is taken absolutely: -log10
+## (max |x|).
 ## @end deftypefn
 function d = wr_digits (x, exact, p)
   if (nargin != 3)
-    print_usage ();
+    error ("widefp:nargin", "wr_digits: expected 3 arguments (x, exact, p)");
+  endif
+  p = wr_need_count (p, "wr_digits: p", 1, 2^31 - 2);
+  if (! isnumeric (exact) || ! isreal (exact) || any (! isfinite (exact(:))))
+    error ("widefp:type", "wr_digits: exact must be finite real numbers");
   endif
   exact = exact(:);
   n = numel (exact);
+  wr_need_words (x, n * (p + 1), "wr_digits: x");
   err = 0;
   for k = 1:n
     e = wr_zeros (1, p);                  # a fresh result element for every call
     wr_sub (e, wr_element (x, k - 1, p), wr_fromdouble (exact(k), p), p);
     err = max (err, abs (wr_todouble (e)));
   endfor
-  d = -log10 (err / max (abs (exact)));
+  scale = max (abs (exact));
+  if (scale == 0)
+    scale = 1;
+  endif
+  d = -log10 (err / scale);
 endfunction

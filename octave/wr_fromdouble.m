@@ -1,16 +1,27 @@
 ## -*- texinfo -*-
 ## @deftypefn {} {@var{w} =} wr_fromdouble (@var{d}, @var{p})
 ## Words (uint64 column, (p+1) per element) of the widereal numbers holding
-## the doubles @var{d} exactly, at precision @var{p}.  Infinities become the
-## widereal infinity of their sign; NaN is an error.
+## the numbers @var{d} exactly, at precision @var{p}.  Doubles and singles are
+## converted exactly, infinities to the widereal infinity of their sign;
+## integer classes (int64 and uint64 included, whose large values no double
+## holds) exactly as integers.  NaN raises @qcode{"widefp:domain"}; bad
+## arguments raise other @qcode{"widefp:"} errors.
 ## @end deftypefn
 function w = wr_fromdouble (d, p)
-  if (nargin != 2 || ! isreal (d) || ! isscalar (p) || p < 1 || p != fix (p))
-    print_usage ();
+  if (nargin != 2)
+    error ("widefp:nargin", "wr_fromdouble: expected 2 arguments (d, p)");
+  endif
+  p = wr_need_count (p, "wr_fromdouble: p", 1, 2^31 - 2);
+  if (! (isnumeric (d) || islogical (d)) || ! isreal (d))
+    error ("widefp:type", "wr_fromdouble: d must be real numbers");
+  endif
+  if (isinteger (d))
+    w = from_integers (d(:), p);
+    return;
   endif
   d = double (d(:));
   if (any (isnan (d)))
-    error ("wr_fromdouble: NaN has no widereal value");
+    error ("widefp:domain", "wr_fromdouble: NaN has no widereal value");
   endif
   n = numel (d);
   w = zeros (p + 1, n, "uint64");
@@ -44,6 +55,34 @@ function w = wr_fromdouble (d, p)
       endif
       w(2, k) = bitshift (f(k), 12);
     endif
+  endfor
+  w = w(:);
+endfunction
+
+## Integers of any integer class, exactly: 64 bits fit the hidden bit and
+## the first fraction word.
+function w = from_integers (v, p)
+  n = numel (v);
+  w = zeros (p + 1, n, "uint64");
+  bias = uint64 (4611686018427387903);
+  for k = 1:n
+    sgn = uint64 (0);
+    if (v(k) < 0)
+      sgn = uint64 (9223372036854775808);
+      mag = uint64 (-(int64 (v(k)) + 1)) + 1;   # intmin included
+    else
+      mag = uint64 (v(k));
+    endif
+    if (mag == 0)
+      w(1, k) = sgn;
+      continue;
+    endif
+    t = 63;                                     # the highest set bit
+    while (bitand (mag, bitshift (uint64 (1), t)) == 0)
+      t -= 1;
+    endwhile
+    w(1, k) = bitor (sgn, bias + uint64 (t));
+    w(2, k) = bitshift (mag, 64 - t);           # the bits below it, at the top
   endfor
   w = w(:);
 endfunction

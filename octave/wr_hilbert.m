@@ -6,9 +6,11 @@
 ## symmetric, so the array serves both as its storage by columns and by rows.
 ## @end deftypefn
 function w = wr_hilbert (n, p)
-  if (nargin != 2 || ! isscalar (n) || n < 0 || n != fix (n))
-    print_usage ();
+  if (nargin != 2)
+    error ("widefp:nargin", "wr_hilbert: expected 2 arguments (n, p)");
   endif
+  n = wr_need_count (n, "wr_hilbert: n", 0, 2^15);
+  p = wr_need_count (p, "wr_hilbert: p", 1, 2^31 - 2);
   if (n == 0)
     w = zeros (0, 1, "uint64");
     return;

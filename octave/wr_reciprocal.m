@@ -7,9 +7,15 @@
 ## plug-in is needed.
 ## @end deftypefn
 function w = wr_reciprocal (k, p)
-  if (nargin != 2 || ! isscalar (p) || p < 1 || p != fix (p)
-      || any (k(:) < 1 | k(:) >= 2^31 | k(:) != fix (k(:))))
-    print_usage ();
+  if (nargin != 2)
+    error ("widefp:nargin", "wr_reciprocal: expected 2 arguments (k, p)");
+  endif
+  p = wr_need_count (p, "wr_reciprocal: p", 1, 2^31 - 2);
+  if (! isnumeric (k) || ! isreal (k))
+    error ("widefp:type", "wr_reciprocal: k must be real numbers");
+  endif
+  if (any (k(:) < 1 | k(:) >= 2^31 | k(:) != fix (k(:))))
+    error ("widefp:range", "wr_reciprocal: every k must be an integer in 1..2^31-1");
   endif
   k = double (k(:));
   bias = uint64 (4611686018427387903);

@@ -1,12 +1,15 @@
 ## -*- texinfo -*-
 ## @deftypefn {} {@var{d} =} wr_todoubles (@var{w}, @var{p})
 ## The nearest doubles of every element of the element array @var{w} of
-## precision @var{p}, as a column.
+## precision @var{p}, as a column (words beyond the last whole element are
+## ignored).
 ## @end deftypefn
 function d = wr_todoubles (w, p)
   if (nargin != 2)
-    print_usage ();
+    error ("widefp:nargin", "wr_todoubles: expected 2 arguments (w, p)");
   endif
+  p = wr_need_count (p, "wr_todoubles: p", 1, 2^31 - 2);
+  wr_need_words (w, 0, "wr_todoubles: w");
   n = floor (numel (w) / (p + 1));
   d = zeros (n, 1);
   for k = 1:n

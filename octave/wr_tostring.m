@@ -9,29 +9,36 @@
 ## with @var{n} significant digits (1.2346e+5), or @qcode{"f"} for fixed
 ## notation with @var{n} digits after the point (123456.00).  With @var{trim}
 ## true, trailing zeros of the fraction and a bare point are removed.
+## @var{n} is at most 65,511 in scientific and 65,535 in fixed notation
+## (the plug-ins' 65,536-byte text may lower that); digits beyond the
+## precision are the expansion of the binary value the decimal significand
+## holds.  Bad arguments raise @qcode{"widefp:"} errors.
 ##
 ## Finite nonzero numbers go through @code{wr_todecimal} and
 ## @code{wr_sci_format} or @code{wr_fix_format}; zero (with its sign) and
 ## infinity (@qcode{"Inf"}, @qcode{"-Inf"}) are written here.
 ## @end deftypefn
 function s = wr_tostring (x, p, n, fmt = "e", trim = false)
-  if (nargin < 3 || ! isscalar (p) || p != fix (p) || p < 1 || p > 1022
-      || ! isscalar (n) || n != fix (n) || n < 0
-      || ! any (strcmp (fmt, {"e", "E", "f"})))
-    print_usage ();
+  if (nargin < 3 || nargin > 5)
+    error ("widefp:nargin", "wr_tostring: expected 3 to 5 arguments (x, p, n, fmt, trim)");
   endif
-  x = uint64 (x(1:p+1));
-  x = x(:);
+  p = wr_need_count (p, "wr_tostring: p", 1, 1022);
+  if (! ischar (fmt) || ! any (strcmp (fmt, {"e", "E", "f"})))
+    error ("widefp:type", "wr_tostring: fmt must be \"e\", \"E\" or \"f\"");
+  endif
+  if (! (islogical (trim) || isnumeric (trim)) || ! isscalar (trim))
+    error ("widefp:type", "wr_tostring: trim must be a logical scalar");
+  endif
+  ## The digits after the point go into a 16-bit field of the control word.
+  if (fmt == "f")
+    d = wr_need_count (n, "wr_tostring: n", 0, 65535);
+  else
+    d = wr_need_count (n, "wr_tostring: n", 1, 65511) - 1;
+  endif
+  wr_need_words (x, p + 1, "wr_tostring: x");
+  x = typecast (x(1:p+1)(:), "uint64");   # the words bit for bit, as the plug-ins read them
   negative = bitand (x(1), uint64 (9223372036854775808)) != 0;
   field = bitand (x(1), uint64 (9223372036854775807));
-  if (fmt == "f")
-    d = n;
-  else
-    if (n < 1)
-      error ("wr_tostring: scientific notation needs at least one digit");
-    endif
-    d = n - 1;
-  endif
   sgn = "";
   if (negative)
     sgn = "-";

@@ -22,6 +22,8 @@ extern "C" void mexFunction(int, mxArray *[], int nrhs, const mxArray *prhs[]) {
     const uint64_t p = args.precision(2, 1, 1023);
     uint64_t *res = args.elements(1, 1, p, "res");
     std::string name = args.text(0, "name");
+    if (name.size() != mxGetNumberOfElements(prhs[0]))  // a NUL would end the name early
+        args.fail("widefp:syntax", "the name contains a NUL character at character %zu", name.size() + 1);
     if (name.size() > 65535) name.resize(65535);  // as far as a 65,536-byte buffer holds
     wr::constant(name.c_str(), res, p);
 }

@@ -1,17 +1,22 @@
 // wr_parse -- evaluates an arithmetic expression into a widereal:
 // wr_parse(text, res, p).
+//
+// The whole text, blanks at its end aside, must be one well-formed
+// expression (numbers, #constants, @hexadecimal words, + - * /, unary signs,
+// parentheses; no blanks inside).  Anything else is an error naming the
+// character where reading stopped, and res is left as it was.
 #include <algorithm>
 #include <string>
-#include <vector>
 
-#include "../widefp/convert/text_in.h"
 #include "wr_plugin.h"
 
 namespace wr {
 
 namespace {
 
-bool is_trailing_blank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool is_name_char(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+}
 
 // The text around `stop` on one line with a marker under the stop position.
 std::string show_stop(const std::string &text, size_t stop) {
@@ -30,25 +35,22 @@ std::string show_stop(const std::string &text, size_t stop) {
 
 }  // namespace
 
-// Evaluates text at precision p.  The expression is evaluated into a copy of
-// res (so an operand that is missing reads res's previous contents, as the
-// library does) and copied into res only when it has read the whole text,
-// trailing blanks aside.  Otherwise res is untouched and *message tells
-// where reading stopped.  Syntax errors of the library go through the fatal
-// route.
-bool parse(const std::string &text, uint64_t *res, uint64_t p, std::string *message) {
-    std::vector<uint64_t> tmp(res, res + p + 1);
+// Evaluates text at precision p into res.  On a syntax error res is
+// untouched, *status holds the widefp_float_etowr_n code and *message says
+// what and where.
+bool parse(const std::string &text, uint64_t *res, uint64_t p, std::string *message, int *status) {
     size_t stop = 0;
-    widefp::convert::evaluate(text.c_str(), tmp.data(), p, &stop);
-    size_t i = stop;
-    while (i < text.size() && is_trailing_blank(text[i])) ++i;
-    if (i < text.size()) {
-        *message = "unexpected text at character " + std::to_string(stop + 1) +
-                   ", reading stopped here:\n" + show_stop(text, stop);
-        return false;
+    *status = widefp_float_etowr_n(text.c_str(), res, p, &stop);
+    if (*status == WIDEFP_PARSE_OK) return true;
+    std::string what = widefp_parse_message(*status);
+    if (*status == WIDEFP_PARSE_UNKNOWN_CONSTANT) {
+        size_t end = stop + 1;
+        while (end < text.size() && is_name_char(text[end])) ++end;
+        what += ": " + text.substr(stop, std::min<size_t>(end - stop, 200));
     }
-    std::copy(tmp.begin(), tmp.end(), res);
-    return true;
+    *message = what + " at character " + std::to_string(stop + 1) + ", reading stopped here:\n" +
+               show_stop(text, stop);
+    return false;
 }
 
 }  // namespace wr
@@ -64,6 +66,9 @@ extern "C" void mexFunction(int, mxArray *[], int nrhs, const mxArray *prhs[]) {
         args.fail("widefp:syntax", "the text contains a NUL character at character %zu",
                   text.size() + 1);
     std::string message;
-    if (!wr::parse(text, res, p, &message)) args.fail("widefp:syntax", "%s", message.c_str());
+    int status = 0;
+    if (!wr::parse(text, res, p, &message, &status))
+        args.fail(status == WIDEFP_PARSE_UNKNOWN_CONSTANT ? "widefp:constant" : "widefp:syntax", "%s",
+                  message.c_str());
 }
 #endif

@@ -9,21 +9,26 @@
 // plug-in's name before the message); Octave
 // keeps running.
 //
-// The plain algorithm of each plug-in is compiled without Octave when
-// WIDEFP_NO_MEX is defined (for the C++ tests); the mexFunction and this
-// header's Octave-facing part are then left out.
+// Overlap: Octave hands a plug-in the same data for one variable passed
+// twice, so every plug-in checks (Args::require_disjoint) the arrays whose
+// words must not overlap for its computation, or copies an operand first.
+//
+// With WIDEFP_NO_MEX defined the Octave-facing part is left out.
 #ifndef WIDEFP_WR_PLUGIN_H
 #define WIDEFP_WR_PLUGIN_H
 
 #include <cmath>
+#include <cstdio>
 #include <cstdint>
 #include <cstring>
+#include <initializer_list>
 #include <memory>
 #include <new>
 #include <string>
 #include <vector>
 
 #include "widefp.h"
+#include "widefp_linalg.h"
 
 namespace wr {
 
@@ -70,12 +75,21 @@ inline void copy_abs(uint64_t *dst, const uint64_t *src, uint64_t p) {
     dst[0] &= ~kSignBit;
 }
 // Zeroed scratch of `words` 64-bit words from the heap (zeroed, so that no
-// stale word can reach a result through the fraction of a zero); throws
-// std::bad_alloc when the size does not fit (UINT64_MAX marks an overflowed
-// count) or the memory cannot be had.
+// stale word can reach a result through the fraction of a zero), freed when
+// it goes out of scope.  A size that does not fit (UINT64_MAX marks an
+// overflowed count) or memory that cannot be had goes through the fatal
+// route as "widefp:memory" (an Octave error in a plug-in); no exception.
 inline std::unique_ptr<uint64_t[]> heap_words(uint64_t words) {
-    if (words == UINT64_MAX || words > SIZE_MAX / sizeof(uint64_t)) throw std::bad_alloc();
-    return std::unique_ptr<uint64_t[]>(new uint64_t[words]());
+    uint64_t *block = nullptr;
+    if (words != UINT64_MAX && words <= SIZE_MAX / sizeof(uint64_t))
+        block = new (std::nothrow) uint64_t[words ? words : 1]();
+    if (!block) {
+        char text[96];
+        std::snprintf(text, sizeof text, "no memory for %llu scratch words\n",
+                      static_cast<unsigned long long>(words));
+        widefp_fatal("widefp:memory", text);
+    }
+    return std::unique_ptr<uint64_t[]>(block);
 }
 inline void swap_elements(uint64_t *a, uint64_t *b, uint64_t p) {
     for (uint64_t i = 0; i <= p; ++i) {
@@ -85,94 +99,10 @@ inline void swap_elements(uint64_t *a, uint64_t *b, uint64_t p) {
     }
 }
 
-// ---- group reductions shared by wr_sum and wr_prod ------------------------
 // Elements read by `count` groups of n consecutive elements (a group of n = 0
 // still reads its first element).
 inline uint64_t group_elements(uint64_t count, uint64_t n) {
     return count == 0 ? 0 : (count - 1) * n + (n ? n : 1);
-}
-
-// R_i = group i of X folded strictly left to right with op, truncating after
-// every step; n = 0 behaves like n = 1 (a copy of X_{i*n}).
-using ElementOp = uint64_t (*)(uint64_t *, const uint64_t *, const uint64_t *, uint64_t);
-inline void fold_groups(uint64_t *R, const uint64_t *X, uint64_t n, uint64_t count, uint64_t p, ElementOp op) {
-    const uint64_t w = p + 1;
-    for (uint64_t i = 0; i < count; ++i) {
-        uint64_t *r = R + i * w;
-        const uint64_t *g = X + i * n * w;
-        std::memmove(r, g, w * sizeof(uint64_t));
-        for (uint64_t j = 1; j < n; ++j) op(r, r, g + j * w, p);
-    }
-}
-
-// ---- elimination steps shared by wr_inv, wr_solve and wr_det ---------------
-// A matrix of `cols` columns stored by rows in an element array.
-struct RowMatrix {
-    uint64_t *M;
-    uint64_t cols;
-    uint64_t w;  // words per element, p + 1
-    uint64_t *operator()(uint64_t i, uint64_t c) const { return M + (i * cols + c) * w; }
-};
-
-// The pivot row of column k: the first row q in k..n-1 of strictly largest
-// magnitude (the first of equal magnitudes wins); t0 receives |a(q, k)|, t1 is
-// scratch.
-inline uint64_t pivot_row(const RowMatrix &a, uint64_t k, uint64_t n, uint64_t p, uint64_t *t0, uint64_t *t1) {
-    uint64_t q = k;
-    copy_abs(t0, a(k, k), p);
-    for (uint64_t i = k + 1; i < n; ++i) {
-        copy_abs(t1, a(i, k), p);
-        if (widefp_float_lt(t0, t1, p)) {
-            q = i;
-            copy(t0, t1, p);
-        }
-    }
-    return q;
-}
-
-// Exchanges rows q and k over columns k..cols-1; t is scratch.
-inline void exchange_rows(const RowMatrix &a, uint64_t q, uint64_t k, uint64_t p, uint64_t *t) {
-    for (uint64_t c = k; c < a.cols; ++c) {
-        copy(t, a(q, c), p);
-        copy(a(q, c), a(k, c), p);
-        copy(a(k, c), t, p);
-    }
-}
-
-// Eliminates column k below the pivot, truncating: for each row i > k the
-// multiplier t0 = a(i,k)/a(k,k), then a(i,c) -= t0*a(k,c) for every c > k,
-// and a(i,k) = 0.
-inline void eliminate_below(const RowMatrix &a, uint64_t k, uint64_t n, uint64_t p, uint64_t *t0, uint64_t *t1) {
-    for (uint64_t i = k + 1; i < n; ++i) {
-        widefp_float_div(t0, a(i, k), a(k, k), p);
-        for (uint64_t c = k + 1; c < a.cols; ++c) {
-            widefp_float_mul(t1, t0, a(k, c), p);
-            widefp_float_sub(a(i, c), a(i, c), t1, p);
-        }
-        set_zero(a(i, k), p);
-    }
-}
-
-// Forward elimination with partial pivoting of the n x n left part, applied
-// across all columns, then back substitution of columns n..cols-1 through the
-// upper triangle: the right columns become A^-1 times what they held.  A
-// zero pivot is divided by, giving infinities.  t0, t1: scratch elements.
-inline void solve_in_place(const RowMatrix &a, uint64_t n, uint64_t p, uint64_t *t0, uint64_t *t1) {
-    for (uint64_t k = 0; k + 1 < n; ++k) {
-        const uint64_t q = pivot_row(a, k, n, p, t0, t1);
-        if (q != k) exchange_rows(a, q, k, p, t1);
-        eliminate_below(a, k, n, p, t0, t1);
-    }
-    for (uint64_t k = n; k-- > 0;) {
-        for (uint64_t c = n; c < a.cols; ++c) {
-            uint64_t *x = a(k, c);
-            for (uint64_t j = k + 1; j < n; ++j) {
-                widefp_float_mul(t0, a(k, j), a(j, c), p);
-                widefp_float_sub(x, x, t0, p);
-            }
-            widefp_float_div(x, x, a(k, k), p);
-        }
-    }
 }
 
 // ---- the formatters' limits (wr_sci_format, wr_fix_format): the control
@@ -302,6 +232,11 @@ public:
         if (overlap(i, j))
             fail("widefp:alias", "arguments %d (%s) and %d (%s) share memory; pass distinct arrays", i,
                  used(i).what, j, used(j).what);
+    }
+    // require_disjoint for every pair of the arguments listed.
+    void require_disjoint(std::initializer_list<int> list) const {
+        for (auto i = list.begin(); i != list.end(); ++i)
+            for (auto j = i + 1; j != list.end(); ++j) require_disjoint(*i, *j);
     }
 
     // The number of whole 64-bit words array argument i holds.

@@ -3,9 +3,8 @@
 //
 // control: bits 0-15 the digit array's word count w (2..its length), bits
 // 16-31 the digits after the point d, bit 56 exponent letter "E", bit 59 trim
-// trailing zeros, bit 63 minus sign.  Like the library's formatters the call
-// consumes the digit array (it keeps the remainder of the expansion); an
-// argument error leaves it untouched.
+// trailing zeros, bit 63 minus sign.  digits: the digit array (any class of
+// 8-byte elements), read and left as it was.  exponent: an int64 scalar.
 #include <string>
 #include <vector>
 
@@ -13,11 +12,11 @@
 
 namespace wr {
 
-// The text of digits * 10^e under the control word; consumes the digit array.
-// The caller has checked format_problem(false, ...).
-std::string sci_format(uint64_t control, uint64_t *digits, int64_t e) {
+// The text of digits * 10^e under the control word; the digit array is read,
+// not changed.  The caller has checked format_problem(false, ...).
+std::string sci_format(uint64_t control, const uint64_t *digits, int64_t e) {
     std::vector<char> buf(kFormatBuffer, '\0');
-    widefp_scientific_format(control, digits, e, buf.data());
+    widefp_scientific_format_n(control, digits, e, buf.data(), kFormatBuffer);
     return std::string(buf.data());
 }
 
@@ -27,7 +26,7 @@ std::string sci_format(uint64_t control, uint64_t *digits, int64_t e) {
 extern "C" void mexFunction(int, mxArray *plhs[], int nrhs, const mxArray *prhs[]) {
     wr::Args args("wr_sci_format", nrhs, prhs, 3);
     const uint64_t control = args.raw_word(0, "control word");
-    const int64_t e = static_cast<int64_t>(args.raw_word(2, "exponent"));
+    const int64_t e = *args.int64s(2, 1, "exponent");
     uint64_t *digits = args.words(1, 1, "digit array");
     const uint64_t have = args.word_count(1, "digit array");
     if (const char *why = wr::format_problem(false, control, have, digits[0], e))

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -14,8 +15,8 @@
 #include "wr_plugin.h"
 
 namespace wr {
-std::string sci_format(uint64_t control, uint64_t *digits, int64_t e);
-std::string fix_format(uint64_t control, uint64_t *digits, int64_t e);
+std::string sci_format(uint64_t control, const uint64_t *digits, int64_t e);
+std::string fix_format(uint64_t control, const uint64_t *digits, int64_t e);
 void todecimal(uint64_t *digits, int64_t *exponent, const uint64_t *x, uint64_t p);
 }  // namespace wr
 
@@ -310,6 +311,41 @@ TEST(Formatters, LongestTexts) {
     EXPECT_EQ(s.size() + 1, 65536u);
     EXPECT_EQ(s.substr(0, 3), "-10");
     EXPECT_EQ(s.substr(s.size() - 3), "000");
+}
+
+// The bounded formatters: the same text as the plain ones within the size
+// those report, nothing beyond `size`, and the digit array left as it was.
+TEST(Formatters, BoundedAndSized) {
+    th::Rng rng(77);
+    for (int k = 0; k < 300; ++k) {
+        const uint64_t w = 2 + rng.below(6), d = rng.below(k < 250 ? 60 : 3000);
+        Words a(w);
+        rng.fill(a.data(), w);
+        a[0] = rng.below(10);
+        const Words orig = a;
+        const int64_t e = static_cast<int64_t>(rng.below(200)) - 100;
+        const uint64_t ctl = control(w, d, rng.coin() ? kTrim : 0);
+        for (bool fixed : {false, true}) {
+            const uint64_t bound = fixed ? widefp_fixed_format_size(ctl, e) : widefp_scientific_format_size(ctl, e);
+            std::vector<char> plain(bound + 16, 'z'), out(bound, 'z');
+            Words consumed = a;
+            (fixed ? widefp_fixed_format : widefp_scientific_format)(ctl, consumed.data(), e, plain.data());
+            for (size_t i = bound; i < plain.size(); ++i) ASSERT_EQ(plain[i], 'z') << "wrote past the size";
+            auto bounded = fixed ? widefp_fixed_format_n : widefp_scientific_format_n;
+            const uint64_t need = bounded(ctl, a.data(), e, out.data(), bound);
+            ASSERT_EQ(std::string(out.data()), std::string(plain.data()));
+            ASSERT_EQ(need, std::strlen(plain.data()) + 1);
+            std::fill(out.begin(), out.end(), 'z');
+            ASSERT_EQ(bounded(ctl, a.data(), e, out.data(), need - 1), need);
+            ASSERT_EQ(out[0], '\0');
+            ASSERT_EQ(out[need - 1], 'z');
+            ASSERT_EQ(a, orig);
+        }
+    }
+    Words bad = {10, 0};
+    char out[8] = "x";
+    EXPECT_EQ(widefp_scientific_format_n(control(2, 1), bad.data(), 0, out, sizeof out), 0u);
+    EXPECT_EQ(widefp_fixed_format_n(control(1, 1), bad.data(), 0, out, sizeof out), 0u);
 }
 
 TEST(Formatters, PluginLimits) {

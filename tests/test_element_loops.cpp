@@ -10,19 +10,8 @@
 #include <vector>
 
 #include "harness.h"
+#include "widefp_linalg.h"
 
-namespace wr {
-void sum(uint64_t *R, const uint64_t *X, uint64_t n, uint64_t count, uint64_t p);
-void prod(uint64_t *R, const uint64_t *X, uint64_t n, uint64_t count, uint64_t p);
-void sum_all(uint64_t *R, const uint64_t *X, uint64_t count, uint64_t p);
-void scale(uint64_t *R, const uint64_t *X, const uint64_t *s, uint64_t count, uint64_t p);
-void dot(uint64_t *r, const uint64_t *V, uint64_t n, uint64_t p, uint64_t *t);
-void matmul(uint64_t *C, const uint64_t *A, const uint64_t *B, uint64_t m, uint64_t k, uint64_t n,
-            uint64_t p, uint64_t *t);
-void mul(uint64_t *C, const uint64_t *A, const uint64_t *B, uint64_t p);
-void sub(uint64_t *C, const uint64_t *A, const uint64_t *B, uint64_t p);
-void rand(uint64_t *R, uint64_t count, uint64_t p, int (*gen)());
-}  // namespace wr
 
 namespace {
 
@@ -86,7 +75,7 @@ TEST(ElementLoops, GroupSumsMatchTruncatedMpfrAdditions) {
                 X[p + 1] ^= th::kSign;
             }
             Words R((p + 1) * count, 0xdeadbeef);
-            wr::sum(R.data(), X.data(), n, count, p);
+            widefp_float_sum_groups(R.data(), X.data(), n, count, p);
             for (uint64_t i = 0; i < count; ++i) {
                 Words want = mpfr_truncated_sum(X.data(), i * n, n, p);
                 ASSERT_TRUE(th::same_value(R.data() + i * (p + 1), want.data(), p))
@@ -105,7 +94,7 @@ TEST(ElementLoops, SumAllMatchesTruncatedMpfrAdditions) {
             const uint64_t count = 1 + rng.below(40);
             Words X = random_array(rng, count, p, pick_spread(rng, p));
             Words R(p + 1, 0x5555);
-            wr::sum_all(R.data(), X.data(), count, p);
+            widefp_float_sum_all(R.data(), X.data(), count, p);
             Words want = mpfr_truncated_sum(X.data(), 0, count, p);
             ASSERT_TRUE(th::same_value(R.data(), want.data(), p))
                 << "p=" << p << " count=" << count << "\n got  " << th::hex(R) << "\n want "
@@ -120,30 +109,30 @@ TEST(ElementLoops, CopiesForSingleElementsAndEmptyCounts) {
     Words X = random_array(rng, 6, p, 100);
     // n = 1: every element copied, word for word (fraction words included)
     Words R(6 * w, 7);
-    wr::sum(R.data(), X.data(), 1, 6, p);
+    widefp_float_sum_groups(R.data(), X.data(), 1, 6, p);
     EXPECT_EQ(R, X);
     std::fill(R.begin(), R.end(), 7);
-    wr::prod(R.data(), X.data(), 1, 6, p);
+    widefp_float_prod_groups(R.data(), X.data(), 1, 6, p);
     EXPECT_EQ(R, X);
     // count 0 and count 1 of the whole-array sum both copy X_0
     for (uint64_t count : {0, 1}) {
         Words r(w, 9);
-        wr::sum_all(r.data(), X.data(), count, p);
+        widefp_float_sum_all(r.data(), X.data(), count, p);
         EXPECT_EQ(r, Words(X.begin(), X.begin() + w)) << "count " << count;
     }
     // count 0 of the group loops writes nothing
     Words untouched(w, 42);
-    wr::sum(untouched.data(), X.data(), 3, 0, p);
-    wr::prod(untouched.data(), X.data(), 3, 0, p);
-    wr::scale(untouched.data(), X.data(), X.data(), 0, p);
+    widefp_float_sum_groups(untouched.data(), X.data(), 3, 0, p);
+    widefp_float_prod_groups(untouched.data(), X.data(), 3, 0, p);
+    widefp_float_scale_all(untouched.data(), X.data(), X.data(), 0, p);
     EXPECT_EQ(untouched, Words(w, 42));
     // a dot product of length 0 is +0 with every word cleared
     Words r(w, ~uint64_t{0}), t(w);
-    wr::dot(r.data(), X.data(), 0, p, t.data());
+    widefp_float_dot(r.data(), X.data(), X.data(), 0, p, t.data());
     EXPECT_EQ(r, Words(w, 0));
     // a matrix product with k = 0 clears all of C
     Words C(2 * 3 * w, 0x77), work(w);
-    wr::matmul(C.data(), X.data(), X.data(), 2, 0, 3, p, work.data());
+    widefp_matrix_mul(C.data(), X.data(), X.data(), 2, 0, 3, p, work.data());
     EXPECT_EQ(C, Words(2 * 3 * w, 0));
 }
 
@@ -171,7 +160,7 @@ TEST(ElementLoops, GroupProductsWithinTruncationBound) {
             const uint64_t n = 1 + rng.below(6), count = 1 + rng.below(3);
             Words X = random_array(rng, n * count, p, 1000);
             Words R((p + 1) * count);
-            wr::prod(R.data(), X.data(), n, count, p);
+            widefp_float_prod_groups(R.data(), X.data(), n, count, p);
             for (uint64_t i = 0; i < count; ++i) {
                 Mp exact(static_cast<mpfr_prec_t>(2 * (64 * p + 1)), true), x(p), got(p);
                 th::to_mpfr(exact, X.data() + i * n * (p + 1), p);
@@ -201,7 +190,7 @@ TEST(ElementLoops, ScaleWithinOneTruncation) {
         Words X = random_array(rng, count, p, 500);
         Words s = th::random_wr(rng, p, -500, 500);
         Words R((p + 1) * count);
-        wr::scale(R.data(), X.data(), s.data(), count, p);
+        widefp_float_scale_all(R.data(), X.data(), s.data(), count, p);
         Mp sm(p), x(p), got(p), exact(static_cast<mpfr_prec_t>(2 * (64 * p + 1)), true);
         th::to_mpfr(sm, s.data(), p);
         for (uint64_t i = 0; i < count; ++i) {
@@ -251,7 +240,7 @@ TEST(ElementLoops, DotProductWithinRecursiveSummationBound) {
             const uint64_t n = 1 + rng.below(30);
             Words V = random_array(rng, 2 * n, p, round % 2 ? 3 : 60);
             Words r(p + 1, 123), t(p + 1, 456);
-            wr::dot(r.data(), V.data(), n, p, t.data());
+            widefp_float_dot(r.data(), V.data(), V.data() + n * (p + 1), n, p, t.data());
             const mpfr_prec_t hp = static_cast<mpfr_prec_t>(2 * (64 * p + 1));
             Mp exact(hp, true), mag(hp, true), got(p);
             reference_dot(V.data(), V.data() + n * (p + 1), n, p, exact, mag);
@@ -274,7 +263,7 @@ TEST(ElementLoops, MatmulLayoutsAndBound) {
         const uint64_t w = p + 1;
         Words A = random_array(rng, m * k, p, 40), B = random_array(rng, k * n, p, 40);
         Words C(m * n * w, 0xabc), t(w);
-        wr::matmul(C.data(), A.data(), B.data(), m, k, n, p, t.data());
+        widefp_matrix_mul(C.data(), A.data(), B.data(), m, k, n, p, t.data());
         // each C(i, j) at index j*m+i must be the dot product of row i of A
         // (index i*k+l) and column j of B (index j*k+l), in that exact order
         for (uint64_t i = 0; i < m; ++i)
@@ -282,7 +271,7 @@ TEST(ElementLoops, MatmulLayoutsAndBound) {
                 Words V(2 * k * w), r(w), tt(w);
                 std::copy_n(A.begin() + i * k * w, k * w, V.begin());
                 std::copy_n(B.begin() + j * k * w, k * w, V.begin() + k * w);
-                wr::dot(r.data(), V.data(), k, p, tt.data());
+                widefp_float_dot(r.data(), V.data(), V.data() + k * (p + 1), k, p, tt.data());
                 EXPECT_EQ(Words(C.begin() + (j * m + i) * w, C.begin() + (j * m + i + 1) * w), r)
                     << "p=" << p << " C(" << i << "," << j << ")";
                 const mpfr_prec_t hp = static_cast<mpfr_prec_t>(2 * (64 * p + 1));
@@ -301,7 +290,7 @@ TEST(ElementLoops, MatmulLayoutsAndBound) {
         for (int l = 0; l < 3; ++l) widefp_float_dtowr(A.data() + (i * 3 + l) * w, a[i][l], p);
     for (int l = 0; l < 3; ++l)
         for (int j = 0; j < 2; ++j) widefp_float_dtowr(B.data() + (j * 3 + l) * w, b[l][j], p);
-    wr::matmul(C.data(), A.data(), B.data(), 2, 3, 2, p, t.data());
+    widefp_matrix_mul(C.data(), A.data(), B.data(), 2, 3, 2, p, t.data());
     const double want[2][2] = {{58, 64}, {139, 154}};
     for (int i = 0; i < 2; ++i)
         for (int j = 0; j < 2; ++j)
@@ -321,7 +310,7 @@ TEST(ElementLoops, RoundedDifferenceIsCorrectlyRounded) {
                 b[p] ^= rng.word();
             }
             Words c(p + 1);
-            wr::sub(c.data(), a.data(), b.data(), p);
+            widefp_float_sub_near(c.data(), a.data(), b.data(), p);
             Mp x(p), y(p), d(p);
             th::to_mpfr(x, a.data(), p);
             th::to_mpfr(y, b.data(), p);
@@ -346,7 +335,7 @@ TEST(ElementLoops, RoundedProductWithinHalfAUnit) {
         for (int round = 0; round < rounds; ++round) {
             Words a = th::random_wr(rng, p, -100, 100), b = th::random_wr(rng, p, -100, 100);
             Words c(p + 1);
-            wr::mul(c.data(), a.data(), b.data(), p);
+            widefp_float_mul_near(c.data(), a.data(), b.data(), p);
             Mp x(p), y(p), near(p), got(p), exact(static_cast<mpfr_prec_t>(2 * (64 * p + 1)), true);
             th::to_mpfr(x, a.data(), p);
             th::to_mpfr(y, b.data(), p);
@@ -388,10 +377,10 @@ TEST(ElementLoops, RoundedProductWithinHalfAUnit) {
     // exact products round to themselves; 1.5 * 1.5 = 2.25
     const uint64_t p = 3;
     Words a = th::from_double(1.5, p), c(p + 1);
-    wr::mul(c.data(), a.data(), a.data(), p);
+    widefp_float_mul_near(c.data(), a.data(), a.data(), p);
     EXPECT_EQ(c, th::from_double(2.25, p));
     Words b = th::from_double(-0.75, p);
-    wr::mul(c.data(), b.data(), a.data(), p);
+    widefp_float_mul_near(c.data(), b.data(), a.data(), p);
     EXPECT_EQ(c, th::from_double(-1.125, p));
 }
 
@@ -403,7 +392,7 @@ TEST(ElementLoops, RandomElementsFollowTheRandSequence) {
         const uint64_t count = 40, w = p + 1;
         Words R(count * w, 0);
         std::srand(4242 + static_cast<unsigned>(p));
-        wr::rand(R.data(), count, p, &std::rand);
+        widefp_float_rand(R.data(), count, p, &std::rand);
         const int next = std::rand();
         std::srand(4242 + static_cast<unsigned>(p));
         for (uint64_t i = 0; i < count; ++i) {
@@ -456,14 +445,14 @@ TEST(ElementLoops, RandomElementsAtTheEndsOfTheRange) {
     // r = 0: d = 0, exponent -1023: a small positive number, never zero
     g_value = 0;
     g_calls = 0;
-    wr::rand(R.data(), 3, p, &fixed_rand);
+    widefp_float_rand(R.data(), 3, p, &fixed_rand);
     EXPECT_EQ(g_calls, 9) << "p = 1 takes exactly 3 calls per element";
     EXPECT_EQ(R[0], 0x3ffffffffffffc00ULL);
     EXPECT_EQ(R[1], 0u);
     // r = 2^31-1: d = 1.0 exactly; the element lies in [1, 1 + 2^-52)
     g_value = 2147483647;
     g_calls = 0;
-    wr::rand(R.data(), 1, p, &fixed_rand);
+    widefp_float_rand(R.data(), 1, p, &fixed_rand);
     EXPECT_EQ(g_calls, 3);
     EXPECT_EQ(R[0], 0x3fffffffffffffffULL);
     EXPECT_EQ(R[1], (0x7fffffff7fffffffULL >> 52));
@@ -471,7 +460,7 @@ TEST(ElementLoops, RandomElementsAtTheEndsOfTheRange) {
     for (uint64_t q : {2, 7}) {
         Words S(5 * (q + 1));
         g_calls = 0;
-        wr::rand(S.data(), 5, q, &fixed_rand);
+        widefp_float_rand(S.data(), 5, q, &fixed_rand);
         EXPECT_EQ(g_calls, static_cast<int>(5 * (2 * q + 1)));
     }
 }

@@ -13,7 +13,7 @@
 #include "harness.h"
 
 namespace wr {
-bool parse(const std::string &text, uint64_t *res, uint64_t p, std::string *message);
+bool parse(const std::string &text, uint64_t *res, uint64_t p, std::string *message, int *status);
 }
 
 namespace {
@@ -596,22 +596,68 @@ TEST(WrParse, WholeTextOrError) {
     const uint64_t p = 2;
     Words res = dbl(9, p);
     std::string msg;
-    EXPECT_TRUE(wr::parse("1+2  \t", res.data(), p, &msg));
+    int status = 0;
+    EXPECT_TRUE(wr::parse("1+2  \t", res.data(), p, &msg, &status));
     EXPECT_EQ(res, dbl(3, p));
-    for (const char *bad : {"1 + 2", "1)", "1#pi", "4,5", " 1", "2@3", "x"}) {
+    for (const char *bad : {"1 + 2", "1)", "1#pi", "4,5", " 1", "2@3", "x", "", "*2", "(1", "#nope"}) {
         res = dbl(9, p);
-        EXPECT_FALSE(wr::parse(bad, res.data(), p, &msg)) << bad;
+        EXPECT_FALSE(wr::parse(bad, res.data(), p, &msg, &status)) << bad;
         EXPECT_EQ(res, dbl(9, p)) << bad;
         EXPECT_NE(msg.find('^'), std::string::npos) << msg;
     }
-    wr::parse("12+34 + 5", res.data(), p, &msg);
+    wr::parse("12+34 + 5", res.data(), p, &msg, &status);
     EXPECT_NE(msg.find("character 6"), std::string::npos) << msg;
-    // Missing operands read res's previous contents, as the library does.
-    res = dbl(9, p);
-    EXPECT_TRUE(wr::parse("*2", res.data(), p, &msg));
-    EXPECT_EQ(res, dbl(18, p));
-    EXPECT_TRUE(wr::parse("", res.data(), p, &msg));
-    EXPECT_EQ(res, dbl(18, p));
+}
+
+// Strict reading: every malformed text is refused with the offset where
+// reading stopped, and the result is not touched; well-formed texts give
+// what the lenient reader gives.
+TEST(EtowrN, MalformedTextsRefused) {
+    const uint64_t p = 2;
+    struct Bad {
+        const char *text;
+        int status;
+        size_t stop;
+    };
+    const Bad bad[] = {
+        {"", WIDEFP_PARSE_MISSING_OPERAND, 0},    {"-", WIDEFP_PARSE_MISSING_OPERAND, 1},
+        {"+", WIDEFP_PARSE_MISSING_OPERAND, 1},   {"()", WIDEFP_PARSE_MISSING_OPERAND, 1},
+        {"(-)", WIDEFP_PARSE_MISSING_OPERAND, 2}, {"*", WIDEFP_PARSE_MISSING_OPERAND, 0},
+        {"/", WIDEFP_PARSE_MISSING_OPERAND, 0},   {"2*", WIDEFP_PARSE_MISSING_OPERAND, 2},
+        {"2+", WIDEFP_PARSE_MISSING_OPERAND, 2},  {"2+*3", WIDEFP_PARSE_MISSING_OPERAND, 2},
+        {".", WIDEFP_PARSE_BAD_NUMBER, 0},        {"1.2.3", WIDEFP_PARSE_BAD_NUMBER, 3},
+        {"1..5", WIDEFP_PARSE_BAD_NUMBER, 2},     {"..5", WIDEFP_PARSE_BAD_NUMBER, 1},
+        {"1e+-5", WIDEFP_PARSE_BAD_NUMBER, 3},    {"2*1e", WIDEFP_PARSE_BAD_NUMBER, 4},
+        {"1 + 2", WIDEFP_PARSE_UNEXPECTED, 1},    {"1)", WIDEFP_PARSE_UNEXPECTED, 1},
+        {"1#pi", WIDEFP_PARSE_UNEXPECTED, 1},     {"x", WIDEFP_PARSE_UNEXPECTED, 0},
+        {"(1+2", WIDEFP_PARSE_UNBALANCED, 4},     {"2*(3 )", WIDEFP_PARSE_UNEXPECTED, 4},
+        {"1+#foo", WIDEFP_PARSE_UNKNOWN_CONSTANT, 2},
+    };
+    for (const Bad &b : bad) {
+        Words r(p + 1, kJunk);
+        size_t stop = 99;
+        EXPECT_EQ(widefp_float_etowr_n(b.text, r.data(), p, &stop), b.status) << "'" << b.text << "'";
+        EXPECT_EQ(stop, b.stop) << "'" << b.text << "'";
+        EXPECT_EQ(r, Words(p + 1, kJunk)) << "'" << b.text << "'";
+    }
+    Words r(p + 1, kJunk);
+    const std::string deep = std::string(300, '(') + "1" + std::string(300, ')');
+    EXPECT_EQ(widefp_float_etowr_n(deep.c_str(), r.data(), p, nullptr), WIDEFP_PARSE_TOO_DEEP);
+    for (const char *good : {"2+3*4", "-(1)", "--1", ".5e-3", "5.", "1E+3/-4", "#pi*2", "@4000000000000000", "7 \t\n"}) {
+        size_t stop = 99;
+        ASSERT_EQ(widefp_float_etowr_n(good, r.data(), p, &stop), WIDEFP_PARSE_OK) << good;
+        EXPECT_EQ(r, etowr(good, p)) << good;
+        EXPECT_EQ(stop, std::string(good).find_last_not_of(" \t\n") + 1) << good;
+    }
+}
+
+// At p = 1 a product with a zero or infinite operand writes a cleared
+// fraction, never a word left on the stack.
+TEST(Etowr, OneWordProductOfZeroOrInfinity) {
+    for (const char *text : {"2*0", "0*2", "3/0*0", "2*(1/0)", "0*(1/0)"}) {
+        Words r = etowr(text, 1);
+        EXPECT_EQ(r[1], 0u) << text;
+    }
 }
 
 }  // namespace

@@ -38,6 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         widefp_float_etowr(text.c_str(), r.data(), p);
     } catch (const FatalError &) {
     }
+    // Strict reading reports every syntax error by its status, never fatally.
+    size_t stop = 0;
+    const int status = widefp_float_etowr_n(text.c_str(), r.data(), p, &stop);
+    if (status < WIDEFP_PARSE_OK || status > WIDEFP_PARSE_TOO_DEEP || stop > len) __builtin_trap();
     if (len <= 4096) {
         widefp_float_atowr(text.c_str(), r.data(), p);
         try {

@@ -62,6 +62,7 @@
 %! assert (x(2), h ("921fb54442d18469"));
 
 %!error <Unkown constant: #foo> wr_const ("foo", zeros (3, 1, "uint64"), 2)
+%!error id=widefp:syntax wr_const (["PI" char(0)], zeros (3, 1, "uint64"), 2)
 %!error <expected 3 arguments> wr_const ("pi", zeros (3, 1, "uint64"))
 %!error <expected 3 arguments> wr_const ("pi", zeros (3, 1, "uint64"), 2, 1)
 %!error <outside 1..1023> wr_const ("pi", zeros (3, 1, "uint64"), 0)

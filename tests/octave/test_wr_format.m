@@ -70,6 +70,26 @@
 %! assert (s(1:12), "3.1415926535");
 %! assert (s(end-22:end), "76611195909216420199e+0");
 
+%!test # the formatters read the digit array and leave it as it was
+%! d = sig (1, uint64 (12345678901234567890));
+%! keep = d + uint64 (0);                # a real copy
+%! s = wr_sci_format (ctl (3, 25), d, int64 (3));
+%! assert (wr_sci_format (ctl (3, 25), d, int64 (3)), s);
+%! assert (wr_fix_format (ctl (3, 5), d, int64 (3)), wr_fix_format (ctl (3, 5), d, int64 (3)));
+%! assert (d, keep);
+
+%!test # exact decimal ties round up in both notations
+%! p = 2;
+%! assert (wr_tostring (wr_fromdouble (2.5, p), p, 0, "f"), "3");
+%! assert (wr_tostring (wr_fromdouble (1.5, p), p, 0, "f"), "2");
+%! assert (wr_tostring (wr_fromdouble (6.5, p), p, 1), "7e+0");
+%! assert (wr_tostring (wr_fromdouble (2.125, p), p, 2, "f"), "2.13");
+%! assert (wr_tostring (wr_fromdouble (-12345, p), p, 4), "-1.235e+4");
+
+## Exponents are int64: any other class is refused, also for wr_todecimal's output.
+%!error id=widefp:type wr_sci_format (ctl (3, 2), sig (3, 0), uint64 (4617315517961601024))
+%!error id=widefp:type wr_fix_format (ctl (3, 2), sig (3, 0), 4)
+%!error id=widefp:type wr_todecimal (zeros (5, 1, "uint64"), zeros (1, 1, "uint64"), wr_fromdouble (1, 3), 3)
 %!error <expected 3 arguments> wr_sci_format (ctl (3, 1), sig (1, 0))
 %!error <expected 3 arguments> wr_fix_format (ctl (3, 1), sig (1, 0), int64 (0), 1)
 %!error <exceeds the digit array> wr_sci_format (ctl (4, 1), sig (1, 0), int64 (0))

@@ -35,17 +35,32 @@
 %! assert (parse ([repmat("0", 1, 65534) "7"], 2), wr_fromdouble (7, 2));
 %! assert (parse (["1" repmat("+1", 1, 40000)], 2), wr_fromdouble (40001, 2));
 
-%!test # an empty text or a missing operand keeps res's previous contents
-%! r = wr_fromdouble (5, 2);
-%! wr_parse ("", r, 2);
-%! assert (r, wr_fromdouble (5, 2));
-%! wr_parse ("*3", r, 2);
-%! assert (r, wr_fromdouble (15, 2));
+%!test # a product with a zero or infinite operand at p = 1 clears the fraction word
+%! for t = {"2*0", "0*2", "3/0*0", "2*(1/0)"}
+%!   r = zeros (2, 1, "uint64");
+%!   wr_parse (t{1}, r, 1);
+%!   assert (r(2), uint64 (0), t{1});
+%! endfor
+
+%!test # missing operands, empty texts and malformed numbers: widefp:syntax, res untouched
+%! bad = {"-", "", "+", "()", "(-)", "*", "/", "2*", "2+", ".", "1.2.3", "1..5", "..5", "1e+-5"};
+%! at = [2, 1, 2, 2, 3, 1, 1, 3, 3, 1, 4, 3, 2, 4];
+%! for k = 1:numel (bad)
+%!   r = wr_fromdouble (9, 2);
+%!   try
+%!     wr_parse (bad{k}, r, 2);
+%!     error ("accepted '%s'", bad{k});
+%!   catch err
+%!     assert (err.identifier, "widefp:syntax", bad{k});
+%!     assert (! isempty (strfind (err.message, sprintf ("at character %d,", at(k)))), err.message);
+%!   end_try_catch
+%!   assert (r, wr_fromdouble (9, 2));
+%! endfor
 
 ## Errors raised by the library arrive as Octave errors with its text.
 %!error <Too many \('s\.> wr_parse ("(1+2", wr_zeros (1, 2), 2)
 %!error <Unkown constant: #foo> wr_parse ("#foo*2", wr_zeros (1, 2), 2)
-%!error <Unkown constant: #$> wr_parse ("1+#", wr_zeros (1, 2), 2)
+%!error <Unkown constant: # at character 3> wr_parse ("1+#", wr_zeros (1, 2), 2)
 %!error <nested too deeply> wr_parse ([repmat("(", 1, 5000) "1"], wr_zeros (1, 2), 2)
 %!error <nested too deeply> wr_parse ([repmat("-", 1, 5000) "1"], wr_zeros (1, 2), 2)
 ## Text the expression did not reach is an error, not a silent success.

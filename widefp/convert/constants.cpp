@@ -5,6 +5,7 @@
 #include <string>
 
 #include "convert/tables.h"
+#include "convert/text_in.h"
 #include "widefp.h"
 
 namespace {
@@ -26,16 +27,20 @@ constexpr NamedConstant kConstants[] = {
 
 }  // namespace
 
+namespace widefp::convert {
+
+const uint64_t *find_constant(const char *name) {
+    for (const NamedConstant &c : kConstants)
+        if (std::strcmp(name, c.name) == 0) return c.table;
+    return nullptr;
+}
+
+}  // namespace widefp::convert
+
 // Copies words 0..p of the named constant's table into result; p <= 1023.
 // An unknown name is fatal ("widefp:constant").
 extern "C" void widefp_float_ctowr(const char *name, uint64_t *result, uint64_t p) {
-    const uint64_t *table = nullptr;
-    for (const NamedConstant &c : kConstants) {
-        if (std::strcmp(name, c.name) == 0) {
-            table = c.table;
-            break;
-        }
-    }
+    const uint64_t *table = widefp::convert::find_constant(name);
     if (!table) {
         std::string text = "Unkown constant: #";
         text += name;

@@ -1,6 +1,8 @@
 // decimal_out.cpp -- decimal significand and exponent of a widereal, and the
 // scientific and fixed notations of a digit array.
 #include <cstdint>
+#include <cstring>
+#include <exception>
 #include <memory>
 #include <vector>
 
@@ -376,4 +378,64 @@ extern "C" void widefp_fixed_format(uint64_t control, uint64_t *digits, int64_t 
     }
     q = finish_fraction(out, q, trim);
     *q = '\0';
+}
+
+// ---- buffer sizes and bounded formatting -----------------------------------
+
+extern "C" uint64_t widefp_scientific_format_size(uint64_t control, int64_t) {
+    // sign, digit, point, d+1 digits (the rounding digit is written, then
+    // dropped), letter, sign, up to 19 exponent digits, NUL
+    return control_d(control) + 26;
+}
+
+extern "C" uint64_t widefp_fixed_format_size(uint64_t control, int64_t exponent) {
+    const uint64_t d = control_d(control);
+    // Below the last place, or E < 0: sign, "0.", d digits, NUL.  Otherwise
+    // sign, E+2 integer digits (after a carry), point, d digits, NUL; the
+    // scratch for the digits is separate.
+    if (exponent < 0) return d + 4;
+    return static_cast<uint64_t>(exponent) + d + 5;
+}
+
+namespace {
+
+using Formatter = void (*)(uint64_t, uint64_t *, int64_t, char *);
+
+uint64_t format_bounded(Formatter f, uint64_t bound, uint64_t control, const uint64_t *digits, int64_t e,
+                        char *out, uint64_t size) {
+    const uint64_t w = control_w(control);
+    if (w < 2 || digits[0] > 9) {
+        if (size >= 1) out[0] = '\0';
+        return 0;
+    }
+    uint64_t need = 0;
+    std::vector<char> text;
+    try {
+        std::vector<uint64_t> copy(digits, digits + w);
+        text.assign(bound, '\0');
+        f(control, copy.data(), e, text.data());
+        need = std::strlen(text.data()) + 1;
+    } catch (const std::exception &) {
+        widefp_fatal("widefp:memory", "Out of memory formatting a number.\n");
+    }
+    if (need <= size) {
+        std::memcpy(out, text.data(), need);
+    } else if (size >= 1) {
+        out[0] = '\0';
+    }
+    return need;
+}
+
+}  // namespace
+
+extern "C" uint64_t widefp_scientific_format_n(uint64_t control, const uint64_t *digits, int64_t exponent,
+                                               char *out, uint64_t size) {
+    return format_bounded(widefp_scientific_format, widefp_scientific_format_size(control, exponent), control,
+                          digits, exponent, out, size);
+}
+
+extern "C" uint64_t widefp_fixed_format_n(uint64_t control, const uint64_t *digits, int64_t exponent, char *out,
+                                          uint64_t size) {
+    return format_bounded(widefp_fixed_format, widefp_fixed_format_size(control, exponent), control, digits,
+                          exponent, out, size);
 }

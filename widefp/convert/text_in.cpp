@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,35 @@ bool is_hex_char(unsigned char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F') || c == ':';
 }
 bool is_number_char(unsigned char c) { return (c >= '0' && c <= '9') || c == '.'; }
+bool is_digit(unsigned char c) { return c >= '0' && c <= '9'; }
+
+// A syntax error found in strict reading, at an offset into the text.
+struct ParseError {
+    int status;
+    size_t pos;
+};
+
+// Offset (from start) of the first fault of a number token: digits with at
+// most one point and at least one digit, then optionally e or E, a sign and
+// at least one digit; or -1 when the token is well formed.
+ptrdiff_t number_fault(const char *start, const char *end) {
+    const char *c = start;
+    bool digit = false, point = false;
+    for (; c < end && is_number_char(static_cast<unsigned char>(*c)); ++c) {
+        if (*c == '.') {
+            if (point) return c - start;
+            point = true;
+        } else {
+            digit = true;
+        }
+    }
+    if (!digit) return 0;
+    if (c == end) return -1;
+    ++c;  // the exponent letter
+    if (c < end && (*c == '+' || *c == '-')) ++c;
+    if (c == end || !is_digit(static_cast<unsigned char>(*c))) return c - start;
+    return -1;
+}
 
 // One evaluation.  The cursor only moves forward.
 //
@@ -37,9 +67,17 @@ bool is_number_char(unsigned char c) { return (c >= '0' && c <= '9') || c == '.'
 // never uninitialised memory.  The token text goes into one heap string
 // sized to the token, so no number, name or literal can overflow it.  All of
 // it is owned by RAII objects and released if the fatal handler throws.
+//
+// Strict reading (widefp_float_etowr_n) reports every syntax error as a
+// ParseError: a missing operand, a malformed number, a character that starts
+// no token, unbalanced parentheses, an unknown constant, too deep nesting.
+// Lenient reading (widefp_float_etowr) reads a missing operand or a
+// character that starts no token as the value the element already holds or
+// zero, and reports the other errors through widefp_fatal.
 class Evaluator {
 public:
-    Evaluator(const char *text, uint64_t p) : begin_(text), cur_(text), last_token_(text), p_(p) {
+    Evaluator(const char *text, uint64_t p, bool strict)
+        : begin_(text), cur_(text), last_token_(text), p_(p), strict_(strict) {
         sink_.reset(new uint64_t[p + 1]());
     }
 
@@ -75,12 +113,18 @@ public:
 
     // A parenthesised expression, a signed unary or a value.
     int unary(uint64_t *result, int depth) {
-        if (depth > kMaxNesting) widefp_fatal("widefp:syntax", kNestingMessage);
+        if (depth > kMaxNesting) {
+            if (strict_) throw ParseError{WIDEFP_PARSE_TOO_DEEP, offset(cur_)};
+            widefp_fatal("widefp:syntax", kNestingMessage);
+        }
         int tok = token(result);
         switch (tok) {
             case '(': {
                 int la = expression(result, depth + 1);
-                if (la != ')') widefp_fatal("widefp:syntax", "Too many ('s.\n");
+                if (la != ')') {
+                    if (strict_) throw ParseError{WIDEFP_PARSE_UNBALANCED, offset(last_token_)};
+                    widefp_fatal("widefp:syntax", "Too many ('s.\n");
+                }
                 return token(sink_.get());
             }
             case '+':
@@ -92,7 +136,8 @@ public:
             }
             case kTokenValue:
                 return token(sink_.get());
-            default:
+            default:  // ")", "*", "/" or the end: the operand is missing
+                if (strict_) throw ParseError{WIDEFP_PARSE_MISSING_OPERAND, offset(last_token_)};
                 return tok;
         }
     }
@@ -115,7 +160,13 @@ public:
             case '#':
                 ++cur_;
                 collect(is_name_char);
-                widefp_float_ctowr(text_.c_str(), result, p_);
+                if (strict_) {
+                    const uint64_t *table = find_constant(text_.c_str());
+                    if (!table) throw ParseError{WIDEFP_PARSE_UNKNOWN_CONSTANT, offset(last_token_)};
+                    std::memcpy(result, table, (p_ + 1) * sizeof(uint64_t));
+                } else {
+                    widefp_float_ctowr(text_.c_str(), result, p_);
+                }
                 return kTokenValue;
             case '@':
                 ++cur_;
@@ -130,6 +181,12 @@ public:
                     if (*cur_ == '+' || *cur_ == '-') ++cur_;
                     while (*cur_ >= '0' && *cur_ <= '9') ++cur_;
                 }
+                if (strict_) {
+                    if (cur_ == start) throw ParseError{WIDEFP_PARSE_UNEXPECTED, offset(start)};
+                    const ptrdiff_t fault = number_fault(start, cur_);
+                    if (fault >= 0)
+                        throw ParseError{WIDEFP_PARSE_BAD_NUMBER, offset(start) + static_cast<size_t>(fault)};
+                }
                 text_.assign(start, cur_);
                 widefp_float_atowr(text_.c_str(), result, p_);
                 return kTokenValue;
@@ -137,7 +194,7 @@ public:
         }
     }
 
-    size_t stop() const { return static_cast<size_t>(last_token_ - begin_); }
+    size_t stop() const { return offset(last_token_); }
 
 private:
     // result = result * t, truncated.  The product kernels need p >= 2: at
@@ -155,6 +212,8 @@ private:
         result[0] = c[0];
         result[1] = c[1];
     }
+
+    size_t offset(const char *c) const { return static_cast<size_t>(c - begin_); }
 
     template <class Pred>
     void collect(Pred pred) {
@@ -177,6 +236,7 @@ private:
     const char *cur_;
     const char *last_token_;  // where the most recently read token starts
     uint64_t p_;
+    bool strict_;
     std::vector<std::unique_ptr<uint64_t[]>> levels_;
     std::unique_ptr<uint64_t[]> sink_;  // the token read after an operand
     std::string text_;                  // text of the current number, name or literal
@@ -186,16 +246,62 @@ private:
 
 int evaluate(const char *text, uint64_t *result, uint64_t p, size_t *stop) {
     WIDEFP_ASSERTD(p >= 1 && p <= 1022);
-    Evaluator ev(text, p);
+    Evaluator ev(text, p, false);
     int la = ev.expression(result, 0);
     if (stop) *stop = ev.stop();
     return la;
+}
+
+int evaluate_strict(const char *text, uint64_t *result, uint64_t p, size_t *stop) {
+    WIDEFP_ASSERTD(p >= 1 && p <= 1022);
+    size_t len = std::strlen(text);
+    while (len > 0 && (text[len - 1] == ' ' || text[len - 1] == '\t' || text[len - 1] == '\n' ||
+                       text[len - 1] == '\r'))
+        --len;
+    const std::string body(text, len);
+    std::vector<uint64_t> value(p + 1, 0);
+    Evaluator ev(body.c_str(), p, true);
+    size_t at = len;
+    int status = WIDEFP_PARSE_OK;
+    try {
+        if (ev.expression(value.data(), 0) != kTokenEnd) {
+            status = WIDEFP_PARSE_UNEXPECTED;
+            at = ev.stop();
+        }
+    } catch (const ParseError &e) {
+        status = e.status;
+        at = e.pos;
+    }
+    if (stop) *stop = at;
+    if (status == WIDEFP_PARSE_OK) std::memcpy(result, value.data(), (p + 1) * sizeof(uint64_t));
+    return status;
 }
 
 }  // namespace widefp::convert
 
 extern "C" int widefp_float_etowr(const char *text, uint64_t *result, uint64_t p) {
     return widefp::convert::evaluate(text, result, p, nullptr);
+}
+
+extern "C" int widefp_float_etowr_n(const char *text, uint64_t *result, uint64_t p, size_t *stop) {
+    try {
+        return widefp::convert::evaluate_strict(text, result, p, stop);
+    } catch (const std::bad_alloc &) {
+        widefp_fatal("widefp:memory", "Out of memory reading an expression.\n");
+    }
+}
+
+extern "C" const char *widefp_parse_message(int status) {
+    switch (status) {
+        case WIDEFP_PARSE_OK: return "no error";
+        case WIDEFP_PARSE_MISSING_OPERAND: return "an operand is missing";
+        case WIDEFP_PARSE_BAD_NUMBER: return "malformed number";
+        case WIDEFP_PARSE_UNEXPECTED: return "unexpected text";
+        case WIDEFP_PARSE_UNBALANCED: return "Too many ('s.";
+        case WIDEFP_PARSE_UNKNOWN_CONSTANT: return "Unkown constant";
+        case WIDEFP_PARSE_TOO_DEEP: return "Expression nested too deeply: more than 256 levels of parentheses and signs.";
+        default: return "unknown status";
+    }
 }
 
 extern "C" void widefp_float_htowr(const char *text, uint64_t *result, uint64_t p) {

@@ -17,10 +17,17 @@ extern const char kNestingMessage[];
 constexpr int kTokenEnd = 10;     // end of the text
 constexpr int kTokenValue = 118;  // a value was read
 
+// The table of a named constant (word 0 and 1,023 fraction words), or
+// nullptr when the name is not one.
+const uint64_t *find_constant(const char *name);
+
 // widefp_float_etowr, also telling where the token that ended the
 // expression starts (an offset into text): the plug-in shows it when the
 // expression does not reach the end of the text.
 int evaluate(const char *text, uint64_t *result, uint64_t p, size_t *stop);
+
+// widefp_float_etowr_n.
+int evaluate_strict(const char *text, uint64_t *result, uint64_t p, size_t *stop);
 
 // M = M * 10^e10 for a fixed-point M of n words, returning the binary
 // exponent B split off: the scaled value is M * 2^B afterwards, 1 <= M < 20.

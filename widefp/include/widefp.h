@@ -13,6 +13,7 @@
 #ifndef WIDEFP_H
 #define WIDEFP_H
 
+#include <stddef.h>
 #include <stdint.h>
 
 /* Everything declared here is exported by the shared library, whose other
@@ -83,8 +84,28 @@ void widefp_mex_hypot(uint64_t *result, const uint64_t *a, const uint64_t *b, ui
 /* Named constant ("pi", "e", ...) truncated to p fraction words. */
 void widefp_float_ctowr(const char *name, uint64_t *result, uint64_t p);
 /* Evaluates an arithmetic expression; returns the token code that ended it
- * (10 when the whole text was read). */
+ * (10 when the whole text was read).  Lenient: a missing operand reads the
+ * element's previous contents or zero, reading stops silently at a
+ * character that starts no token; other syntax errors go to widefp_fatal. */
 int widefp_float_etowr(const char *text, uint64_t *result, uint64_t p);
+/* Strict reading: the whole text, blanks at its end aside, must be one
+ * well-formed expression.  Returns WIDEFP_PARSE_OK and writes result when it
+ * is; otherwise returns one of the other codes below, leaves result
+ * untouched and nothing goes to widefp_fatal.  *stop (when stop is not NULL)
+ * receives the offset of the character where reading stopped (the text's
+ * length after a success).  1 <= p <= 1022. */
+enum {
+    WIDEFP_PARSE_OK = 0,
+    WIDEFP_PARSE_MISSING_OPERAND = 1, /* "", "2*", "()", "-" */
+    WIDEFP_PARSE_BAD_NUMBER = 2,      /* ".", "1.2.3", "1e+-5" */
+    WIDEFP_PARSE_UNEXPECTED = 3,      /* a character that starts no token, or text after the expression */
+    WIDEFP_PARSE_UNBALANCED = 4,      /* a "(" without its ")" */
+    WIDEFP_PARSE_UNKNOWN_CONSTANT = 5,
+    WIDEFP_PARSE_TOO_DEEP = 6 /* more than 256 levels of parentheses and signs */
+};
+int widefp_float_etowr_n(const char *text, uint64_t *result, uint64_t p, size_t *stop);
+/* A short text for a status of widefp_float_etowr_n. */
+const char *widefp_parse_message(int status);
 /* Reads one decimal number from the start of the text. */
 void widefp_float_atowr(const char *text, uint64_t *result, uint64_t p);
 /* Reads the raw words of a number written in hexadecimal, colon-separated. */
@@ -96,6 +117,21 @@ void widefp_convert_pow(const uint64_t *x, int64_t *exponent, uint64_t *digits, 
  * consumed.  out receives the NUL-terminated text. */
 void widefp_scientific_format(uint64_t control, uint64_t *digits, int64_t exponent, char *out);
 void widefp_fixed_format(uint64_t control, uint64_t *digits, int64_t exponent, char *out);
+/* Bytes of out that the two formatters above may write for this control
+ * word and exponent (the NUL included). */
+uint64_t widefp_scientific_format_size(uint64_t control, int64_t exponent);
+uint64_t widefp_fixed_format_size(uint64_t control, int64_t exponent);
+/* Bounded formatters: the digit array (w words, w from the control word, at
+ * least 2) is read, not changed.  Return the length of the text plus one;
+ * the text and its NUL are written only when that fits in size bytes
+ * (otherwise out receives an empty string when size >= 1).  They return 0
+ * and write an empty string when w is below 2 or the integer word is not a
+ * decimal digit 0..9.  Heap memory of about w words plus the
+ * text's length is taken and freed. */
+uint64_t widefp_scientific_format_n(uint64_t control, const uint64_t *digits, int64_t exponent, char *out,
+                                    uint64_t size);
+uint64_t widefp_fixed_format_n(uint64_t control, const uint64_t *digits, int64_t exponent, char *out,
+                               uint64_t size);
 
 /* ---- Fortran-callable aliases --------------------------------------------
  * _f77_ / _f77__: every scalar argument by reference.
