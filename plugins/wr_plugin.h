@@ -56,24 +56,6 @@ inline uint64_t element_words(uint64_t elements, uint64_t p) {
     return w > UINT64_MAX ? UINT64_MAX : static_cast<uint64_t>(w);
 }
 
-// ---- small element helpers shared by the linear-algebra plug-ins ----------
-constexpr uint64_t kSignBit = 0x8000000000000000ULL;  // sign of word 0
-constexpr uint64_t kExpBits = 0x7fffffffffffffffULL;  // exponent field
-constexpr uint64_t kOne = 0x3fffffffffffffffULL;      // word 0 of 1.0
-
-inline bool is_zero(const uint64_t *x) { return (x[0] & kExpBits) == 0; }
-inline void set_zero(uint64_t *x, uint64_t p) { std::memset(x, 0, (p + 1) * sizeof(uint64_t)); }
-inline void set_one(uint64_t *x, uint64_t p) {
-    set_zero(x, p);
-    x[0] = kOne;
-}
-inline void copy(uint64_t *dst, const uint64_t *src, uint64_t p) {
-    std::memcpy(dst, src, (p + 1) * sizeof(uint64_t));
-}
-inline void copy_abs(uint64_t *dst, const uint64_t *src, uint64_t p) {
-    copy(dst, src, p);
-    dst[0] &= ~kSignBit;
-}
 // Zeroed scratch of `words` 64-bit words from the heap (zeroed, so that no
 // stale word can reach a result through the fraction of a zero), freed when
 // it goes out of scope.  A size that does not fit (UINT64_MAX marks an
@@ -90,13 +72,6 @@ inline std::unique_ptr<uint64_t[]> heap_words(uint64_t words) {
         widefp_fatal("widefp:memory", text);
     }
     return std::unique_ptr<uint64_t[]>(block);
-}
-inline void swap_elements(uint64_t *a, uint64_t *b, uint64_t p) {
-    for (uint64_t i = 0; i <= p; ++i) {
-        uint64_t t = a[i];
-        a[i] = b[i];
-        b[i] = t;
-    }
 }
 
 // Elements read by `count` groups of n consecutive elements (a group of n = 0

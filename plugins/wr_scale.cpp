@@ -13,7 +13,7 @@ extern "C" void mexFunction(int, mxArray *[], int nrhs, const mxArray *prhs[]) {
     std::unique_ptr<uint64_t[]> s_copy;
     if (args.overlap(0, 2)) {
         s_copy = wr::heap_words(p + 1);
-        wr::copy(s_copy.get(), s, p);
+        std::memcpy(s_copy.get(), s, (p + 1) * sizeof(uint64_t));
         s = s_copy.get();
     }
     widefp_float_scale_all(R, X, s, count, p);

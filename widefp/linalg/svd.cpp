@@ -40,6 +40,7 @@ struct Svd {
     void qr_sweep(int64_t k, int64_t q);
     void fix_sign_and_sort(int64_t k, int64_t qq);
     void rotate(const Matrix &mat, int64_t nrows, int64_t x, int64_t y) const;
+    void rotation(const uint64_t *x, const uint64_t *y) const;
     bool negligible(const uint64_t *x, uint64_t *y) const;
 };
 
@@ -126,6 +127,13 @@ void Svd::form_v() {
     }
 }
 
+// The rotation taking (x, y) to (t, 0): t = hypot(x, y), cs = x/t, sn = y/t.
+void Svd::rotation(const uint64_t *x, const uint64_t *y) const {
+    widefp_mex_hypot(t, x, y, p);
+    div(cs, x, t);
+    div(sn, y, t);
+}
+
 // Plane rotation of columns x and y over rows 0..nrows-1:
 // (x, y) <- (cs x + sn y, cs y - sn x).
 void Svd::rotate(const Matrix &mat, int64_t nrows, int64_t x, int64_t y) const {
@@ -168,9 +176,7 @@ void Svd::deflate(int64_t k, int64_t qn) {
     copy(f, E(qn - 2), p);
     set_zero(E(qn - 2), p);
     for (int64_t j = qn - 2; j >= k; --j) {
-        widefp_mex_hypot(t, S(j), f, p);
-        div(cs, S(j), t);
-        div(sn, f, t);
+        rotation(S(j), f);
         copy(S(j), t, p);
         if (j != k) {
             mul(f, sn, E(j - 1));
@@ -186,9 +192,7 @@ void Svd::split(int64_t k, int64_t qn) {
     copy(f, E(k - 1), p);
     set_zero(E(k - 1), p);
     for (int64_t j = k; j < qn; ++j) {
-        widefp_mex_hypot(t, S(j), f, p);
-        div(cs, S(j), t);
-        div(sn, f, t);
+        rotation(S(j), f);
         copy(S(j), t, p);
         mul(f, sn, E(j));
         negate(f);
@@ -234,9 +238,7 @@ void Svd::qr_sweep(int64_t k, int64_t qn) {
     add(f, f, shift);
     mul(g, sk, ek);
     for (int64_t j = k; j <= qn - 2; ++j) {
-        widefp_mex_hypot(t, f, g, p);
-        div(cs, f, t);
-        div(sn, g, t);
+        rotation(f, g);
         if (j != k) copy(E(j - 1), t, p);
         mul(t, cs, S(j));
         mul(t2, sn, E(j));
@@ -247,9 +249,7 @@ void Svd::qr_sweep(int64_t k, int64_t qn) {
         mul(g, sn, S(j + 1));
         mul(S(j + 1), cs, S(j + 1));
         if (vflag) rotate(v, n, j, j + 1);
-        widefp_mex_hypot(t, f, g, p);
-        div(cs, f, t);
-        div(sn, g, t);
+        rotation(f, g);
         copy(S(j), t, p);
         mul(t, cs, E(j));
         mul(t2, sn, S(j + 1));
