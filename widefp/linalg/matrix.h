@@ -6,14 +6,15 @@
 #include <cstdint>
 #include <cstring>
 
+#include "kernel/internal.h"
 #include "widefp.h"
 #include "widefp_linalg.h"
 
 namespace widefp::linalg {
 
-constexpr uint64_t kSignBit = 0x8000000000000000ULL;  // sign of word 0
-constexpr uint64_t kExpBits = 0x7fffffffffffffffULL;  // exponent field
-constexpr uint64_t kOne = 0x3fffffffffffffffULL;      // word 0 of 1.0
+constexpr uint64_t kSignBit = detail::kSign;   // sign of word 0
+constexpr uint64_t kExpBits = detail::kExpMask;  // exponent field
+constexpr uint64_t kOne = detail::kBias;         // word 0 of 1.0
 
 inline bool is_zero(const uint64_t *x) { return (x[0] & kExpBits) == 0; }
 // Sign bit set and not -0.
