@@ -13,16 +13,17 @@ extern const uint64_t ln2[1025];       // ln(2), for reading decimal text and th
 extern const uint64_t log10_2[1025];   // log10(2), for decimal output
 extern const uint64_t ln10[1025];      // ln(10), for decimal output
 
-// Named constants (widefp_float_ctowr): widereal numbers of 1,024 words, word 0
-// and 1,023 fraction words truncated.  All positive.
+// Named constants (widefp_float_ctowr): widereal numbers of 1,025 words, word 0,
+// 1,023 fraction words truncated and a zero word, so that the arcsine may read
+// pi at its working precision of 1,024 words.  All positive.
 namespace named {
-extern const uint64_t pi[1024];      // pi
-extern const uint64_t e[1024];       // e
-extern const uint64_t ln10[1024];    // ln 10
-extern const uint64_t ln2[1024];     // ln 2
-extern const uint64_t atan_h[1024];  // arctan(1/2)
-extern const uint64_t atan_q[1024];  // arctan(1/4)
-extern const uint64_t gamma[1024];   // Euler's constant
+extern const uint64_t pi[1025];      // pi
+extern const uint64_t e[1025];       // e
+extern const uint64_t ln10[1025];    // ln 10
+extern const uint64_t ln2[1025];     // ln 2
+extern const uint64_t atan_h[1025];  // arctan(1/2)
+extern const uint64_t atan_q[1025];  // arctan(1/4)
+extern const uint64_t gamma[1025];   // Euler's constant
 }  // namespace named
 
 // Reduction constants of the elementary functions: widereal numbers of 1,026
