@@ -1,0 +1,78 @@
+// reduction.cpp -- additive argument reduction by ln 2 (exponential) or by multiples of pi/4 (sine, cosine).
+#include <algorithm>
+
+#include "convert/tables.h"
+#include "elementary/elementary.h"
+#include "widefp.h"
+
+using namespace widefp::elem;
+namespace red = widefp::tables::reduction;
+
+// x = k*C + r.  Mode 2: C = ln 2, 0 <= r < ln 2.  Mode 3: C = pi/4 with the
+// multiple rounded up to even, |r| <= pi/4, returns the quadrant.  Other
+// modes: C = pi/4 without rounding.  r is a widereal of precision p+1 (p+2
+// words); *k gets floor(x/C) mod 2^64 before the even rounding.
+// Precondition: 1 <= p <= 1024 (the constants hold 1,023 fraction words and
+// a zero word; the working arrays are 1,026 words); x finite.
+extern "C" int widefp_add_reduction(const uint64_t *x, int mode, uint64_t *r, uint64_t p, int64_t *k) {
+    check_precision("add_reduction", p, kMaxPrecision + 1);
+    if ((x[0] & kExpMask) == kExpMask) widefp_fatal("widefp:domain", "add_reduction : infinite argument\n");
+    const uint64_t *C = mode == 2 ? red::widefp_ln2 : red::piq;
+
+    if (x[0] < 0x3ffffffffffffffeULL || widefp_float_lt(x, C, p)) {  // includes 0 and x < 0
+        for (uint64_t j = 0; j <= p; ++j) r[j] = x[j];
+        r[p + 1] = 0;
+        *k = 0;
+        return 0;
+    }
+
+    uint64_t W[kMaxWords], Q[kMaxWords];
+    const int64_t E = unbiased(x[0]);
+    uint64_t pw;
+    if (E < 0)
+        pw = 2 * p + 1;
+    else if (static_cast<uint64_t>(E) >= 64 * p + 1)
+        pw = p + (static_cast<uint64_t>(E) + 1 + 63) / 64;
+    else
+        pw = 2 * p + 1;
+    pw = std::min<uint64_t>(pw, 1024);
+    // W = x widened with zero words to pw fraction words.
+    const uint64_t copy = std::min(p, pw);
+    for (uint64_t j = 0; j <= copy; ++j) W[j] = x[j];
+    for (uint64_t j = copy + 1; j <= pw; ++j) W[j] = 0;
+
+    uint64_t m;
+    int result;
+    if (E < 0) {  // x in [C, 1)
+        if (mode == 3) C = red::pih;
+        widefp_float_sub(W, W, C, pw);
+        *k = 1;
+        m = 1;
+        result = 1;
+    } else {
+        widefp_float_div(Q, W, C, pw);
+        if (E > 29) {
+            uint64_t low = 0;
+            m = static_cast<uint64_t>(widefp_modf(Q, Q, &low, pw));
+            *k = static_cast<int64_t>(low);
+            widefp_float_mul(Q, C, Q, pw);
+            if (mode == 3 && (m & 1)) {
+                ++m;
+                widefp_float_add(Q, Q, C, pw);
+            }
+        } else {
+            const int64_t eq = unbiased(Q[0]);
+            const uint64_t n = eq == 0 ? 1 : (Q[1] >> (64 - eq)) | (uint64_t{1} << eq);
+            *k = static_cast<int64_t>(n);
+            m = n;
+            if (mode == 3 && (n & 1)) ++m;
+            widefp_float_imul(Q, C, static_cast<int64_t>(m), pw);
+        }
+        widefp_float_sub(W, W, Q, pw);
+        if (mode == 3) m /= 2;
+        result = static_cast<int>(m % 4);
+    }
+    // r = W[0..p+1]; words the working precision did not reach are zero.
+    for (uint64_t j = 0; j <= p + 1; ++j) r[j] = j <= pw ? W[j] : 0;
+    return result;
+}
