@@ -26,13 +26,17 @@ extern const uint64_t atan_q[1025];  // arctan(1/4)
 extern const uint64_t gamma[1025];   // Euler's constant
 }  // namespace named
 
-// Reduction constants of the elementary functions: widereal numbers of 1,026
-// words, word 0, 1,023 truncated fraction words and two zero words, so that
-// any working precision up to 1,024 words may read them.
+// Reduction constants of the elementary functions: widereal numbers of word
+// 0, truncated fraction words and two zero words.  The arctangent's have
+// 1,023 fraction words (any working precision up to 1,024 words may read
+// them); the additive reduction's have 2,049, as its working precision runs
+// to about twice the caller's (2p+1 words, p <= 1024) and, for sine and
+// cosine, to p words plus the length of the integer quotient.
 namespace reduction {
-extern const uint64_t widefp_ln2[1026];  // ln 2        (exponential)
-extern const uint64_t piq[1026];         // pi/4        (sine, cosine)
-extern const uint64_t pih[1026];         // pi/2        (sine, cosine)
+constexpr long kReductionFracWords = 2049;
+extern const uint64_t widefp_ln2[2052];  // ln 2        (exponential)
+extern const uint64_t piq[2052];         // pi/4        (sine, cosine)
+extern const uint64_t pih[2052];         // pi/2        (sine, cosine)
 extern const uint64_t pi_h[1026];        // pi/2        (arctangent)
 extern const uint64_t atan_h[1026];      // arctan(1/2) (arctangent)
 extern const uint64_t atan_q[1026];      // arctan(1/4) (arctangent)

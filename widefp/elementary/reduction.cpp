@@ -1,5 +1,6 @@
 // reduction.cpp -- additive argument reduction by ln 2 (exponential) or by multiples of pi/4 (sine, cosine).
-#include <algorithm>
+#include <memory>
+#include <new>
 
 #include "convert/tables.h"
 #include "elementary/elementary.h"
@@ -12,8 +13,10 @@ namespace red = widefp::tables::reduction;
 // multiple rounded up to even, |r| <= pi/4, returns the quadrant.  Other
 // modes: C = pi/4 without rounding.  r is a widereal of precision p+1 (p+2
 // words); *k gets floor(x/C) mod 2^64 before the even rounding.
-// Precondition: 1 <= p <= 1024 (the constants hold 1,023 fraction words and
-// a zero word; the working arrays are 1,026 words); x finite.
+// The working precision is 2p+1 words, or p words plus the length of the
+// integer quotient for large x; the constants are read at that precision.
+// 1 <= p <= 1024 and x finite below 2^65536 (2^65600 for small p), else a
+// fatal range or domain error.
 extern "C" int widefp_add_reduction(const uint64_t *x, int mode, uint64_t *r, uint64_t p, int64_t *k) {
     check_precision("add_reduction", p, kMaxPrecision + 1);
     if ((x[0] & kExpMask) == kExpMask) widefp_fatal("widefp:domain", "add_reduction : infinite argument\n");
@@ -26,20 +29,29 @@ extern "C" int widefp_add_reduction(const uint64_t *x, int mode, uint64_t *r, ui
         return 0;
     }
 
-    uint64_t W[kMaxWords], Q[kMaxWords];
     const int64_t E = unbiased(x[0]);
     uint64_t pw;
-    if (E < 0)
-        pw = 2 * p + 1;
-    else if (static_cast<uint64_t>(E) >= 64 * p + 1)
+    if (E >= 0 && static_cast<uint64_t>(E) >= 64 * p + 1)
         pw = p + (static_cast<uint64_t>(E) + 1 + 63) / 64;
     else
         pw = 2 * p + 1;
-    pw = std::min<uint64_t>(pw, 1024);
+    // The constants hold kReductionFracWords fraction words: beyond them the
+    // integer quotient would crowd out the fraction of r.
+    if (pw > static_cast<uint64_t>(red::kReductionFracWords))
+        widefp_fatal("widefp:range", "add_reduction : argument too large for the reduction (exponent 65,536 or more)\n");
+    // Two numbers of pw fraction words: on the stack up to 1,024 words.
+    uint64_t stack[2 * kMaxWords];
+    std::unique_ptr<uint64_t[]> heap;
+    uint64_t *W = stack, *Q = stack + kMaxWords;
+    if (pw + 2 > kMaxWords) {
+        heap.reset(new (std::nothrow) uint64_t[2 * (pw + 2)]);
+        if (!heap) widefp_fatal("widefp:memory", "add_reduction : out of memory\n");
+        W = heap.get();
+        Q = W + pw + 2;
+    }
     // W = x widened with zero words to pw fraction words.
-    const uint64_t copy = std::min(p, pw);
-    for (uint64_t j = 0; j <= copy; ++j) W[j] = x[j];
-    for (uint64_t j = copy + 1; j <= pw; ++j) W[j] = 0;
+    for (uint64_t j = 0; j <= p; ++j) W[j] = x[j];
+    for (uint64_t j = p + 1; j <= pw; ++j) W[j] = 0;
 
     uint64_t m;
     int result;
@@ -72,7 +84,6 @@ extern "C" int widefp_add_reduction(const uint64_t *x, int mode, uint64_t *r, ui
         if (mode == 3) m /= 2;
         result = static_cast<int>(m % 4);
     }
-    // r = W[0..p+1]; words the working precision did not reach are zero.
-    for (uint64_t j = 0; j <= p + 1; ++j) r[j] = j <= pw ? W[j] : 0;
+    for (uint64_t j = 0; j <= p + 1; ++j) r[j] = W[j];  // pw >= p+1
     return result;
 }
