@@ -52,9 +52,9 @@ inline int64_t cos_terms(uint64_t p, int64_t e) {
     return n;
 }
 
-inline int64_t exp_terms(uint64_t p, int64_t e) {
+// Exponential with c bits gained per factor of the argument.
+inline int64_t exp_terms_c(uint64_t p, double c) {
     const double T = static_cast<double>(64 * p + 1);
-    const double c = e == -1 ? 0.5287663729448976 : depth(e);
     double s = c;
     int64_t n = 0;
     while (T > s) {
@@ -63,6 +63,8 @@ inline int64_t exp_terms(uint64_t p, int64_t e) {
     }
     return n;
 }
+
+inline int64_t exp_terms(uint64_t p, int64_t e) { return exp_terms_c(p, e == -1 ? 0.5287663729448976 : depth(e)); }
 
 inline int64_t log_terms(uint64_t p, int64_t e) {
     if (e == -1) return 0;
