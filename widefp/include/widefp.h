@@ -26,7 +26,7 @@ extern "C" {
  * handler; a handler must not return (it may throw or longjmp).  Passing
  * NULL restores the default.  The identifier names the error class
  * ("widefp:domain", "widefp:syntax", "widefp:constant", "widefp:memory",
- * "widefp:range"). */
+ * "widefp:range", "widefp:cache"). */
 typedef void (*widefp_fatal_handler)(const char *identifier, const char *text);
 widefp_fatal_handler widefp_set_fatal_handler(widefp_fatal_handler handler);
 #ifdef __cplusplus
@@ -146,10 +146,21 @@ uint64_t widefp_float_sincos_work_size(uint64_t p);
 void widefp_array_sin(const uint64_t *r, uint64_t *w, uint64_t P);
 void widefp_array_cos(const uint64_t *r, uint64_t *w, uint64_t P);
 
-/* Logarithm.  work: 3p+6 words; cache: the reciprocal cache, 500*(p+2)
- * words, all zero before its first use, reusable by later calls with the
- * same p (logarithm, power and arctangent share its format). */
+/* Logarithm.  work: widefp_float_log_work_size(p) = 3p+6 words; cache: the
+ * reciprocal cache, widefp_cache_size(p) = 500*(p+2) words, all zero before
+ * its first use, reusable by later calls with the same p (logarithm, power
+ * and arctangent share it).  ln(+inf) = +inf.
+ * Cache layout: 500 rows of p+2 words; row j-1 holds 1/(2j-1) as a working
+ * array (j = 1..499, filled on first use; word 0 of the cache, the integer
+ * word of 1/1, is 0 until the first use).  Word 0 of the last row records
+ * the row length: 0x5243000000000000 | (p+2).  A call given an initialised
+ * cache built for another p ends in widefp_fatal("widefp:cache", ...). */
 uint64_t widefp_float_log(uint64_t *y, const uint64_t *x, uint64_t p, uint64_t *work, uint64_t *cache);
+uint64_t widefp_float_log_work_size(uint64_t p);
+uint64_t widefp_cache_size(uint64_t p);
+/* 0: a cache of `words` words can serve precision p; 1: too short (or p
+ * outside 1..1023); 2: initialised for another precision. */
+int widefp_cache_check(const uint64_t *cache, uint64_t words, uint64_t p);
 /* out (precision P) = E*ln 2, E the unbiased exponent of word 0 w0. */
 void widefp_load_ln2(uint64_t w0, uint64_t *out, uint64_t P);
 /* acc (n words) = acc + 1/(2k-1) (sign 1) or 1/(2k-1) - acc (other sign). */
@@ -164,9 +175,12 @@ uint64_t widefp_float_pow(uint64_t *z, const uint64_t *x, const uint64_t *y, uin
 uint64_t widefp_float_modf(const uint64_t *x, uint64_t *ip, uint64_t *fp, uint64_t p);
 uint64_t widefp_float_ceil(uint64_t *z, const uint64_t *x, uint64_t p, uint64_t *work);
 uint64_t widefp_float_floor(uint64_t *z, const uint64_t *x, uint64_t p, uint64_t *work);
+uint64_t widefp_float_pow_work_size(uint64_t p);
+uint64_t widefp_float_ceil_work_size(uint64_t p); /* also floor's */
 
 /* Arctangent.  work: 2p+4 words; cache as the logarithm's. */
 uint64_t widefp_float_atan(uint64_t *y, const uint64_t *x, uint64_t p, uint64_t *work, uint64_t *cache);
+uint64_t widefp_float_atan_work_size(uint64_t p);
 /* Folds x (precision P) below 1/8 in place; returns the fold record. */
 uint64_t widefp_atan_arg_reduction(uint64_t *x, uint64_t P);
 /* out (precision P) = atan t for |t| < 1/8. */
@@ -176,6 +190,7 @@ void widefp_atan_recover(uint64_t *a, uint64_t folds, uint64_t P);
 
 /* Arcsine.  work: 5p+10 words. */
 uint64_t widefp_float_asin(uint64_t *y, const uint64_t *x, uint64_t p, uint64_t *work);
+uint64_t widefp_float_asin_work_size(uint64_t p);
 
 /* ---- Fortran-callable aliases --------------------------------------------
  * _f77_ / _f77__: every scalar argument by reference.
