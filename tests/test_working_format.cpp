@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "convert/tables.h"
 #include "harness.h"
 
 namespace {
@@ -133,6 +134,16 @@ TEST(WorkingFormat, IntegerPart) {
     EXPECT_EQ(low, 0u);
 }
 
+// The constant of a reduction mode: ln 2 (2) or pi/4 (3).
+void reduction_constant(mpfr_ptr c, int mode) {
+    if (mode == 2) {
+        mpfr_const_log2(c, MPFR_RNDN);
+        return;
+    }
+    mpfr_const_pi(c, MPFR_RNDN);
+    mpfr_div_2ui(c, c, 2, MPFR_RNDN);
+}
+
 // Reduction against MPFR: k = floor(x/C), r = x - m*C with m = k (ln 2) or k
 // rounded up to even (pi/4), the quadrant m/2 mod 4.  The reduced argument
 // is truncated to p+1 words after steps at pw = 2p+1 or p + words(x/C)
@@ -150,12 +161,7 @@ TEST(Reduction, AgainstMpfr) {
         mpz_t k;
         mpz_init(k);
         for (int mode : {2, 3}) {
-            if (mode == 2)
-                mpfr_const_log2(c, MPFR_RNDN);
-            else {
-                mpfr_const_pi(c, MPFR_RNDN);
-                mpfr_div_2ui(c, c, 2, MPFR_RNDN);
-            }
+            reduction_constant(c, mode);
             for (int i = 0; i < cases; ++i) {
                 const int64_t emax = mode == 2 ? 60 : (i % 3 == 0 ? 4 : 64 * static_cast<int64_t>(std::min<uint64_t>(p, 20)));
                 Words w = th::random_wr(rng, p, -1, emax, false);
@@ -196,6 +202,81 @@ TEST(Reduction, AgainstMpfr) {
         mpz_clear(k);
     }
     std::printf("largest reduction error: %.3f of the bound\n", worst);
+}
+
+// The reduction as first written: the integer multiple always read from the
+// full quotient W / C.  The library settles small quotients from a double
+// estimate when it is far from an integer; the words must be the same.
+int plain_reduction(const uint64_t *x, int mode, uint64_t *r, uint64_t p, int64_t *k) {
+    namespace red = widefp::tables::reduction;
+    const uint64_t *C = mode == 2 ? red::widefp_ln2 : red::piq;
+    if (x[0] < 0x3ffffffffffffffeULL || widefp_float_lt(x, C, p)) {
+        std::copy(x, x + p + 1, r);
+        r[p + 1] = 0;
+        *k = 0;
+        return 0;
+    }
+    const int64_t E = th::unbiased(x);
+    const uint64_t pw = E >= 0 && static_cast<uint64_t>(E) >= 64 * p + 1 ? p + (E + 64) / 64 : 2 * p + 1;
+    Words W(pw + 1, 0), Q(pw + 1);
+    std::copy(x, x + p + 1, W.begin());
+    uint64_t m;
+    if (E < 0) {
+        widefp_float_sub(W.data(), W.data(), mode == 3 ? red::pih : C, pw);
+        *k = 1;
+        std::copy(W.begin(), W.begin() + p + 2, r);
+        return 1;
+    }
+    widefp_float_div(Q.data(), W.data(), C, pw);
+    if (E > 29) {
+        uint64_t low;
+        m = widefp_modf(Q.data(), Q.data(), &low, pw);
+        *k = static_cast<int64_t>(low);
+        widefp_float_mul(Q.data(), C, Q.data(), pw);
+        if (mode == 3 && (m & 1)) {
+            ++m;
+            widefp_float_add(Q.data(), Q.data(), C, pw);
+        }
+    } else {
+        const int64_t eq = th::unbiased(Q.data());
+        const uint64_t n = eq == 0 ? 1 : (Q[1] >> (64 - eq)) | (uint64_t{1} << eq);
+        *k = static_cast<int64_t>(n);
+        m = n + (mode == 3 && (n & 1));
+        widefp_float_imul(Q.data(), C, static_cast<int64_t>(m), pw);
+    }
+    widefp_float_sub(W.data(), W.data(), Q.data(), pw);
+    std::copy(W.begin(), W.begin() + p + 2, r);
+    if (mode == 3) m /= 2;
+    return static_cast<int>(m % 4);
+}
+
+TEST(Reduction, SameWordsAsThePlainSteps) {
+    th::Rng rng(15);
+    for (uint64_t p : {1, 2, 3, 4, 9, 40}) {
+        th::Mp c(64 * p + 200, true), v(p), d(p);
+        for (int mode : {2, 3}) {
+            reduction_constant(c, mode);
+            for (int i = 0; i < 200; ++i) {
+                Words x;
+                if (i % 2) {  // a multiple of C, off by a little: quotients next to an integer
+                    mpfr_mul_ui(v, c, rng.range(1, 1u << 30), MPFR_RNDN);
+                    mpfr_set_ui_2exp(d, 1, mpfr_get_exp(v) - static_cast<long>(rng.below(64 * p + 4)), MPFR_RNDN);
+                    if (rng.coin()) mpfr_neg(d, d, MPFR_RNDN);
+                    if (i % 3) mpfr_add(v, v, d, MPFR_RNDN);
+                    x = th::from_mpfr(v, p);
+                } else {
+                    x = th::random_wr(rng, p, -1, 40, false);
+                }
+                Words a(p + 2), b(p + 2);
+                int64_t ka, kb;
+                const int qa = widefp_add_reduction(x.data(), mode, a.data(), p, &ka);
+                const int qb = plain_reduction(x.data(), mode, b.data(), p, &kb);
+                ASSERT_EQ(th::hex(a), th::hex(b)) << "p=" << p << " mode " << mode << " x=" << th::hex(x);
+                ASSERT_EQ(qa, qb);
+                ASSERT_EQ(ka, kb);
+            }
+        }
+    }
 }
 
 TEST(Reduction, Examples) {

@@ -4,6 +4,7 @@
 #include "convert/tables.h"
 #include "elementary/elementary.h"
 #include "elementary/series_rule.h"
+#include "kernel/array_mul_skip.h"
 #include "widefp.h"
 
 using namespace widefp::elem;
@@ -36,10 +37,11 @@ void widefp_array_exp(const uint64_t *r, uint64_t *w, uint64_t P) {
     widefp_widereal_to_array(r, E, A, P + 1);
     w[0] = 1;
     std::memset(w + 1, 0, P * sizeof(uint64_t));
+    const uint64_t za = leading_zero_words(A, P + 1);
     for (int64_t j = N; j >= 1; --j) {
         uint64_t z = 0;
         widefp_array_idiv(w, w, static_cast<uint64_t>(j), P + 1, &z);
-        widefp_array_mul(w, w, A, P + 1);
+        array_mul_skip(w, A, w, P + 1, za);  // w*A, without A's zero words
         w[0] += 1;
     }
     // The sum lies in [1, 2) for r < ln 2; from r = ln 2 on it reaches 2.
@@ -69,11 +71,8 @@ uint64_t widefp_float_exp(uint64_t *y, const uint64_t *x, uint64_t p, uint64_t *
     const uint64_t P = p + 1;
     uint64_t *W = work, *R = work + p + 2;
     const bool negative = (x[0] & kSign) != 0;
-    std::memcpy(W, x, (p + 1) * sizeof(uint64_t));
-    W[p + 1] = 0;
-    W[0] &= kExpMask;
     int64_t k = 0;
-    widefp_add_reduction(W, 2, R, P, &k);  // x = k ln 2 + R, 0 <= R < ln 2
+    reduce_magnitude(x, p, work, 2, &k);  // |x| = k ln 2 + R, 0 <= R < ln 2
     widefp_array_exp(R, W, P);
     if (!negative) {
         std::memcpy(y, W, (p + 1) * sizeof(uint64_t));

@@ -1,4 +1,5 @@
 // reduction.cpp -- additive argument reduction by ln 2 (exponential) or by multiples of pi/4 (sine, cosine).
+#include <cmath>
 #include <memory>
 #include <new>
 
@@ -8,6 +9,23 @@
 
 using namespace widefp::elem;
 namespace red = widefp::tables::reduction;
+
+namespace {
+
+// floor(x / C) for 1 <= x < 2^30, from doubles holding the leading 53 bits
+// of x and C: their quotient is within 2^-19 of x/C, so when it lies more
+// than 2^-15 from an integer its floor is the exact one.  Returns false
+// otherwise (the caller divides in full).
+bool quick_quotient(const uint64_t *x, int64_t E, const uint64_t *C, uint64_t *n) {
+    const double xd = (1.0 + static_cast<double>(x[1] >> 12) * 0x1p-52) * static_cast<double>(uint64_t{1} << E);
+    const double cd = (1.0 + static_cast<double>(C[1] >> 12) * 0x1p-52) * 0.5;  // C in [1/2, 1)
+    const double v = xd / cd, f = std::floor(v), frac = v - f;
+    if (frac < 0x1p-15 || frac > 1 - 0x1p-15) return false;
+    *n = static_cast<uint64_t>(f);
+    return true;
+}
+
+}  // namespace
 
 // x = k*C + r.  Mode 2: C = ln 2, 0 <= r < ln 2.  Mode 3: C = pi/4 with the
 // multiple rounded up to even, |r| <= pi/4, returns the quadrant.  Other
@@ -62,8 +80,19 @@ extern "C" int widefp_add_reduction(const uint64_t *x, int mode, uint64_t *r, ui
         m = 1;
         result = 1;
     } else {
-        widefp_float_div(Q, W, C, pw);
-        if (E > 29) {
+        if (E <= 29) {  // the integer part of x/C has at most 31 bits
+            uint64_t n;
+            if (!quick_quotient(x, E, C, &n)) {
+                widefp_float_div(Q, W, C, pw);
+                const int64_t eq = unbiased(Q[0]);
+                n = eq == 0 ? 1 : (Q[1] >> (64 - eq)) | (uint64_t{1} << eq);
+            }
+            *k = static_cast<int64_t>(n);
+            m = n;
+            if (mode == 3 && (n & 1)) ++m;
+            widefp_float_imul(Q, C, static_cast<int64_t>(m), pw);
+        } else {
+            widefp_float_div(Q, W, C, pw);
             uint64_t low = 0;
             m = static_cast<uint64_t>(widefp_modf(Q, Q, &low, pw));
             *k = static_cast<int64_t>(low);
@@ -72,13 +101,6 @@ extern "C" int widefp_add_reduction(const uint64_t *x, int mode, uint64_t *r, ui
                 ++m;
                 widefp_float_add(Q, Q, C, pw);
             }
-        } else {
-            const int64_t eq = unbiased(Q[0]);
-            const uint64_t n = eq == 0 ? 1 : (Q[1] >> (64 - eq)) | (uint64_t{1} << eq);
-            *k = static_cast<int64_t>(n);
-            m = n;
-            if (mode == 3 && (n & 1)) ++m;
-            widefp_float_imul(Q, C, static_cast<int64_t>(m), pw);
         }
         widefp_float_sub(W, W, Q, pw);
         if (mode == 3) m /= 2;
@@ -86,4 +108,12 @@ extern "C" int widefp_add_reduction(const uint64_t *x, int mode, uint64_t *r, ui
     }
     for (uint64_t j = 0; j <= p + 1; ++j) r[j] = W[j];  // pw >= p+1
     return result;
+}
+
+int widefp::elem::reduce_magnitude(const uint64_t *x, uint64_t p, uint64_t *work, int mode, int64_t *k) {
+    uint64_t *W = work;
+    for (uint64_t j = 0; j <= p; ++j) W[j] = x[j];
+    W[p + 1] = 0;
+    W[0] &= kExpMask;
+    return widefp_add_reduction(W, mode, work + p + 2, p + 1, k);
 }

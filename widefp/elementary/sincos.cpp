@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "elementary/elementary.h"
+#include "kernel/array_mul_skip.h"
 #include "widefp.h"
 
 using namespace widefp::elem;
@@ -30,12 +31,13 @@ int64_t series_start(const uint64_t *r, uint64_t *w, uint64_t *S, uint64_t P, bo
 void horner(uint64_t *w, const uint64_t *S, int64_t N, uint64_t P, bool sine) {
     w[0] = 1;
     std::memset(w + 1, 0, P * sizeof(uint64_t));
+    const uint64_t zs = leading_zero_words(S, P + 1);
     for (int64_t i = N; i >= 1; --i) {
         const uint64_t d = sine ? static_cast<uint64_t>(2 * i) * static_cast<uint64_t>(2 * i + 1)
                                 : static_cast<uint64_t>(2 * i - 1) * static_cast<uint64_t>(2 * i);
         uint64_t z = 0;
         widefp_array_idiv(w, w, d, P + 1, &z);
-        widefp_array_mul(w, w, S, P + 1);
+        array_mul_skip(w, S, w, P + 1, zs);  // w*S, without S's zero words
         widefp_array_2s_complement(w, w, P + 1);
     }
     if (w[0] == 0) {
@@ -66,11 +68,8 @@ uint64_t sin_or_cos(uint64_t *y, const uint64_t *x, uint64_t p, uint64_t *work, 
     const uint64_t P = p + 1;
     uint64_t *W = work, *R = work + p + 2;
     const bool negative = (x[0] & kSign) != 0;
-    std::memcpy(W, x, (p + 1) * sizeof(uint64_t));
-    W[p + 1] = 0;
-    W[0] &= kExpMask;
     int64_t k = 0;
-    const int q = widefp_add_reduction(W, 3, R, P, &k);  // |x| = 2m(pi/4) + R, q = m mod 4
+    const int q = reduce_magnitude(x, p, work, 3, &k);  // |x| = 2m(pi/4) + R, q = m mod 4
     // sin: q odd takes the cosine series, q = 2, 3 flip the sign (and so does x < 0).
     // cos: q odd takes the sine series, q = 1, 2 flip the sign.
     const bool use_sine = sine == ((q & 1) == 0);
