@@ -29,6 +29,13 @@ inline int cases(uint64_t p, int base) {
     return std::max(1, n) * th::multiplier();
 }
 
+// v truncated to precision P (P+1 words).
+inline Words truncated(mpfr_srcptr v, uint64_t P) {
+    th::Mp t(P);
+    mpfr_set(t, v, MPFR_RNDZ);
+    return th::from_mpfr(t, P);
+}
+
 // Largest error and round-to-nearest disagreements of one function, printed
 // when the test ends.
 struct Stats {

@@ -2883,8 +2883,8 @@ const uint64_t gamma[1025] = {
 
 }  // namespace named
 
-// ---- reduction constants: word 0, 2,049 (ln 2, pi/4, pi/2 of the exponential,
-// sine and cosine) or 1,023 fraction words, two zero words
+// ---- reduction constants: word 0, 2,049 fraction words and two zero words (ln 2,
+// pi/4, pi/2 of the exponential, sine and cosine) or 1,025 fraction words (arctangent)
 
 namespace reduction {
 
@@ -4697,7 +4697,7 @@ const uint64_t pi_h[1026] = {
     0x37fcb30b1609f49aULL, 0x04435d26c2fbbb76ULL, 0x27e1babe663c8e3eULL, 0xb38b8ec1ff49f42aULL,
     0xb2821462d2eb4c84ULL, 0x8d25795e4adba113ULL, 0x935702f49be6372cULL, 0x5b75fb533cfe4edeULL,
     0x35144fc18ed84851ULL, 0xff6c836c4398a9ecULL, 0x468b834617e592aeULL, 0xce7379b19172f874ULL,
-    0x0000000000000000ULL, 0x0000000000000000ULL,
+    0xcca82f623bbe8e94ULL, 0x67518d0afe1fa219ULL,
 };
 
 // arctan(1/2)
@@ -4958,7 +4958,7 @@ const uint64_t atan_h[1026] = {
     0x40a79102816945b2ULL, 0xa966cfc93dd07d10ULL, 0x36cdc65649351329ULL, 0x759d0d6fc305608eULL,
     0xf7a70aebb5b64ecbULL, 0x0cd92365c68c9815ULL, 0x8345098943ce04a7ULL, 0x7e5c01867193cc63ULL,
     0x998216af48e50632ULL, 0x1377177fb5cb4870ULL, 0x78a2f1c8311baf50ULL, 0x188d66f7416ebb5dULL,
-    0x0000000000000000ULL, 0x0000000000000000ULL,
+    0x142b664813fb4efdULL, 0x7c453aebf3a6b939ULL,
 };
 
 // arctan(1/4)
@@ -5219,7 +5219,7 @@ const uint64_t atan_q[1026] = {
     0xb126fff1e80cfa5cULL, 0x70f9d36d3bfdf384ULL, 0xc90f62801e85bc3eULL, 0x431429529cc855b6ULL,
     0x929aa29ed9a3c0f3ULL, 0xafd0d9ed6774340eULL, 0x847524f6b3937d21ULL, 0x1843aaf4e45599f4ULL,
     0x8fc54dbff4161ce1ULL, 0x00b684637905045dULL, 0x39d2b5cae8a7e0d4ULL, 0xb2815c56e2889f44ULL,
-    0x0000000000000000ULL, 0x0000000000000000ULL,
+    0x8de24985441d9f7fULL, 0xc55df821417b2328ULL,
 };
 
 }  // namespace reduction

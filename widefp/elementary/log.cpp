@@ -11,24 +11,23 @@ using namespace widefp::elem;
 
 extern "C" {
 
-// out (precision P <= 1024) = E*ln 2, E the unbiased exponent of w0 (sign bit
-// ignored).  For E = 0 only word 0 is written (a zero).
+// out (precision P <= 1024) = E*ln 2, truncated, E the unbiased exponent of
+// w0 (sign bit ignored).  For E = 0 only word 0 is written (a zero).
 void widefp_load_ln2(uint64_t w0, uint64_t *out, uint64_t P) {
-    const int64_t E = static_cast<int64_t>(w0 & kExpMask) - static_cast<int64_t>(kBias);
+    const int64_t E = unbiased(w0);
     if (E == 0) {
         out[0] = 0;
         return;
     }
+    // |E| * 2 ln 2 = |E| * (1.f) in fixed point, f the stored fraction of ln 2
+    // (2,049 words: every word up to P is the constant's own).
     const uint64_t mag = E < 0 ? uint64_t{0} - static_cast<uint64_t>(E) : static_cast<uint64_t>(E);
-    widefp_array_imul(out, widefp::tables::reduction::ln2_fixed, mag, P + 1);
-    if (out[0] == 1) {
+    out[0] = mag + widefp_array_imul(out + 1, widefp::tables::reduction::widefp_ln2 + 1, mag, P);
+    if (out[0] == 1)
         out[0] = kBias;
-    } else if (out[0] == 0) {  // |E| = 1
-        widefp_sll_onebit(out, P + 1);
-        out[0] = kBias - 1;
-    } else {
+    else
         widefp_array_to_widereal(out, P);
-    }
+    out[0] -= 1;  // halved
     if (E < 0) out[0] |= kSign;
 }
 

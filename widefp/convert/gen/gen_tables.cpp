@@ -138,9 +138,9 @@ int main(int argc, char **argv) {
         {"widefp_ln2", "ln 2", widereal_table(ln2, 2052, 2049)},
         {"piq", "pi/4", widereal_table(pi_quarter, 2052, 2049)},
         {"pih", "pi/2", widereal_table(pi_half, 2052, 2049)},
-        {"pi_h", "pi/2", widereal_table(pi_half, 1026)},
-        {"atan_h", "arctan(1/2)", widereal_table(atan_half, 1026)},
-        {"atan_q", "arctan(1/4)", widereal_table(atan_quarter, 1026)},
+        {"pi_h", "pi/2", widereal_table(pi_half, 1026, 1025)},
+        {"atan_h", "arctan(1/2)", widereal_table(atan_half, 1026, 1025)},
+        {"atan_q", "arctan(1/4)", widereal_table(atan_quarter, 1026, 1025)},
     };
 
     std::string out;
@@ -154,8 +154,8 @@ int main(int argc, char **argv) {
     out += "namespace named {\n\n";
     for (const Table &t : named) emit(out, t);
     out += "}  // namespace named\n\n";
-    out += "// ---- reduction constants: word 0, 2,049 (ln 2, pi/4, pi/2 of the exponential,\n";
-    out += "// sine and cosine) or 1,023 fraction words, two zero words\n\n";
+    out += "// ---- reduction constants: word 0, 2,049 fraction words and two zero words (ln 2,\n";
+    out += "// pi/4, pi/2 of the exponential, sine and cosine) or 1,025 fraction words (arctangent)\n\n";
     out += "namespace reduction {\n\n";
     for (const Table &t : reduction) emit(out, t);
     out += "}  // namespace reduction\n\n";
