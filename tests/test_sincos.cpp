@@ -148,6 +148,27 @@ TEST(SinCos, SeriesSameWordsAsThePlainSteps) {
     }
 }
 
+// The series alone on |r| in (pi/4, 1), beyond what the reduction hands it:
+// more terms, same accuracy.
+TEST(SinCos, SeriesUpToOne) {
+    th::Rng rng(35);
+    ec::Stats st("array_sin/cos r<1");
+    for (uint64_t p : {1, 2, 5, 16, 64, 161}) {
+        th::Mp exact(64 * p + 200, true), rm(p + 1);
+        Words w(p + 2);
+        for (int i = 0; i < 20; ++i) {
+            Words r = th::random_wr(rng, p + 1, -1, -1);
+            r[1] |= 0xc000000000000000ULL;  // |r| >= 7/8
+            th::to_mpfr(rm, r.data(), p + 1);
+            for (bool sine : {true, false}) {
+                (sine ? widefp_array_sin : widefp_array_cos)(r.data(), w.data(), p + 1);
+                (sine ? mpfr_sin : mpfr_cos)(exact, rm, MPFR_RNDN);
+                ASSERT_LE(ec::check(st, w, w[p + 1], exact, p), kSeriesBound) << sine << " " << th::hex(r);
+            }
+        }
+    }
+}
+
 TEST(SinCos, SpecialValuesAndIdentities) {
     th::Rng rng(32);
     for (uint64_t p : {1, 2, 7, 33}) {

@@ -297,6 +297,8 @@ TEST(Reduction, Examples) {
 }
 
 TEST(ReductionDeathTest, RefusedInputs) {
+    Words zero(4, 0);  // no integer part to normalise
+    EXPECT_EXIT(widefp_array_to_widereal(zero.data(), 3), testing::ExitedWithCode(1), "integer word is zero");
     Words x = th::from_double(1, 2), r(4);
     int64_t k;
     x[0] = th::kExpMask;

@@ -28,9 +28,9 @@ inline double depth(int64_t e) { return static_cast<double>(-(e < -(int64_t{1} <
 
 // Each rule needs e <= -1: the caller checks.  T is 64p+1 (64p for the
 // arctangent), formed as an integer.
-inline int64_t sin_terms(uint64_t p, int64_t e) {
+// Sine and cosine with c bits gained per factor r^2.
+inline int64_t sin_terms_c(uint64_t p, double c) {
     const double T = static_cast<double>(64 * p + 1);
-    const double c = e == -1 ? 0.6970077410553626 : 2 * depth(e);
     double s = c + 1 + 1.5849625007211563;
     int64_t n = 0;
     while (T > s) {
@@ -40,9 +40,11 @@ inline int64_t sin_terms(uint64_t p, int64_t e) {
     return n;
 }
 
-inline int64_t cos_terms(uint64_t p, int64_t e) {
+inline double sincos_gain(int64_t e) { return e == -1 ? 0.6970077410553626 : 2 * depth(e); }
+inline int64_t sin_terms(uint64_t p, int64_t e) { return sin_terms_c(p, sincos_gain(e)); }
+
+inline int64_t cos_terms_c(uint64_t p, double c) {
     const double T = static_cast<double>(64 * p + 1);
-    const double c = e == -1 ? 0.6970077410553626 : 2 * depth(e);
     double s = c + 1;
     int64_t n = 0;
     while (T > s) {
@@ -51,6 +53,8 @@ inline int64_t cos_terms(uint64_t p, int64_t e) {
     }
     return n;
 }
+
+inline int64_t cos_terms(uint64_t p, int64_t e) { return cos_terms_c(p, sincos_gain(e)); }
 
 // Exponential with c bits gained per factor of the argument.
 inline int64_t exp_terms_c(uint64_t p, double c) {

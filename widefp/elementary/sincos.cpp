@@ -1,7 +1,9 @@
 // sincos.cpp -- sine and cosine: reduction by multiples of pi/2, Taylor series on working arrays, sign by quadrant.
 #include <cstring>
 
+#include "convert/tables.h"
 #include "elementary/elementary.h"
+#include "elementary/series_rule.h"
 #include "kernel/array_mul_skip.h"
 #include "widefp.h"
 
@@ -19,7 +21,16 @@ constexpr int64_t kMaxExponent = 65535;
 int64_t series_start(const uint64_t *r, uint64_t *w, uint64_t *S, uint64_t P, bool sine) {
     const int64_t E = unbiased(r[0]);
     if ((r[0] & kExpMask) == 0 || E < -32 * static_cast<int64_t>(P)) return -1;
-    const int64_t N = sine ? widefp_taylor_tranc_sin(P, E) : widefp_taylor_tranc_cos(P, E);
+    int64_t N = sine ? widefp_taylor_tranc_sin(P, E) : widefp_taylor_tranc_cos(P, E);  // refuses E >= 0
+    // The count for E = -1 assumes |r| <= pi/4; up to 1 a factor r^2 gains
+    // less than 2 log2(4/pi) bits: count with 0 bits per factor.
+    if (E == -1) {
+        uint64_t t[kMaxWords];
+        t[0] = r[0] & kExpMask;
+        std::memcpy(t + 1, r + 1, P * sizeof(uint64_t));
+        if (widefp_float_lt(widefp::tables::reduction::piq, t, P))
+            N = sine ? widefp::series::sin_terms_c(P, 0) : widefp::series::cos_terms_c(P, 0);
+    }
     widefp_widereal_to_array(r, E, w, P + 1);
     widefp_array_mul(S, w, w, P + 1);
     return N;
@@ -89,7 +100,8 @@ extern "C" {
 
 uint64_t widefp_float_sincos_work_size(uint64_t p) { return 2 * p + 5; }
 
-// w (precision P) = cos r for |r| <= pi/4 (fraction words 1..P read).
+// w (precision P) = cos r for |r| <= pi/4 (fraction words 1..P read); up to
+// |r| < 1 with more terms.
 void widefp_array_cos(const uint64_t *r, uint64_t *w, uint64_t P) {
     check_precision("array_cos", P, kMaxPrecision + 1);
     uint64_t S[kMaxWords];
@@ -102,7 +114,8 @@ void widefp_array_cos(const uint64_t *r, uint64_t *w, uint64_t P) {
     horner(w, S, N, P, false);
 }
 
-// w (precision P) = sin r for |r| <= pi/4, with r's sign.
+// w (precision P) = sin r for |r| <= pi/4, with r's sign; up to |r| < 1 with
+// more terms.
 void widefp_array_sin(const uint64_t *r, uint64_t *w, uint64_t P) {
     check_precision("array_sin", P, kMaxPrecision + 1);
     uint64_t S[kMaxWords];

@@ -49,7 +49,7 @@ void widefp_widereal_to_array(const uint64_t *x, int64_t e, uint64_t *dst, uint6
 // a (n+1 words, a[0] >= 1) normalised in place into a widereal of precision
 // n; returns the new word 0 (sign clear).
 uint64_t widefp_array_to_widereal(uint64_t *a, uint64_t n) {
-    assert(a[0] >= 1);
+    if (a[0] == 0) widefp_fatal("widefp:range", "array_to_widereal : integer word is zero\n");
     if (a[0] == 1) return a[0] = kBias;
     const int l = 63 - __builtin_clzll(a[0]);
     for (uint64_t j = n; j >= 1; --j) a[j] = (a[j] >> l) | (a[j - 1] << (64 - l));
