@@ -2,6 +2,8 @@
 ##
 ## sin x, computed at p+1 words and truncated to p,
 ## written into res.
+## An infinite x raises widefp:domain, |x| >= 2^65536 widefp:range; res
+## untouched.
 ##
 ##   res    result, p+1 words; written only when the call succeeds
 ##   x      one element (res, x and work may be the same array)
