@@ -87,9 +87,8 @@ uint64_t widefp_float_floor(uint64_t *z, const uint64_t *x, uint64_t p, uint64_t
 uint64_t widefp_float_ceil_work_size(uint64_t p) { return p + 1; }
 
 // z = x^y at precision p, 1 <= p <= 1023; returns the next word of the
-// exponential.  y ln x and its exponential are formed at p+1 words (p words
-// for the exponential at p = 1023), so that large results keep their last
-// words.  0^y is 0 for y > 0 and +inf otherwise; a negative base needs an
+// exponential.  y ln x and its exponential are formed at p+1 words, so that
+// large results keep their last words.  0^y is 0 for y > 0 and +inf otherwise; a negative base needs an
 // integer exponent (an infinite exponent counts as even), else a domain
 // error.  work: 3p+6 words; cache as the logarithm's.  z may be x or y.
 uint64_t widefp_float_pow(uint64_t *z, const uint64_t *x, const uint64_t *y, uint64_t p, uint64_t *work,
@@ -129,10 +128,20 @@ uint64_t widefp_float_pow(uint64_t *z, const uint64_t *x, const uint64_t *y, uin
         widefp_float_mul(L, L, Y, P);
         if (p < 1023) {
             widefp_float_exp(L, L, P, work);
-            g = L[P];
         } else {
-            g = widefp_float_exp(L, L, p, work);
+            // The exponential stops at 1,023 words: e^(h + l) = e^h (1 + l)
+            // with h = y ln x cut to p words and l < 2^-64p |h| the rest.
+            std::memcpy(Y, L, (p + 1) * sizeof(uint64_t));
+            Y[P] = 0;
+            widefp_float_sub(Y, L, Y, P);
+            L[P] = widefp_float_exp(L, L, p, work);
+            const uint64_t e = L[0] & kExpMask;
+            if (e != 0 && e != kExpMask) {
+                widefp_float_mul(Y, L, Y, P);
+                widefp_float_add(L, L, Y, P);
+            }
         }
+        g = L[P];
     }
     std::memcpy(z, L, (p + 1) * sizeof(uint64_t));
     if (odd) z[0] |= kSign;
