@@ -6,6 +6,8 @@
 # Sets WIDEFP_MEX_DIR, WIDEFP_PLUGIN_TARGETS and OCTAVE_CLI.
 set(WIDEFP_MEX_DIR ${PROJECT_BINARY_DIR}/mex)
 set(WIDEFP_PLUGIN_TARGETS "")
+set(WIDEFP_PLUGIN_HELP_TARGETS "")
+set(WIDEFP_PLUGIN_HELP_FILES "")
 if(WIDEFP_PLUGINS STREQUAL "OFF" OR NOT WIDEFP_PLUGINS)
   return()
 endif()
@@ -48,12 +50,26 @@ foreach(name ${WIDEFP_PLUGIN_NAMES})
   target_link_libraries(${name} PRIVATE widefp_internal octinterp octave)
   target_link_options(${name} PRIVATE -Wl,-Bsymbolic)
   list(APPEND WIDEFP_PLUGIN_TARGETS ${name})
+  # Octave reads a plug-in's help from a comments-only .m of the same name
+  # in the .mex's own folder.  Copied only once the .mex is built: a help
+  # file alone would run as an empty function.
+  set(help ${PROJECT_SOURCE_DIR}/plugins/${name}.m)
+  if(EXISTS ${help})
+    add_custom_command(OUTPUT ${WIDEFP_MEX_DIR}/${name}.m
+      COMMAND ${CMAKE_COMMAND} -E copy_if_different ${help} ${WIDEFP_MEX_DIR}/${name}.m
+      DEPENDS ${help} ${name} VERBATIM)
+    add_custom_target(${name}_help ALL DEPENDS ${WIDEFP_MEX_DIR}/${name}.m)
+    list(APPEND WIDEFP_PLUGIN_HELP_TARGETS ${name}_help)
+    list(APPEND WIDEFP_PLUGIN_HELP_FILES ${help})
+  endif()
 endforeach()
-add_custom_target(plugins ALL DEPENDS ${WIDEFP_PLUGIN_TARGETS})
+add_custom_target(plugins ALL DEPENDS ${WIDEFP_PLUGIN_TARGETS} ${WIDEFP_PLUGIN_HELP_TARGETS})
 message(STATUS "widefp: building the Octave plug-ins with ${MKOCTFILE}")
 
 install(TARGETS ${WIDEFP_PLUGIN_TARGETS}
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/widefp/mex COMPONENT octave)
+install(FILES ${WIDEFP_PLUGIN_HELP_FILES}
+  DESTINATION ${CMAKE_INSTALL_LIBDIR}/widefp/mex COMPONENT octave)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/octave/
   DESTINATION ${CMAKE_INSTALL_DATADIR}/widefp/octave COMPONENT octave
   FILES_MATCHING PATTERN "*.m")

@@ -13,7 +13,7 @@ one_third = [uint64(4611686018427387901); repmat(uint64(6148914691236517205), p,
 printf ("  1/3 built from its words (0101... fraction, exponent -2): %.17g\n\n", wr_todouble (one_third));
 
 ## Later parts of the demo, one file per topic, run when present.
-for topic = {"demo_arith", "demo_linsolve", "demo_decimal", "demo_svd"}
+for topic = {"demo_arith", "demo_linsolve", "demo_decimal", "demo_elementary", "demo_svd"}
   if (exist (topic{1}, "file"))
     feval (topic{1});
   endif

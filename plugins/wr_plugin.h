@@ -109,6 +109,58 @@ inline const char *format_problem(bool fixed, uint64_t control, uint64_t have, u
     return nullptr;
 }
 
+// ---- aliasing between argument arrays (elementary-function plug-ins) -------
+// Octave hands copies of one variable to a plug-in as the same memory.  A
+// word range: `n` words from `w`.
+struct Span {
+    const uint64_t *w;
+    uint64_t n;
+};
+inline bool overlap(Span a, Span b) {
+    if (a.n == 0 || b.n == 0) return false;
+    const auto a0 = reinterpret_cast<uintptr_t>(a.w), b0 = reinterpret_cast<uintptr_t>(b.w);
+    return a0 < b0 + b.n * sizeof(uint64_t) && b0 < a0 + a.n * sizeof(uint64_t);
+}
+
+// Private copies of the operands and a private result element for one call
+// of a library function that clears its work array at entry: the call reads
+// the copies (so a work array sharing memory with an operand, or a result
+// sharing memory with an operand, changes nothing), and res receives the
+// result only when the call has returned (a domain error raised from inside
+// the call leaves res as it was).
+class PrivateElements {
+public:
+    PrivateElements(uint64_t p, const uint64_t *x, const uint64_t *y = nullptr)
+        : w_(p + 1), buf_(3 * w_) {
+        std::memcpy(buf_.data() + w_, x, w_ * sizeof(uint64_t));
+        if (y) std::memcpy(buf_.data() + 2 * w_, y, w_ * sizeof(uint64_t));
+    }
+    uint64_t *result() { return buf_.data(); }
+    const uint64_t *x() const { return buf_.data() + w_; }
+    const uint64_t *y() const { return buf_.data() + 2 * w_; }
+    void store(uint64_t *res) const { std::memcpy(res, buf_.data(), w_ * sizeof(uint64_t)); }
+
+private:
+    uint64_t w_;
+    std::vector<uint64_t> buf_;
+};
+
+// One call of an elementary function on private elements: f(result, x, p,
+// work) or, with a cache, f(result, x, p, work, cache).
+using UnaryWork = uint64_t (*)(uint64_t *, const uint64_t *, uint64_t, uint64_t *);
+using UnaryCache = uint64_t (*)(uint64_t *, const uint64_t *, uint64_t, uint64_t *, uint64_t *);
+inline void call_private(UnaryWork f, uint64_t *res, const uint64_t *x, uint64_t p, uint64_t *work) {
+    PrivateElements e(p, x);
+    f(e.result(), e.x(), p, work);
+    e.store(res);
+}
+inline void call_private(UnaryCache f, uint64_t *res, const uint64_t *x, uint64_t p, uint64_t *work,
+                         uint64_t *cache) {
+    PrivateElements e(p, x);
+    f(e.result(), e.x(), p, work, cache);
+    e.store(res);
+}
+
 }  // namespace wr
 
 #ifndef WIDEFP_NO_MEX
@@ -293,6 +345,58 @@ private:
     const mxArray **prhs_;
     mutable Used used_[kMaxArgs];  // what each fetched array argument uses
 };
+
+// ---- aliasing between argument arrays (elementary-function plug-ins) -------
+// Raises widefp:alias when argument i (span a) shares memory with any of the
+// other spans (the reciprocal cache is state kept across calls: nothing else
+// may live in it).
+inline void require_apart(const Args &args, int i, const char *what, Span a,
+                          std::initializer_list<Span> others) {
+    for (const Span &b : others)
+        if (overlap(a, b))
+            args.fail("widefp:alias",
+                      "argument %d (%s) shares memory with another argument; pass a separate array", i,
+                      what);
+}
+
+// The arguments of an elementary-function plug-in, in order: res, x, [y,] p,
+// work[, cache].  p is 1..1023; work must hold work_words(p) words; the
+// cache 500*(p+2) words, all zero or left by earlier calls at the same p,
+// and apart from every other argument.  Raises widefp:nargin, type, size,
+// range, cache or alias before anything is written.
+struct ElementaryArgs {
+    uint64_t p;
+    uint64_t *res;
+    const uint64_t *x;
+    const uint64_t *y;  // the power's exponent, else nullptr
+    uint64_t *work;
+    uint64_t *cache;  // nullptr for the functions without one
+};
+inline ElementaryArgs elementary_args(const char *plugin, int nrhs, const mxArray *prhs[], bool two_operands,
+                                      uint64_t (*work_words)(uint64_t), bool cached) {
+    const int operands = two_operands ? 2 : 1;
+    const int ip = 1 + operands;  // p follows the operands
+    Args args(plugin, nrhs, prhs, ip + 2 + (cached ? 1 : 0));
+    ElementaryArgs a{};
+    a.p = args.precision(ip, 1, 1023);
+    const uint64_t w = a.p + 1;
+    a.res = args.elements(0, 1, a.p, "res");
+    a.x = args.elements(1, 1, a.p, two_operands ? "x (base)" : "x");
+    if (two_operands) a.y = args.elements(2, 1, a.p, "y (exponent)");
+    const uint64_t nwork = work_words(a.p);
+    a.work = args.words(ip + 1, nwork, cached ? "work1" : "work");
+    if (!cached) return a;
+    const int ic = ip + 2;
+    const char *what = "work2, the reciprocal cache";
+    const uint64_t ncache = widefp_cache_size(a.p);
+    a.cache = args.words(ic, ncache, what);
+    require_apart(args, ic, what, Span{a.cache, ncache},
+                  {Span{a.res, w}, Span{a.x, w}, Span{a.y, a.y ? w : 0}, Span{a.work, nwork}});
+    if (widefp_cache_check(a.cache, args.word_count(ic, what), a.p) != 0)
+        args.fail("widefp:cache", "argument %d (%s) is neither all zero nor filled at p = %llu", ic, what,
+                  static_cast<unsigned long long>(a.p));
+    return a;
+}
 
 }  // namespace wr
 

@@ -9,35 +9,38 @@ namespace widefp::tables {
 // Fixed-point tables of 1,025 words, integer word first: the constant
 // truncated to 1,023 fraction words followed by one zero word.
 extern const uint64_t log_2_10[1025];  // log2(10), for reading decimal text
-extern const uint64_t ln2[1025];       // ln(2), for reading decimal text and the logarithm
+extern const uint64_t ln2[1025];       // ln(2), for reading decimal text
 extern const uint64_t log10_2[1025];   // log10(2), for decimal output
 extern const uint64_t ln10[1025];      // ln(10), for decimal output
 
-// Named constants (widefp_float_ctowr): widereal numbers of 1,024 words, word 0
-// and 1,023 fraction words truncated.  All positive.
+// Named constants (widefp_float_ctowr): widereal numbers of 1,025 words, word 0,
+// 1,023 fraction words truncated and a zero word, so that the arcsine may read
+// pi at its working precision of 1,024 words.  All positive.
 namespace named {
-extern const uint64_t pi[1024];      // pi
-extern const uint64_t e[1024];       // e
-extern const uint64_t ln10[1024];    // ln 10
-extern const uint64_t ln2[1024];     // ln 2
-extern const uint64_t atan_h[1024];  // arctan(1/2)
-extern const uint64_t atan_q[1024];  // arctan(1/4)
-extern const uint64_t gamma[1024];   // Euler's constant
+extern const uint64_t pi[1025];      // pi
+extern const uint64_t e[1025];       // e
+extern const uint64_t ln10[1025];    // ln 10
+extern const uint64_t ln2[1025];     // ln 2
+extern const uint64_t atan_h[1025];  // arctan(1/2)
+extern const uint64_t atan_q[1025];  // arctan(1/4)
+extern const uint64_t gamma[1025];   // Euler's constant
 }  // namespace named
 
-// Reduction constants of the elementary functions: widereal numbers of 1,026
-// words, word 0, 1,023 truncated fraction words and two zero words, so that
-// any working precision up to 1,024 words may read them.
+// Reduction constants of the elementary functions: widereal numbers of word
+// 0 and truncated fraction words.  The arctangent's have 1,025 fraction words
+// (its working precision of up to 1,024 words reads them all, with the word
+// below); the additive reduction's have 2,049 and two zero words, as its
+// working precision runs to about twice the caller's (2p+1 words, p <= 1024)
+// and, for sine and cosine, to p words plus the length of the integer
+// quotient.  The logarithm takes its ln 2 from widefp_ln2.
 namespace reduction {
-extern const uint64_t widefp_ln2[1026];  // ln 2        (exponential)
-extern const uint64_t piq[1026];         // pi/4        (sine, cosine)
-extern const uint64_t pih[1026];         // pi/2        (sine, cosine)
+constexpr long kReductionFracWords = 2049;
+extern const uint64_t widefp_ln2[2052];  // ln 2        (exponential)
+extern const uint64_t piq[2052];         // pi/4        (sine, cosine)
+extern const uint64_t pih[2052];         // pi/2        (sine, cosine)
 extern const uint64_t pi_h[1026];        // pi/2        (arctangent)
 extern const uint64_t atan_h[1026];      // arctan(1/2) (arctangent)
 extern const uint64_t atan_q[1026];      // arctan(1/4) (arctangent)
-// The logarithm's fixed-point ln 2 (integer word 0, 1,023 fraction words, a
-// zero word) is the same table as the one for reading decimal text.
-inline constexpr const uint64_t (&ln2_fixed)[1025] = widefp::tables::ln2;
 }  // namespace reduction
 
 }  // namespace widefp::tables

@@ -32,7 +32,8 @@ extern "C" {
  * with status 1.  A host (an Octave plug-in, a test) may install its own
  * handler; a handler must not return (it may throw or longjmp).  Passing
  * NULL restores the default.  The identifier names the error class
- * ("widefp:domain", "widefp:syntax", "widefp:constant", "widefp:memory"). */
+ * ("widefp:domain", "widefp:syntax", "widefp:constant", "widefp:memory",
+ * "widefp:range", "widefp:cache"). */
 typedef void (*widefp_fatal_handler)(const char *identifier, const char *text);
 widefp_fatal_handler widefp_set_fatal_handler(widefp_fatal_handler handler);
 #ifdef __cplusplus
@@ -132,6 +133,106 @@ uint64_t widefp_scientific_format_n(uint64_t control, const uint64_t *digits, in
                                     uint64_t size);
 uint64_t widefp_fixed_format_n(uint64_t control, const uint64_t *digits, int64_t exponent, char *out,
                                uint64_t size);
+
+/* ---- elementary functions ----------------------------------------------
+ * Series are summed on working arrays: n unsigned words read as a fixed-point
+ * number, word 0 the integer part, words 1..n-1 the fraction.  Every function
+ * here computes at precision p+1 and returns the word that follows the
+ * stored p-word result (0 for exact special values).  Precision:
+ * 1 <= p <= 1023; other values end in widefp_fatal("widefp:range", ...).
+ * No Fortran aliases. */
+
+/* Working format and argument reduction. */
+/* dst (n words) = (1.f of x) * 2^e, truncated; e < 0. */
+void widefp_widereal_to_array(const uint64_t *x, int64_t e, uint64_t *dst, uint64_t n);
+/* Normalises the working array a (n+1 words, a[0] >= 1) in place into a
+ * widereal of precision n; returns the new word 0. */
+uint64_t widefp_array_to_widereal(uint64_t *a, uint64_t n);
+/* dst = 1 - src (n words; src's integer word ignored). */
+void widefp_array_2s_complement(const uint64_t *src, uint64_t *dst, uint64_t n);
+/* a (n words, word 0 included) shifted left by one bit in place. */
+void widefp_sll_onebit(uint64_t *a, uint64_t n);
+/* ip = integer part of x (toward zero), *low = that integer mod 2^64;
+ * returns it mod 2^16. */
+int widefp_modf(const uint64_t *x, uint64_t *ip, uint64_t *low, uint64_t p);
+/* x = k*C + r with C = ln 2 (mode 2) or pi/4 (mode 3: the multiple rounded
+ * up to even, |r| <= pi/4).  r is a widereal of precision p+1 (p+2 words);
+ * returns the quadrant 0..3.  1 <= p <= 1024. */
+int widefp_add_reduction(const uint64_t *x, int mode, uint64_t *r, uint64_t p, int64_t *k);
+
+/* Series lengths: terms after the leading one for working precision p and
+ * reduced-argument exponent e (e <= -1).  The _calc forms compute without
+ * the tables. */
+int64_t widefp_taylor_tranc_sin(uint64_t p, int64_t e);
+int64_t widefp_taylor_tranc_cos(uint64_t p, int64_t e);
+int64_t widefp_taylor_tranc_exp(uint64_t p, int64_t e);
+int64_t widefp_taylor_tranc_log(uint64_t p, int64_t e);
+int64_t widefp_taylor_tranc_atan(uint64_t p, int64_t e);
+int64_t widefp_taylor_tranc_sin_calc(uint64_t p, int64_t e);
+int64_t widefp_taylor_tranc_cos_calc(uint64_t p, int64_t e);
+int64_t widefp_taylor_tranc_exp_calc(uint64_t p, int64_t e);
+int64_t widefp_taylor_tranc_log_calc(uint64_t p, int64_t e);
+int64_t widefp_taylor_tranc_atan_calc(uint64_t p, int64_t e);
+
+/* Exponential.  work: widefp_float_exp_work_size(p) = 2p+5 words. */
+uint64_t widefp_float_exp(uint64_t *y, const uint64_t *x, uint64_t p, uint64_t *work);
+uint64_t widefp_float_exp_work_size(uint64_t p);
+/* w (precision P) = e^r for 0 <= r < ln 2 (r's sign ignored). */
+void widefp_array_exp(const uint64_t *r, uint64_t *w, uint64_t P);
+
+/* Sine and cosine.  work: widefp_float_sincos_work_size(p) = 2p+5 words. */
+uint64_t widefp_float_sin(uint64_t *y, const uint64_t *x, uint64_t p, uint64_t *work);
+uint64_t widefp_float_cos(uint64_t *y, const uint64_t *x, uint64_t p, uint64_t *work);
+uint64_t widefp_float_sincos_work_size(uint64_t p);
+/* w (precision P) = sin r or cos r for |r| <= pi/4. */
+void widefp_array_sin(const uint64_t *r, uint64_t *w, uint64_t P);
+void widefp_array_cos(const uint64_t *r, uint64_t *w, uint64_t P);
+
+/* Logarithm.  work: widefp_float_log_work_size(p) = 3p+6 words; cache: the
+ * reciprocal cache, widefp_cache_size(p) = 500*(p+2) words, all zero before
+ * its first use, reusable by later calls with the same p (logarithm, power
+ * and arctangent share it).  ln(+inf) = +inf.
+ * Cache layout: 500 rows of p+2 words; row j-1 holds 1/(2j-1) as a working
+ * array (j = 1..499, filled on first use; word 0 of the cache, the integer
+ * word of 1/1, is 0 until the first use).  Word 0 of the last row records
+ * the row length: 0x5243000000000000 | (p+2).  A call given an initialised
+ * cache built for another p ends in widefp_fatal("widefp:cache", ...). */
+uint64_t widefp_float_log(uint64_t *y, const uint64_t *x, uint64_t p, uint64_t *work, uint64_t *cache);
+uint64_t widefp_float_log_work_size(uint64_t p);
+uint64_t widefp_cache_size(uint64_t p);
+/* 0: a cache of `words` words can serve precision p; 1: too short (or p
+ * outside 1..1023); 2: initialised for another precision. */
+int widefp_cache_check(const uint64_t *cache, uint64_t words, uint64_t p);
+/* out (precision P) = E*ln 2, E the unbiased exponent of word 0 w0. */
+void widefp_load_ln2(uint64_t w0, uint64_t *out, uint64_t P);
+/* acc (n words) = acc + 1/(2k-1) (sign 1) or 1/(2k-1) - acc (other sign). */
+uint64_t widefp_invadd(uint64_t *acc, uint64_t k, uint64_t *cache, int sign, uint64_t n);
+/* out (precision P) = 2*atanh t = ln((1+t)/(1-t)), |t| < 1/2. */
+void widefp_array_log(const uint64_t *t, uint64_t *out, uint64_t *cache, uint64_t P);
+
+/* Power, modf, ceil, floor.  pow work: 3p+6 words; cache as the logarithm's.
+ * ceil/floor work: p+1 words. */
+uint64_t widefp_float_pow(uint64_t *z, const uint64_t *x, const uint64_t *y, uint64_t p, uint64_t *work,
+                          uint64_t *cache);
+uint64_t widefp_float_modf(const uint64_t *x, uint64_t *ip, uint64_t *fp, uint64_t p);
+uint64_t widefp_float_ceil(uint64_t *z, const uint64_t *x, uint64_t p, uint64_t *work);
+uint64_t widefp_float_floor(uint64_t *z, const uint64_t *x, uint64_t p, uint64_t *work);
+uint64_t widefp_float_pow_work_size(uint64_t p);
+uint64_t widefp_float_ceil_work_size(uint64_t p); /* also floor's */
+
+/* Arctangent.  work: 2p+4 words; cache as the logarithm's. */
+uint64_t widefp_float_atan(uint64_t *y, const uint64_t *x, uint64_t p, uint64_t *work, uint64_t *cache);
+uint64_t widefp_float_atan_work_size(uint64_t p);
+/* Folds x (precision P) below 1/8 in place; returns the fold record. */
+uint64_t widefp_atan_arg_reduction(uint64_t *x, uint64_t P);
+/* out (precision P) = atan t for |t| < 1/8. */
+void widefp_atan_horner(const uint64_t *t, uint64_t *out, uint64_t *cache, uint64_t P);
+/* a (precision P): atan of the reduced argument in, of the original out. */
+void widefp_atan_recover(uint64_t *a, uint64_t folds, uint64_t P);
+
+/* Arcsine.  work: 5p+10 words. */
+uint64_t widefp_float_asin(uint64_t *y, const uint64_t *x, uint64_t p, uint64_t *work);
+uint64_t widefp_float_asin_work_size(uint64_t p);
 
 /* ---- Fortran-callable aliases --------------------------------------------
  * _f77_ / _f77__: every scalar argument by reference.

@@ -10,6 +10,7 @@
 #include <gmp.h>
 #include <mpfr.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -49,19 +50,19 @@ std::vector<uint64_t> scaled_words(mpfr_srcptr v, long shift, size_t count) {
     return out;
 }
 
-// A widereal of `total` words: word 0, kFracWords truncated fraction words,
+// A widereal of `total` words: word 0, `frac_words` truncated fraction words,
 // then zero words.
-std::vector<uint64_t> widereal_table(const Compute &f, size_t total) {
+std::vector<uint64_t> widereal_table(const Compute &f, size_t total, long frac_words = kFracWords) {
     mpfr_t v;
-    mpfr_init2(v, kPrec);
+    mpfr_init2(v, std::max<mpfr_prec_t>(kPrec, 64 * (frac_words + 3)));
     f(v);
     long e = static_cast<long>(mpfr_get_exp(v)) - 1;  // v = 2^e * 1.f
     mpfr_mul_2si(v, v, -e, MPFR_RNDZ);                // exact
     mpfr_sub_ui(v, v, 1, MPFR_RNDZ);                  // exact: the fraction
     std::vector<uint64_t> out(total, 0);
     out[0] = static_cast<uint64_t>(static_cast<int64_t>(kBias) + e);
-    std::vector<uint64_t> frac = scaled_words(v, 64 * kFracWords, kFracWords);
-    for (long i = 0; i < kFracWords; ++i) out[1 + i] = frac[i];
+    std::vector<uint64_t> frac = scaled_words(v, 64 * frac_words, frac_words);
+    for (long i = 0; i < frac_words; ++i) out[1 + i] = frac[i];
     mpfr_clear(v);
     return out;
 }
@@ -127,21 +128,21 @@ int main(int argc, char **argv) {
         {"ln10", "ln(10), fixed point", fixed_table(ln10)},
     };
     std::vector<Table> named = {
-        {"pi", "pi = 3.14159...", widereal_table(pi, 1024)},
-        {"e", "e = 2.71828...", widereal_table(napier, 1024)},
-        {"ln10", "ln 10 = 2.30258...", widereal_table(ln10, 1024)},
-        {"ln2", "ln 2 = 0.69314...", widereal_table(ln2, 1024)},
-        {"atan_h", "arctan(1/2) = 0.46364...", widereal_table(atan_half, 1024)},
-        {"atan_q", "arctan(1/4) = 0.24497...", widereal_table(atan_quarter, 1024)},
-        {"gamma", "Euler's constant = 0.57721...", widereal_table(euler, 1024)},
+        {"pi", "pi = 3.14159...", widereal_table(pi, 1025)},
+        {"e", "e = 2.71828...", widereal_table(napier, 1025)},
+        {"ln10", "ln 10 = 2.30258...", widereal_table(ln10, 1025)},
+        {"ln2", "ln 2 = 0.69314...", widereal_table(ln2, 1025)},
+        {"atan_h", "arctan(1/2) = 0.46364...", widereal_table(atan_half, 1025)},
+        {"atan_q", "arctan(1/4) = 0.24497...", widereal_table(atan_quarter, 1025)},
+        {"gamma", "Euler's constant = 0.57721...", widereal_table(euler, 1025)},
     };
     std::vector<Table> reduction = {
-        {"widefp_ln2", "ln 2", widereal_table(ln2, 1026)},
-        {"piq", "pi/4", widereal_table(pi_quarter, 1026)},
-        {"pih", "pi/2", widereal_table(pi_half, 1026)},
-        {"pi_h", "pi/2", widereal_table(pi_half, 1026)},
-        {"atan_h", "arctan(1/2)", widereal_table(atan_half, 1026)},
-        {"atan_q", "arctan(1/4)", widereal_table(atan_quarter, 1026)},
+        {"widefp_ln2", "ln 2", widereal_table(ln2, 2052, 2049)},
+        {"piq", "pi/4", widereal_table(pi_quarter, 2052, 2049)},
+        {"pih", "pi/2", widereal_table(pi_half, 2052, 2049)},
+        {"pi_h", "pi/2", widereal_table(pi_half, 1026, 1025)},
+        {"atan_h", "arctan(1/2)", widereal_table(atan_half, 1026, 1025)},
+        {"atan_q", "arctan(1/4)", widereal_table(atan_quarter, 1026, 1025)},
     };
 
     std::string out;
@@ -151,11 +152,12 @@ int main(int argc, char **argv) {
     out += "namespace widefp::tables {\n\n";
     out += "// ---- fixed-point tables: integer word, 1,023 fraction words, one zero word\n\n";
     for (const Table &t : fixed) emit(out, t);
-    out += "// ---- named constants: word 0 and 1,023 fraction words\n\n";
+    out += "// ---- named constants: word 0, 1,023 fraction words, one zero word\n\n";
     out += "namespace named {\n\n";
     for (const Table &t : named) emit(out, t);
     out += "}  // namespace named\n\n";
-    out += "// ---- reduction constants: word 0, 1,023 fraction words, two zero words\n\n";
+    out += "// ---- reduction constants: word 0, 2,049 fraction words and two zero words (ln 2,\n";
+    out += "// pi/4, pi/2 of the exponential, sine and cosine) or 1,025 fraction words (arctangent)\n\n";
     out += "namespace reduction {\n\n";
     for (const Table &t : reduction) emit(out, t);
     out += "}  // namespace reduction\n\n";

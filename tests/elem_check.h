@@ -1,0 +1,132 @@
+// elem_check.h -- accuracy bookkeeping of the elementary-function tests: error
+// of a result with its next word against MPFR, agreement of round-to-nearest,
+// and the plain reciprocal series the optimised kernels are compared with.
+#ifndef WIDEFP_TESTS_ELEM_CHECK_H
+#define WIDEFP_TESTS_ELEM_CHECK_H
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <stdexcept>
+#include <cstring>
+#include <string>
+
+#include "harness.h"
+
+namespace ec {
+
+using th::Words;
+
+// Precisions of the random tests: every threshold, few cases past 160 words.
+inline const std::vector<uint64_t> &precisions() {
+    static const std::vector<uint64_t> ps = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16,
+                                             31, 64, 160, 161, 300, 719, 720, 1000, 1023};
+    return ps;
+}
+// Random cases at precision p: `base` up to 16 words, then fewer.
+inline int cases(uint64_t p, int base) {
+    int n = p <= 16 ? base : p <= 161 ? base / 4 : p <= 300 ? 2 : 1;
+    return std::max(1, n) * th::multiplier();
+}
+
+// v truncated to precision P (P+1 words).
+inline Words truncated(mpfr_srcptr v, uint64_t P) {
+    th::Mp t(P);
+    mpfr_set(t, v, MPFR_RNDZ);
+    return th::from_mpfr(t, P);
+}
+
+// Largest error and round-to-nearest disagreements of one function, printed
+// when the test ends.
+struct Stats {
+    const char *name;
+    double worst = 0;
+    uint64_t worst_p = 0;
+    int cases = 0, rn_differ = 0;
+    explicit Stats(const char *n) : name(n) {}
+    ~Stats() {
+        std::printf("[ accuracy ] %s: %d cases, largest error %.4g units of 2^-64 ulp (p = %llu, %.3g ulp), "
+                    "round-to-nearest differs from MPFR in %d\n",
+                    name, cases, worst, static_cast<unsigned long long>(worst_p), worst / 18446744073709551616.0,
+                    rn_differ);
+    }
+};
+
+// Error of y (p words) followed by its next word g against `exact` (computed
+// with at least 64p+129 bits), in units of 2^-64 of the last place of y;
+// counts whether rounding y to nearest with g equals MPFR's RNDN.
+inline double check(Stats &st, const Words &y, uint64_t g, mpfr_srcptr exact, uint64_t p) {
+    Words w(y.begin(), y.begin() + p + 1);
+    w.push_back(g);
+    th::Mp a(p + 1);
+    th::to_mpfr(a, w.data(), p + 1);
+    const double e = th::error_in_ulp64(a, exact, p);
+    Words r(y.begin(), y.begin() + p + 1);
+    widefp_float_round_near(r.data(), g, p);
+    th::Mp m(p);
+    mpfr_set(m, exact, MPFR_RNDN);
+    const Words ref = th::from_mpfr(m, p);
+    ++st.cases;
+    if (!th::same_value(r.data(), ref.data(), p)) {
+        ++st.rn_differ;
+        if (std::getenv("WIDEFP_SHOW_RN")) std::printf("rn differs: p=%llu y=%s g=%016llx\n", (unsigned long long)p, th::hex(y).c_str(), (unsigned long long)g);
+    }
+    if (e > st.worst) {
+        st.worst = e;
+        st.worst_p = p;
+    }
+    return e;
+}
+
+// The logarithm's (sign 1) or arctangent's (sign -1) series kernel against
+// its steps as first written: Horner's rule on full working arrays with
+// widefp_invadd.  Returns the distance in ulps of P words and the term count.
+inline double trimmed_vs_plain(const Words &t, uint64_t P, int sign, int64_t *terms) {
+    const uint64_t n = P + 1;
+    const int64_t E = th::unbiased(t.data());
+    const int64_t N = sign == 1 ? widefp_taylor_tranc_log(P, E) : widefp_taylor_tranc_atan(P, E);
+    Words cache(500 * n, 0), cache2(500 * n, 0), fast(n), out(n), S(n);
+    widefp_widereal_to_array(t.data(), E, out.data(), n);
+    widefp_array_mul(S.data(), out.data(), out.data(), n);
+    std::fill(out.begin(), out.end(), 0);
+    widefp_invadd(out.data(), static_cast<uint64_t>(N) + 1, cache.data(), 1, n);
+    for (int64_t j = N; j >= 1; --j) {
+        widefp_array_mul(out.data(), out.data(), S.data(), n);
+        widefp_invadd(out.data(), static_cast<uint64_t>(j), cache.data(), sign, n);
+    }
+    if (sign == 1) {
+        out[0] = th::kBias + 1;
+        widefp_array_log(t.data(), fast.data(), cache2.data(), P);
+    } else {
+        widefp_sll_onebit(out.data(), n);
+        out[0] = th::kBias - 1;
+        widefp_atan_horner(t.data(), fast.data(), cache2.data(), P);
+    }
+    widefp_float_mul(out.data(), out.data(), t.data(), P);
+    th::Mp a(P), b(P);
+    th::to_mpfr(a, fast.data(), P);
+    th::to_mpfr(b, out.data(), P);
+    *terms = N;
+    return th::error_in_ulp64(a, b, P) / 18446744073709551616.0;
+}
+
+// Runs f with a fatal handler that throws; returns "identifier|text" of the
+// fatal error, or "" when f returned normally.
+template <class F>
+std::string fatal_of(F f) {
+    widefp_fatal_handler old = widefp_set_fatal_handler([](const char *id, const char *text) {
+        throw std::runtime_error(std::string(id) + "|" + text);
+    });
+    std::string what;
+    try {
+        f();
+    } catch (const std::runtime_error &e) {
+        what = e.what();
+    }
+    widefp_set_fatal_handler(old);
+    return what;
+}
+
+}  // namespace ec
+
+#endif  // WIDEFP_TESTS_ELEM_CHECK_H

@@ -1,0 +1,183 @@
+// Exponential against MPFR over the whole argument range; special values, identities, refused precisions.
+#include <gtest/gtest.h>
+
+#include "elem_check.h"
+
+namespace {
+
+using th::Words;
+
+// Error bound of (y, next word), in units of 2^-64 of y's last place.  The
+// series runs at P = p+1 words: each of its N steps rounds one division and
+// one product to half a unit u of the working array, and the factor r/j < 0.7
+// damps what came before, so e^R carries at most 0.85u/(1-0.7) < 3u plus the
+// cut-off tail (< u) and the reduction's 2 units of R's last word (< u/2^63).
+// One u is one unit of the next word; reading the next word truncated adds
+// one more: 5 units for x > 0.  For x < 0 the division 1/e^R at p+1 words
+// doubles the relative error in units of a result in (1/2, 1] and truncates
+// once more: 2*4 + 1 + 1 = 10.
+constexpr double kBoundPositive = 5, kBoundNegative = 10;
+
+// A random argument from one of the regions where the exponential changes
+// character.
+Words argument(th::Rng &rng, uint64_t p, int kind, th::Mp &ln2) {
+    Words x;
+    switch (kind) {
+        case 0:  // tiny, down to where e^x is 1 to the last word
+            x = th::random_wr(rng, p, -64 * static_cast<int64_t>(p) - 70, -20);
+            break;
+        case 1:  // near 0 and up to ln 2
+            x = th::random_wr(rng, p, -19, -1);
+            break;
+        case 2:
+        case 3: {  // within a few words of a multiple of ln 2 (the reduction's boundaries)
+            th::Mp v(p), d(p);
+            mpfr_mul_si(v, ln2, static_cast<long>(rng.range(1, 1000)) * (rng.coin() ? 1 : -1), MPFR_RNDN);
+            mpfr_set_ui_2exp(d, 1, -static_cast<long>(rng.below(64 * p + 8)), MPFR_RNDN);
+            if (rng.coin()) mpfr_neg(d, d, MPFR_RNDN);
+            mpfr_add(v, v, d, MPFR_RNDZ);
+            x = th::from_mpfr(v, p);
+            break;
+        }
+        default:  // large: up to 2^60, where the result stays finite
+            x = th::random_wr(rng, p, 0, 59);
+            break;
+    }
+    return x;
+}
+
+TEST(Exp, AgainstMpfr) {
+    th::Rng rng(21);
+    ec::Stats pos("exp x>0"), neg("exp x<0");
+    for (uint64_t p : ec::precisions()) {
+        th::Mp ln2(64 * p + 200, true), exact(64 * p + 200, true), xm(p);
+        mpfr_const_log2(ln2, MPFR_RNDN);
+        Words y(p + 1), work(widefp_float_exp_work_size(p));
+        const int n = ec::cases(p, 60);
+        for (int i = 0; i < n; ++i) {
+            Words x = argument(rng, p, i % 5, ln2);
+            const uint64_t g = widefp_float_exp(y.data(), x.data(), p, work.data());
+            th::to_mpfr(xm, x.data(), p);
+            mpfr_exp(exact, xm, MPFR_RNDN);
+            const bool negative = (x[0] & th::kSign) != 0;
+            const double e = ec::check(negative ? neg : pos, y, g, exact, p);
+            ASSERT_LE(e, negative ? kBoundNegative : kBoundPositive) << "p=" << p << " x=" << th::hex(x);
+        }
+    }
+}
+
+// The series alone, for reduced arguments in [ln 2, 1) as well, where the
+// sum reaches 2 and is renormalised.
+TEST(Exp, SeriesUpToOne) {
+    th::Rng rng(22);
+    ec::Stats st("array_exp r<1");
+    for (uint64_t p : {1, 2, 5, 16, 64, 161}) {
+        th::Mp exact(64 * p + 200, true), rm(p + 1);
+        Words w(p + 2);
+        for (int i = 0; i < 20; ++i) {
+            Words r = th::random_wr(rng, p + 1, -3, -1, false);
+            if (i == 0) r[0] = th::kBias - 1;  // 1/2
+            widefp_array_exp(r.data(), w.data(), p + 1);
+            th::to_mpfr(rm, r.data(), p + 1);
+            mpfr_exp(exact, rm, MPFR_RNDN);
+            ASSERT_LE(ec::check(st, w, w[p + 1], exact, p), kBoundPositive) << th::hex(r);
+        }
+    }
+}
+
+// The series as first written, on full products; the library leaves out
+// the argument's zero words.  Same words required.
+void plain_array_exp(const uint64_t *r, uint64_t *w, uint64_t P) {
+    const int64_t E = th::unbiased(r);
+    const int64_t N = widefp_taylor_tranc_exp(P, E);
+    Words A(P + 1);
+    widefp_widereal_to_array(r, E, A.data(), P + 1);
+    std::fill(w, w + P + 1, 0);
+    w[0] = 1;
+    for (int64_t j = N; j >= 1; --j) {
+        uint64_t z = 0;
+        widefp_array_idiv(w, w, static_cast<uint64_t>(j), P + 1, &z);
+        widefp_array_mul(w, w, A.data(), P + 1);
+        w[0] += 1;
+    }
+    w[0] = th::kBias;
+}
+
+TEST(Exp, SeriesSameWordsAsThePlainSteps) {
+    th::Rng rng(24);
+    for (uint64_t P : {2, 3, 5, 17, 130}) {
+        for (int i = 0; i < 30; ++i) {
+            Words r = th::random_wr(rng, P, -64 * static_cast<int64_t>(P), -1, false), a(P + 1), b(P + 1);
+            if (th::unbiased(r.data()) == -1) r[1] &= 0x3fffffffffffffffULL;  // below ln 2
+            widefp_array_exp(r.data(), a.data(), P);
+            plain_array_exp(r.data(), b.data(), P);
+            ASSERT_EQ(th::hex(a), th::hex(b)) << th::hex(r);
+        }
+    }
+}
+
+TEST(Exp, SpecialValuesAndIdentities) {
+    for (uint64_t p : {1, 3, 40}) {
+        Words y(p + 1), work(2 * p + 5), x(p + 1, 0);
+        for (uint64_t sign : {uint64_t{0}, th::kSign}) {  // e^+-0 = 1 exactly
+            x[0] = sign;
+            EXPECT_EQ(widefp_float_exp(y.data(), x.data(), p, work.data()), 0u);
+            EXPECT_EQ(th::hex(y), th::hex(th::from_double(1, p)));
+        }
+        x[0] = th::kBias - 64 * (p + 1) - 3;  // below 2^(-64(p+1)-2): 1 exactly
+        EXPECT_EQ(widefp_float_exp(y.data(), x.data(), p, work.data()), 0u);
+        EXPECT_EQ(th::hex(y), th::hex(th::from_double(1, p)));
+        for (uint64_t w0 : {th::kBias + 60, th::kExpMask}) {  // 2^60 and infinity
+            x[0] = w0;
+            EXPECT_EQ(widefp_float_exp(y.data(), x.data(), p, work.data()), 0u);
+            EXPECT_EQ(y[0], th::kExpMask);
+            x[0] = w0 | th::kSign;
+            widefp_float_exp(y.data(), x.data(), p, work.data());
+            EXPECT_EQ(y[0], 0u);
+            for (uint64_t j = 1; j <= p; ++j) EXPECT_EQ(y[j], 0u);
+        }
+        widefp_float_exp(y.data(), th::from_double(1, p).data(), p, work.data());
+        EXPECT_EQ(y[0], 0x4000000000000000ULL);
+        widefp_float_exp(y.data(), th::from_double(-1, p).data(), p, work.data());
+        EXPECT_EQ(y[0], 0x3ffffffffffffffdULL);
+        // Just below 2^60: finite, exponent field bias + floor(x / ln 2).
+        x = th::from_double(0x1p60, p);
+        x[0] -= 1;
+        for (uint64_t j = 1; j <= p; ++j) x[j] = ~uint64_t{0};
+        widefp_float_exp(y.data(), x.data(), p, work.data());
+        th::Mp q(64 * p + 100, true), l2(64 * p + 100, true);
+        th::to_mpfr(q, x.data(), p);
+        mpfr_const_log2(l2, MPFR_RNDN);
+        mpfr_div(q, q, l2, MPFR_RNDN);
+        EXPECT_EQ(y[0], th::kBias + mpfr_get_ui(q, MPFR_RNDD));
+        // In place, and e^a * e^b = e^(a+b) to a few units of the last word.
+        th::Rng rng(23 + p);
+        Words a = th::random_wr(rng, p, -3, 5), b = th::random_wr(rng, p, -3, 5), s(p + 1), ea(p + 1), eb(p + 1);
+        widefp_float_add(s.data(), a.data(), b.data(), p);
+        widefp_float_exp(ea.data(), a.data(), p, work.data());
+        widefp_float_exp(eb.data(), b.data(), p, work.data());
+        widefp_float_mul(ea.data(), ea.data(), eb.data(), p);
+        Words alias = s;
+        widefp_float_exp(alias.data(), alias.data(), p, work.data());
+        widefp_float_exp(s.data(), s.data(), p, work.data());
+        EXPECT_EQ(th::hex(alias), th::hex(s));
+        th::Mp u(p), v(p);
+        th::to_mpfr(u, ea.data(), p);
+        th::to_mpfr(v, s.data(), p);
+        // a+b is truncated (relative 2^-64p, times |a+b| < 64) before exp.
+        EXPECT_LE(th::error_in_ulp64(u, v, p), 70.0 * 18446744073709551616.0) << th::hex(a) << " " << th::hex(b);
+    }
+}
+
+TEST(ExpDeathTest, RefusedPrecisionsAndArguments) {
+    Words x = th::from_double(1, 2), y(1030), work(3000);
+    EXPECT_EQ(ec::fatal_of([&] { widefp_float_exp(y.data(), x.data(), 0, work.data()); }).substr(0, 13),
+              "widefp:range|");
+    EXPECT_NE(ec::fatal_of([&] { widefp_float_exp(y.data(), x.data(), 1024, work.data()); }).find("precision 1024"),
+              std::string::npos);
+    // The series alone refuses an argument of 1 or more (the term count would run away).
+    EXPECT_NE(ec::fatal_of([&] { widefp_array_exp(th::from_double(1.5, 3).data(), y.data(), 3); }).find("not negative"),
+              std::string::npos);
+}
+
+}  // namespace

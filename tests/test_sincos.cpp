@@ -1,0 +1,241 @@
+// Sine and cosine against MPFR: tiny, first octant, near every multiple of pi/4, large; specials, identities, refusals.
+#include <gtest/gtest.h>
+
+#include "elem_check.h"
+
+namespace {
+
+using th::Words;
+
+// Error bound of (y, next word) in units of 2^-64 of y's last place; u is a
+// unit of the working arrays' last word (P = p+1 words), worth 2 such units
+// for a result in [1/2, 1).  Horner from 1: each step rounds a division and a
+// product by u/2 and damps what came before by S/d <= 0.62/2, so the sum has
+// 1.2u, the squared argument adds 1.1u, the cut-off tail u: cosine 3.3u,
+// doubled by the normalisation, plus the truncated next word: 8.  Sine: the
+// quotient sin r / r gets 2u, r read at P words u, the final product u: 4.2u
+// relative, times 2, plus 1: 10.  On top comes the reduction: R is exact to
+// 2^(E_x + 3 - 64 pw) with pw = 2P+1 (or P + the quotient's words), which
+// near a multiple of pi/2 counts relative to the small |R|.
+constexpr double kSeriesBound = 10;
+
+double reduction_term(const Words &x, uint64_t p, mpfr_srcptr xm) {
+    const int64_t ex = th::unbiased(x.data());
+    if (ex < -1) return 0;
+    const uint64_t P = p + 1;
+    const int64_t pw = ex >= static_cast<int64_t>(64 * P + 1) ? P + (ex + 64) / 64 : 2 * P + 1;
+    // |R| = distance of |x| to the nearest multiple of pi/2.
+    th::Mp r(64 * p + 64 * 1100, true), h(64 * p + 64 * 1100, true);
+    mpfr_const_pi(h, MPFR_RNDN);
+    mpfr_div_2ui(h, h, 1, MPFR_RNDN);
+    mpfr_abs(r, xm, MPFR_RNDN);
+    mpfr_remainder(r, r, h, MPFR_RNDN);
+    mpfr_abs(r, r, MPFR_RNDN);
+    // 2^(ex + 4 + 64P - 64 pw) / |R|
+    mpfr_ui_div(r, 1, r, MPFR_RNDN);
+    mpfr_mul_2si(r, r, ex + 4 + 64 * static_cast<long>(P) - 64 * pw, MPFR_RNDN);
+    return mpfr_get_d(r, MPFR_RNDU);
+}
+
+Words argument(th::Rng &rng, uint64_t p, int kind, mpfr_srcptr quarter_pi) {
+    switch (kind) {
+        case 0:  // tiny, down past 2^(-32(p+1)) where sin x = x and cos x = 1
+            return th::random_wr(rng, p, -64 * static_cast<int64_t>(p) - 70, -20);
+        case 1:  // first octant and around it
+            return th::random_wr(rng, p, -19, 0);
+        case 2:
+        case 3: {  // near k pi/4: the nearest p-word number, or off by 2^-j
+            th::Mp v(p), d(p);
+            const long k = kind == 2 ? static_cast<long>(rng.range(1, 16)) : static_cast<long>(rng.range(1, 1 << 20));
+            mpfr_mul_si(v, quarter_pi, rng.coin() ? k : -k, MPFR_RNDN);
+            if (rng.coin()) {
+                mpfr_set_ui_2exp(d, 1, -static_cast<long>(rng.below(64 * p + 8)), MPFR_RNDN);
+                if (rng.coin()) mpfr_neg(d, d, MPFR_RNDN);
+                mpfr_add(v, v, d, MPFR_RNDN);
+            }
+            return th::from_mpfr(v, p);
+        }
+        default:  // large, up to the limit 2^65536
+            return th::random_wr(rng, p, 1, rng.coin() ? 64 * 4 : 65535);
+    }
+}
+
+TEST(SinCos, AgainstMpfr) {
+    th::Rng rng(31);
+    ec::Stats ss("sin"), cs("cos");
+    double worst_with_reduction = 0;
+    for (uint64_t p : ec::precisions()) {
+        th::Mp qpi(64 * p + 200, true), exact(64 * p + 200, true), xm(p);
+        mpfr_const_pi(qpi, MPFR_RNDN);
+        mpfr_div_2ui(qpi, qpi, 2, MPFR_RNDN);
+        Words y(p + 1), work(widefp_float_sincos_work_size(p));
+        const int n = ec::cases(p, 50);
+        for (int i = 0; i < n; ++i) {
+            const int kind = i % 5 == 4 && p > 300 ? static_cast<int>(rng.below(4)) : i % 5;  // big p: few huge x
+            Words x = argument(rng, p, kind, qpi);
+            th::to_mpfr(xm, x.data(), p);
+            const double bound = kSeriesBound + reduction_term(x, p, xm);
+            for (bool sine : {true, false}) {
+                const uint64_t g = (sine ? widefp_float_sin : widefp_float_cos)(y.data(), x.data(), p, work.data());
+                (sine ? mpfr_sin : mpfr_cos)(exact, xm, MPFR_RNDN);
+                const double e = ec::check(sine ? ss : cs, y, g, exact, p);
+                worst_with_reduction = std::max(worst_with_reduction, e - kSeriesBound);
+                ASSERT_LE(e, bound) << (sine ? "sin" : "cos") << " p=" << p << " x=" << th::hex(x);
+            }
+        }
+    }
+    std::printf("[ accuracy ] sin/cos: largest excess over the series bound %.3g units\n", worst_with_reduction);
+}
+
+// Arguments whose series has few terms (|r| between 2^-33 and 2^-26): the
+// innermost term must be S/d, not S^2/d, or the error reaches whole units
+// of the last word at these precisions.
+TEST(SinCos, ShortSeriesKeepTheirLastTerm) {
+    th::Rng rng(33);
+    ec::Stats st("sin/cos short series");
+    for (uint64_t p : {3, 4, 13, 28, 44}) {
+        th::Mp exact(64 * p + 200, true), xm(p);
+        Words y(p + 1), work(2 * p + 5);
+        for (int i = 0; i < 12; ++i) {
+            Words x = th::random_wr(rng, p, -33, -27);
+            th::to_mpfr(xm, x.data(), p);
+            for (bool sine : {true, false}) {
+                const uint64_t g = (sine ? widefp_float_sin : widefp_float_cos)(y.data(), x.data(), p, work.data());
+                (sine ? mpfr_sin : mpfr_cos)(exact, xm, MPFR_RNDN);
+                ASSERT_LE(ec::check(st, y, g, exact, p), kSeriesBound) << p << " " << th::hex(x);
+            }
+        }
+    }
+}
+
+// The series as first written on full products, Horner from 1; the library
+// leaves out the zero words of r^2.  Same words required.
+void plain_series(const uint64_t *r, uint64_t *w, uint64_t P, bool sine) {
+    const int64_t E = th::unbiased(r);
+    const int64_t N = sine ? widefp_taylor_tranc_sin(P, E) : widefp_taylor_tranc_cos(P, E);
+    Words S(P + 1);
+    widefp_widereal_to_array(r, E, w, P + 1);
+    widefp_array_mul(S.data(), w, w, P + 1);
+    std::fill(w, w + P + 1, 0);
+    w[0] = 1;
+    for (int64_t i = N; i >= 1; --i) {
+        uint64_t z = 0;
+        widefp_array_idiv(w, w, sine ? (2 * i) * (2 * i + 1) : (2 * i - 1) * (2 * i), P + 1, &z);
+        widefp_array_mul(w, w, S.data(), P + 1);
+        widefp_array_2s_complement(w, w, P + 1);
+    }
+    if (w[0] == 0) {
+        widefp_sll_onebit(w, P + 1);
+        w[0] = th::kBias - 1;
+    } else {
+        w[0] = th::kBias;
+    }
+    if (sine) widefp_float_mul(w, r, w, P);
+}
+
+TEST(SinCos, SeriesSameWordsAsThePlainSteps) {
+    th::Rng rng(34);
+    for (uint64_t P : {2, 3, 5, 17, 130}) {
+        for (int i = 0; i < 30; ++i) {
+            Words r = th::random_wr(rng, P, -16 * static_cast<int64_t>(P), -1), a(P + 1), b(P + 1);
+            if (th::unbiased(r.data()) == -1) r[1] &= 0x7fffffffffffffffULL;  // below pi/4
+            for (bool sine : {true, false}) {
+                (sine ? widefp_array_sin : widefp_array_cos)(r.data(), a.data(), P);
+                plain_series(r.data(), b.data(), P, sine);
+                ASSERT_EQ(th::hex(a), th::hex(b)) << sine << " " << th::hex(r);
+            }
+        }
+    }
+}
+
+// The series alone on |r| in (pi/4, 1), beyond what the reduction hands it:
+// more terms, same accuracy.
+TEST(SinCos, SeriesUpToOne) {
+    th::Rng rng(35);
+    ec::Stats st("array_sin/cos r<1");
+    for (uint64_t p : {1, 2, 5, 16, 64, 161}) {
+        th::Mp exact(64 * p + 200, true), rm(p + 1);
+        Words w(p + 2);
+        for (int i = 0; i < 20; ++i) {
+            Words r = th::random_wr(rng, p + 1, -1, -1);
+            r[1] |= 0xc000000000000000ULL;  // |r| >= 7/8
+            th::to_mpfr(rm, r.data(), p + 1);
+            for (bool sine : {true, false}) {
+                (sine ? widefp_array_sin : widefp_array_cos)(r.data(), w.data(), p + 1);
+                (sine ? mpfr_sin : mpfr_cos)(exact, rm, MPFR_RNDN);
+                ASSERT_LE(ec::check(st, w, w[p + 1], exact, p), kSeriesBound) << sine << " " << th::hex(r);
+            }
+        }
+    }
+}
+
+TEST(SinCos, SpecialValuesAndIdentities) {
+    th::Rng rng(32);
+    for (uint64_t p : {1, 2, 7, 33}) {
+        Words y(p + 1), z(p + 1), work(2 * p + 5), x(p + 1, 0);
+        for (uint64_t sign : {uint64_t{0}, th::kSign}) {
+            x[0] = sign;
+            EXPECT_EQ(widefp_float_sin(y.data(), x.data(), p, work.data()), 0u);
+            EXPECT_EQ(y[0], sign);
+            EXPECT_EQ(widefp_float_cos(y.data(), x.data(), p, work.data()), 0u);
+            EXPECT_EQ(th::hex(y), th::hex(th::from_double(1, p)));
+        }
+        x = th::from_double(0.75, p);  // below pi/4: series only, sin x = x (sin x / x)
+        widefp_float_sin(y.data(), x.data(), p, work.data());
+        EXPECT_NEAR(widefp_float_wrtod(y.data()), std::sin(0.75), 1e-16);
+        x = th::from_double(3, p);  // q = 2: both negative of the series on 3 - pi
+        widefp_float_sin(y.data(), x.data(), p, work.data());
+        EXPECT_NEAR(widefp_float_wrtod(y.data()), 0.1411200080598672, 1e-16);
+        widefp_float_cos(y.data(), x.data(), p, work.data());
+        EXPECT_NEAR(widefp_float_wrtod(y.data()), -0.9899924966004454, 1e-16);
+        for (int i = 0; i < 20; ++i) {
+            Words a = th::random_wr(rng, p, -40, 40, false), na = a, s(p + 1), c(p + 1);
+            na[0] |= th::kSign;
+            // Odd and even, bit for bit, guard words included.
+            const uint64_t gs = widefp_float_sin(s.data(), a.data(), p, work.data());
+            EXPECT_EQ(widefp_float_sin(y.data(), na.data(), p, work.data()), gs);
+            y[0] ^= th::kSign;
+            EXPECT_EQ(th::hex(y), th::hex(s));
+            const uint64_t gc = widefp_float_cos(c.data(), a.data(), p, work.data());
+            EXPECT_EQ(widefp_float_cos(y.data(), na.data(), p, work.data()), gc);
+            EXPECT_EQ(th::hex(y), th::hex(c));
+            // In place.
+            z = a;
+            widefp_float_cos(z.data(), z.data(), p, work.data());
+            EXPECT_EQ(th::hex(z), th::hex(c));
+            // sin^2 + cos^2 = 1 to a few units of the last word.
+            widefp_float_mul(s.data(), s.data(), s.data(), p);
+            widefp_float_mul(c.data(), c.data(), c.data(), p);
+            widefp_float_add(s.data(), s.data(), c.data(), p);
+            th::Mp v(p), one(p);
+            th::to_mpfr(v, s.data(), p);
+            mpfr_set_ui(one, 1, MPFR_RNDN);
+            EXPECT_LE(th::error_in_ulp64(v, one, p), 8 * 18446744073709551616.0) << th::hex(a);
+        }
+    }
+}
+
+TEST(SinCos, RefusedArguments) {
+    const uint64_t p = 3;
+    Words x = th::from_double(1, p), y(p + 1), work(3000);
+    x[0] = th::kExpMask | th::kSign;  // -infinity
+    EXPECT_EQ(ec::fatal_of([&] { widefp_float_sin(y.data(), x.data(), p, work.data()); }),
+              "widefp:domain|sin : domain error, argument is infinite\n");
+    x[0] = th::kExpMask;
+    EXPECT_EQ(ec::fatal_of([&] { widefp_float_cos(y.data(), x.data(), p, work.data()); }),
+              "widefp:domain|cos : domain error, argument is infinite\n");
+    x[0] = th::kBias + 65536;  // the first exponent beyond the reduction's reach
+    EXPECT_EQ(ec::fatal_of([&] { widefp_float_sin(y.data(), x.data(), p, work.data()); }),
+              "widefp:range|sin : argument too large (|x| >= 2^65536)\n");
+    x[0] = th::kBias + 65535;  // the last one inside it, at the largest precision
+    Words big(1024, 0x9e3779b97f4a7c15ULL);
+    big[0] = th::kBias + 65535;
+    Words yb(1024), wb(2 * 1023 + 5);
+    EXPECT_EQ(ec::fatal_of([&] { widefp_float_cos(yb.data(), big.data(), 1023, wb.data()); }), "");
+    EXPECT_EQ(ec::fatal_of([&] { widefp_float_cos(y.data(), x.data(), 1024, work.data()); }).substr(0, 13),
+              "widefp:range|");
+    EXPECT_EQ(ec::fatal_of([&] { widefp_float_sin(y.data(), x.data(), 0, work.data()); }).substr(0, 13),
+              "widefp:range|");
+}
+
+}  // namespace
