@@ -1,0 +1,11 @@
+## -*- texinfo -*-
+## @deftypefn {} {@var{tf} =} isinf (@var{x})
+## True where the widereal element is +Inf or -Inf.
+##
+## @example
+## isinf (widereal ([1 -Inf]))   # [false true]
+## @end example
+## @end deftypefn
+function tf = isinf (x)
+  tf = reshape (wr_isinfw (x.w), x.sz);
+endfunction
