@@ -9,38 +9,7 @@
 ## @end example
 ## @end deftypefn
 function d = double (x)
-  w = x.w;
-  d = zeros (x.sz);
-  if (isempty (d))
-    return;
-  endif
-  neg = bitand (w(1, :), uint64 (9223372036854775808)) != 0;
-  field = bitand (w(1, :), uint64 (9223372036854775807));
-  e = double (int64 (field) - int64 (4611686018427387903));
-  zero = field == 0;
-  inf = field == uint64 (9223372036854775807) | e > 1023;
-  ## 64-bit significand S = 1.f (the last bit of the first word is sticky)
-  sticky = bitand (w(2, :), uint64 (1)) != 0;
-  if (x.p >= 2)
-    sticky |= any (w(3:end, :) != 0, 1);
-  endif
-  S = bitor (uint64 (9223372036854775808), bitshift (w(2, :), -1));
-  n = min (53, e + 1074 + 1);            # bits kept: 53, fewer for subnormals
-  ok = ! zero & ! inf & n >= 1;
-  v = zeros (size (e));
-  if (any (ok))
-    sh = 64 - n(ok);
-    q = bitshift (S(ok), -sh);
-    r = S(ok) - bitshift (q, sh);
-    half = bitshift (uint64 (1), sh - 1);
-    up = r > half | (r == half & (sticky(ok) | bitand (q, uint64 (1)) != 0));
-    v(ok) = pow2 (double (q) + up, e(ok) - 63 + sh);
-  endif
-  tiny = ! zero & ! inf & n == 0;         # in [2^-1075, 2^-1074): above half?
-  v(tiny) = 2^-1074 * (S(tiny) > uint64 (9223372036854775808) | sticky(tiny));
-  v(inf) = Inf;
-  v(neg) = -v(neg);
-  d(:) = v;
+  d = reshape (wr_toieee (x.w, x.p, 53, -1074, 1023), x.sz);
 endfunction
 
 %!test
