@@ -1,9 +1,9 @@
 ## -*- texinfo -*-
 ## @deftypefn {} {[@var{c}, @var{sz}, @var{A}, @var{B}, @var{p}] =} wr_cmp (@var{a}, @var{b})
 ## Three-way comparison of two operands (widereal or real numeric, broadcast
-## as in wr_pair): -1, 0 or 1 per element, of size @var{sz}.  Values are
+## as in wr_operands): -1, 0 or 1 per element, of size @var{sz}.  Values are
 ## compared, whatever the precisions: +0 equals -0, -Inf and Inf are the
-## ends.  @var{A}, @var{B} and @var{p} are the operands' words as wr_pair
+## ends.  @var{A}, @var{B} and @var{p} are the operands' words as wr_operands
 ## gives them.
 ##
 ## @example
@@ -11,7 +11,7 @@
 ## @end example
 ## @end deftypefn
 function [c, sz, A, B, p] = wr_cmp (a, b)
-  [A, B, p, sz] = wr_pair (a, b);
+  [A, B, p, sz] = wr_operands (a, b);
   if (isempty (A))
     c = zeros (sz);
     return;

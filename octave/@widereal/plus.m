@@ -1,0 +1,33 @@
+## -*- texinfo -*-
+## @deftypefn {} {@var{r} =} plus (@var{a}, @var{b})
+## Element-wise sum @code{@var{a} + @var{b}} of widereal arrays, or of a
+## widereal and a double, single, logical or integer array (converted
+## exactly at the widereal's precision).  Two widereals of different
+## precision are added at the larger one.  Sizes broadcast as in Octave.
+##
+## Rounding: the sum is truncated toward zero to p words (the library's
+## addition, wr_sum over pairs).  Inf + -Inf raises @code{widefp:domain}.
+##
+## @example
+## widereal ("1/3") + 1        # 1.3333...
+## widereal ([1 2]) + [10; 20] # 2-by-2
+## @end example
+## @seealso{minus, sum}
+## @end deftypefn
+function r = plus (a, b)
+  [x, y, p, r] = wr_pair (a, b);
+  r.w = wr_addwords (x, y, p);
+endfunction
+
+%!test
+%! x = widereal ("1/3", 2);
+%! assert (double ((x + x) + x), 1);
+%! assert (double (widereal ([1 2]) + [10; 20]), [11 12; 21 22]);
+%! assert (double (int64 (2^53) + widereal (1)), 2^53 + 1);   # exact
+%! assert (precision (widereal (1, 2) + widereal (1, 5)), 5);
+%! assert (double (widereal ([Inf -Inf 5 -1]) + [1 -Inf -5 Inf]), [Inf -Inf 0 Inf]);
+%! assert (size (widereal (zeros (0, 3)) + 1), [0 3]);
+%!error <Inf - Inf> widereal (Inf) + -Inf
+%!error <nonconformant> widereal ([1 2 3]) + [1 2]
+%!error <NaN> widereal (1) + NaN
+%!error <cannot combine> widereal (1) + {1}
