@@ -153,19 +153,20 @@ endfunction
 %! assert (widereal ("0.1") != widereal (0.1));
 %!test
 %! ## raw words, extension and rounding of the precision
-%! w = uint64 ([4611686018427387903; 2^63; 0]);    # 1.5 at p = 2
+%! b = uint64 (4611686018427387903);              # the exponent word of 1
+%! w = [b; 2^63; 0];                               # 1.5 at p = 2
 %! x = widereal (w, 2, "words");
 %! assert (double (x), 1.5);
 %! assert (precision (widereal (x, 5)), 5);
 %! assert (double (widereal (x, 5)), 1.5);
 %! ## 1 + 2^-128 + 2^-129 at p = 3 rounds up at p = 2, down at p = 1
-%! y = widereal (uint64 ([4611686018427387903; 0; 0; 3 * 2^62]), 3, "words");
+%! y = widereal ([b; 0; 0; 3 * 2^62], 3, "words");
 %! assert (widereal (y, 2) > 1);
 %! assert (widereal (y, 1) == 1);
 %! ## ties go to even, carries reach the exponent
-%! t = uint64 ([4611686018427387903; 1; 2^63]);
-%! assert (widereal (widereal (t, 2, "words"), 1) == 1 + 2^-62);
-%! m = uint64 ([4611686018427387903; intmax("uint64"); 2^63]);
+%! t = [b; 1; 2^63];
+%! assert (widereal (widereal (t, 2, "words"), 1) == widereal ([b; 2], 1, "words"));
+%! m = [b; intmax("uint64"); 2^63];
 %! assert (widereal (widereal (m, 2, "words"), 1) == 2);
 %!error <NaN> widereal ([1 NaN])
 %!error <widefp:type|cannot convert> widereal (1i)

@@ -27,7 +27,7 @@ function w = wr_fromints (v, p)
     return;
   endif
   mag = mag(nz);
-  t = floor (log2 (double (mag)));      # may be one too high after rounding
+  t = min (63, floor (log2 (double (mag))));  # may be one too high: rounding
   high = bitshift (mag, -t) == 0;
   t(high) -= 1;
   top = bitshift (mag, 63 - t);         # top bit of the magnitude at bit 63
