@@ -25,6 +25,9 @@
 %! for f = {@det, @inv, @lu, @qr, @svd, @(a) a \ a, @sqrt, @(a) a ^ -3}
 %!   f{1} (s);
 %! endfor
+%! for f = {@lu, @qr, @svd, @norm, @(a) a \ a}   # a column: the same
+%!   f{1} (v);
+%! endfor
 %! assert (isequal (A, refA) && isequal (B, refA));
 %! assert (isequal (v, refv) && isequal (w, refv));
 %! assert (isequal (s, widereal (3, 2)) && isequal (t, widereal (3, 2)));
