@@ -17,14 +17,9 @@
 ## @end deftypefn
 function out = widereal_precision (p)
   persistent current = 4;
-  if (! mislocked ())
-    mlock ();
-  endif
-  if (nargin > 1)
-    print_usage ();
-  endif
   out = current;
   if (nargin == 1)
+    mlock ();                      # keeps the setting through clear functions
     if (! (isnumeric (p) && isreal (p) && isscalar (p) && p == fix (p)
            && p >= 1 && p <= 1022))
       error ("widefp:range",

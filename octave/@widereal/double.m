@@ -9,6 +9,15 @@
 ## @end example
 ## @end deftypefn
 function d = double (x)
+  w = x.w;
+  if (numel (w) == x.p + 1)
+    f = bitand (w(1), uint64 (9223372036854775807));
+    if (f > uint64 (4611686018427386880) && f < uint64 (4611686018427388926)
+        && bitand (w(2), 4095) != 2048)
+      d = wr_todouble (w);          # normal, no tie in the first word: exact
+      return;
+    endif
+  endif
   d = reshape (wr_toieee (x.w, x.p, 53, -1074, 1023), x.sz);
 endfunction
 

@@ -16,11 +16,18 @@
 ## @end example
 ## @end deftypefn
 function x = subsasgn (x, s, v)
+  sub = s(1).subs;
+  if (isobject (v) && numel (sub) == 1 && isnumeric (sub{1})
+      && isscalar (sub{1}) && sub{1} >= 1 && sub{1} <= prod (x.sz)
+      && sub{1} == fix (sub{1}) && numel (s) == 1 && s.type(1) == "("
+      && v.p == x.p && numel (v.w) == x.p + 1)
+    x.w(:, sub{1}) = v.w;                   # the common case: one element
+    return;
+  endif
   if (numel (s) > 1 || ! strcmp (s(1).type, "()"))
     error ("widefp:index",
            "widereal: only x(...) = v assignments are supported");
   endif
-  sub = s(1).subs;
   sz = x.sz;
   n = prod (sz);
 
@@ -46,13 +53,6 @@ function x = subsasgn (x, s, v)
   vw = v.w;
   if (v.p < x.p)
     vw(end+1:x.p+1, :) = 0;
-  endif
-
-  if (numel (sub) == 1 && isnumeric (sub{1}) && isscalar (sub{1})
-      && sub{1} >= 1 && sub{1} <= n && sub{1} == fix (sub{1})
-      && columns (vw) == 1)
-    x.w(:, sub{1}) = vw;                    # the common case: one element
-    return;
   endif
 
   m = columns (vw);

@@ -12,29 +12,29 @@
 ## @end example
 ## @end deftypefn
 function varargout = subsref (x, s)
-  switch (s(1).type)
-    case "()"
-      sz = x.sz;
-      sub = s(1).subs;
-      if (numel (sub) == 1 && isnumeric (sub{1}) && isscalar (sub{1})
-          && sub{1} >= 1 && sub{1} <= prod (sz) && sub{1} == fix (sub{1}))
-        j = sub{1};                        # the common case: one element
-        y = wr_new (x.w(:, j), x.p, [1 1]);
-      else
-        index = reshape (1:prod (sz), sz);
-        y = wr_index (x, index(sub{:}));    # Octave checks the subscripts
-      endif
-    case "{}"
-      error ("widefp:index",
-             "'{' undefined for arguments of type 'widereal'; use x(...)");
-    otherwise
-      error ("widefp:index",
-             "widereal has no public fields; use precision (x), size (x), ...");
-  endswitch
-  if (numel (s) > 1)
-    [varargout{1:max (1, nargout)}] = subsref (y, s(2:end));
+  if (strcmp (s(1).type, "()"))
+    sub = s(1).subs;
+    if (numel (sub) == 1 && isnumeric (sub{1}) && isscalar (sub{1})
+        && sub{1} >= 1 && sub{1} <= prod (x.sz) && sub{1} == fix (sub{1}))
+      x.w = x.w(:, sub{1});                 # the common case: one element
+      x.sz = [1 1];
+    else
+      index = reshape (1:prod (x.sz), x.sz);
+      index = index(sub{:});                # Octave checks the subscripts
+      x.w = x.w(:, index(:));
+      x.sz = size (index);
+    endif
+  elseif (strcmp (s(1).type, "{}"))
+    error ("widefp:index",
+           "'{' undefined for arguments of type 'widereal'; use x(...)");
   else
-    varargout{1} = y;
+    error ("widefp:index",
+           "widereal has no public fields; use precision (x), size (x), ...");
+  endif
+  if (numel (s) > 1)
+    [varargout{1:max (1, nargout)}] = subsref (x, s(2:end));
+  else
+    varargout{1} = x;
   endif
 endfunction
 

@@ -6,20 +6,40 @@
 ## ends.  @var{A}, @var{B} and @var{p} are the operands' words as wr_operands
 ## gives them.
 ##
+## The magnitudes (exponent field, then fraction words) compare at their
+## first differing word; the signs then decide or flip the outcome.
+##
 ## @example
 ## c = wr_cmp (widereal ("1/3"), 1/3);   # 1: the double 1/3 is smaller
 ## @end example
 ## @end deftypefn
 function [c, sz, A, B, p] = wr_cmp (a, b)
-  [A, B, p, sz] = wr_operands (a, b);
-  if (isempty (A))
-    c = zeros (sz);
+  if (isobject (a) && isobject (b) && a.p == b.p && numel (a.w) == a.p + 1
+      && numel (b.w) == a.p + 1)
+    A = a.w;                                # two scalars of one precision
+    B = b.w;
+    p = a.p;
+    sz = [1 1];
+  else
+    [A, B, p, sz] = wr_operands (a, b);
+  endif
+  c = zeros (sz);
+  if (isempty (c))
     return;
   endif
-  D = wr_keys (A) - wr_keys (B);          # exact: halves are below 2^32
-  nz = D != 0;
-  [any_nz, j] = max (nz, [], 2);
-  c = zeros (sz);
-  k = find (any_nz);
-  c(k) = sign (D(k + (j(k) - 1) * rows (D)));
+  top = uint64 (9223372036854775807);
+  MA = A;
+  MB = B;
+  MA(1, :) = bitand (A(1, :), top);
+  MB(1, :) = bitand (B(1, :), top);
+  za = MA(1, :) == 0;                       # zeros: no sign, no fraction
+  zb = MB(1, :) == 0;
+  MA(:, za) = 0;
+  MB(:, zb) = 0;
+  [differ, r] = max (MA != MB, [], 1);
+  k = r + (0:columns (MA) - 1) * (p + 1);
+  mag = differ .* (2 * (MA(k) > MB(k)) - 1);
+  sa = double (A(1, :) > top & ! za);       # 1 for a negative nonzero
+  sb = double (B(1, :) > top & ! zb);
+  c(:) = (sa == sb) .* (1 - 2 * sa) .* mag + sb - sa;
 endfunction

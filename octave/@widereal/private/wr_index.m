@@ -9,5 +9,7 @@
 ## @end example
 ## @end deftypefn
 function y = wr_index (x, j)
-  y = wr_new (x.w(:, j(:)), x.p, size (j));
+  y = x;
+  y.w = x.w(:, j(:));
+  y.sz = size (j);
 endfunction
