@@ -4,9 +4,10 @@
 ## arrays: growth fills with zeros, @code{x(...) = []} deletes.  @var{v} may
 ## be a widereal or a double, integer or logical array, converted exactly;
 ## when @var{v} is the more precise, @var{x} is extended to its precision
-## (extension is exact).  Size mismatches raise Octave's own errors.  (Octave
-## does not let a widereal be assigned into part of a double array; convert
-## the array first: @code{d = widereal (d); d(2) = x}.)
+## (extension is exact).  Size mismatches raise Octave's own errors.  A new
+## variable @code{v(3) = x} becomes a widereal array; Octave does not let a
+## widereal be assigned into part of an existing double array: convert the
+## array first, @code{d = widereal (d); d(2) = x}.
 ##
 ## @example
 ## v = widereal (zeros (1, 3));
@@ -17,7 +18,7 @@
 ## @end deftypefn
 function x = subsasgn (x, s, v)
   sub = s(1).subs;
-  if (isobject (v) && numel (sub) == 1 && isnumeric (sub{1})
+  if (isobject (v) && isobject (x) && numel (sub) == 1 && isnumeric (sub{1})
       && isscalar (sub{1}) && sub{1} >= 1 && sub{1} <= prod (x.sz)
       && sub{1} == fix (sub{1}) && numel (s) == 1 && s.type(1) == "("
       && v.p == x.p && numel (v.w) == x.p + 1)
@@ -27,6 +28,9 @@ function x = subsasgn (x, s, v)
   if (numel (s) > 1 || ! strcmp (s(1).type, "()"))
     error ("widefp:index",
            "widereal: only x(...) = v assignments are supported");
+  endif
+  if (! isa (x, "widereal"))                # x(k) = v with x not yet defined
+    x = widereal (x, v.p);
   endif
   sz = x.sz;
   n = prod (sz);
@@ -82,6 +86,11 @@ endfunction
 %! assert (v(1) == widereal ("1/3", 2));      # extension is exact
 %! v(:, logical ([1 0 1])) = [];
 %! assert (double (v), [5; 6]);
+%!test
+%! clear u;
+%! u(2, 2) = widereal ("1/3", 3);
+%! assert (precision (u), 3);
+%! assert (double (u), [0 0; 0 1/3]);
 %!error id=Octave:nonconformant-args x = widereal (1:3); x(1:2) = [1 2 3];
 %!error id=Octave:invalid-index x = widereal (1:3); x(0) = 1;
 %!error <cannot assign> x = widereal (1:3); x(1) = {1};

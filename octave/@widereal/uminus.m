@@ -26,3 +26,5 @@ endfunction
 %! assert (isinf (x), logical ([0 0 0 1]));
 %! assert (isfinite (x), logical ([1 1 1 0]));
 %! assert (isnan (x), false (1, 4));
+%! assert (logical (x), logical ([1 1 0 1]));
+%! assert (isreal (x));

@@ -38,14 +38,14 @@
 
 %!test
 %! ## no operation changes its operands or the copies sharing their memory
+%! ## (the arithmetic has its own such test)
 %! x = widereal ({"1/3", "-2"; "0.1", "7"}, 3);
 %! y = x;
 %! z = x(:);
 %! ref = widereal ({"1/3", "-2"; "0.1", "7"}, 3);
 %! ops = {@(a) -a, @abs, @sign, @(a) a.', @(a) [a; a], @(a) reshape(a, 1, 4), ...
 %!        @sort, @min, @max, @(a) widereal(a, 2), @(a) widereal(a, 5), ...
-%!        @double, @single, @num2str, @(a) a(2:3), @(a) a == 1, @(a) a < reshape(z, 2, 2), ...
-%!        @(a) a + a, @(a) a - 1, @(a) a .* a, @(a) a * a, @(a) a ./ 3};
+%!        @double, @single, @num2str, @(a) a(2:3), @(a) a == 1, @(a) a < reshape(z, 2, 2)};
 %! for k = 1:numel (ops)
 %!   r = ops{k} (x);
 %! endfor
