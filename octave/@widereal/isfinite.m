@@ -7,5 +7,6 @@
 ## @end example
 ## @end deftypefn
 function tf = isfinite (x)
-  tf = reshape (! wr_isinfw (x.w), x.sz);
+  [~, inf] = wr_special (x.w);
+  tf = reshape (! inf, x.sz);
 endfunction

@@ -8,7 +8,8 @@
 ## @end example
 ## @end deftypefn
 function y = sign (x)
-  s = 1 - 2 * double (bitshift (x.w(1, :), -63));
-  s(wr_iszerow (x.w)) = 0;
+  [zero, ~, neg] = wr_special (x.w);
+  s = 1 - 2 * neg;
+  s(zero) = 0;
   y = widereal (reshape (s, x.sz), x.p);
 endfunction
