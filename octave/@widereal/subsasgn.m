@@ -19,11 +19,13 @@
 function x = subsasgn (x, s, v)
   sub = s(1).subs;
   if (isobject (v) && isobject (x) && numel (sub) == 1 && isnumeric (sub{1})
-      && isscalar (sub{1}) && sub{1} >= 1 && sub{1} <= prod (x.sz)
-      && sub{1} == fix (sub{1}) && numel (s) == 1 && s.type(1) == "("
-      && v.p == x.p && numel (v.w) == x.p + 1)
-    x.w(:, sub{1}) = v.w;                   # the common case: one element
-    return;
+      && isscalar (sub{1}) && sub{1} <= prod (x.sz) && numel (s) == 1
+      && s.type(1) == "(" && v.p == x.p && numel (v.w) == x.p + 1)
+    try                                     # the common case: one element
+      x.w(:, sub{1}) = v.w;
+      return;
+    catch                                   # Octave's own error comes below
+    end_try_catch
   endif
   if (numel (s) > 1 || ! strcmp (s(1).type, "()"))
     error ("widefp:index",

@@ -12,19 +12,24 @@
 ## @end example
 ## @end deftypefn
 function varargout = subsref (x, s)
-  if (strcmp (s(1).type, "()"))
+  if (s(1).type(1) == "(")
     sub = s(1).subs;
-    if (numel (sub) == 1 && isnumeric (sub{1}) && isscalar (sub{1})
-        && sub{1} >= 1 && sub{1} <= prod (x.sz) && sub{1} == fix (sub{1}))
-      x.w = x.w(:, sub{1});                 # the common case: one element
-      x.sz = [1 1];
-    else
+    done = false;
+    if (numel (sub) == 1 && isnumeric (sub{1}) && isscalar (sub{1}))
+      try                                   # the common case: one element
+        x.w = x.w(:, sub{1});
+        x.sz = [1 1];
+        done = true;
+      catch                                 # Octave's own error comes below
+      end_try_catch
+    endif
+    if (! done)
       index = reshape (1:prod (x.sz), x.sz);
       index = index(sub{:});                # Octave checks the subscripts
       x.w = x.w(:, index(:));
       x.sz = size (index);
     endif
-  elseif (strcmp (s(1).type, "{}"))
+  elseif (s(1).type(1) == "{")
     error ("widefp:index",
            "'{' undefined for arguments of type 'widereal'; use x(...)");
   else

@@ -37,13 +37,13 @@
 ## @seealso{widereal_precision, wr_constant, double, precision}
 ## @end deftypefn
 function x = widereal (v, p, how, sz)
-  if (nargin == 1 && isa (v, "double") && isscalar (v) && isreal (v)
-      && v != 0 && abs (v) < Inf)           # the common case, kept short
+  if (nargin == 1 && isa (v, "double") && isscalar (v) && isfinite (v)
+      && v != 0 && isreal (v))              # the common case, kept short
     p = widereal_precision ();
     [m, e] = log2 (abs (v));
     w = zeros (p + 1, 1, "uint64");
-    w(1) = uint64 (4611686018427387903) + (e - 1) + (v < 0) * 2^63;
-    w(2) = bitshift (uint64 ((2 * m - 1) * 2^52), 12);
+    w(1) = 0x3fffffffffffffffu64 + (e - 1) + (v < 0) * 2^63;
+    w(2) = (2 * m - 1) * 2^64;              # at most 52 bits: exact
     x = class (struct ("w", w, "p", p, "sz", [1 1]), "widereal");
     return;
   endif
