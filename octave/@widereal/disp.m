@@ -24,6 +24,9 @@ endfunction
 %!   assert (evalc ("disp (widereal ([1 -0 -Inf]))"), "     1    -0  -Inf\n");
 %!   format long;
 %!   assert (evalc ("disp (widereal ('1/7', 1))"), "0.14285714285714285714\n");
+%!   s = strsplit (evalc ("disp (widereal ('1/3', 40))"), "\n");   # 772 digits
+%!   assert (max (cellfun (@numel, s)) <= terminal_size ()(2));
+%!   assert (numel ([s{:}]) > 772);
 %!   s = evalc ("x = widereal (1:30, 2)");
 %!   assert (! isempty (strfind (s, "x =  <1x30 widereal, p = 2: 129 bits, ~39 digits>")));
 %!   assert (! isempty (strfind (s, "Columns 1 through")));

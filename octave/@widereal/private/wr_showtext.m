@@ -2,7 +2,7 @@
 ## @deftypefn {} {@var{s} =} wr_showtext (@var{x})
 ## The text disp shows for the widereal array @var{x}: 10 significant
 ## digits under format short, all the precision carries under format long,
-## scalars on one line, matrices through wr_matrixtext at the terminal's
+## scalars on lines of the terminal's width, matrices through wr_matrixtext at the terminal's
 ## width, pages of N-D arrays headed "ans(:,:,k) =".
 ##
 ## @example
@@ -16,8 +16,13 @@ function s = wr_showtext (x)
     digits = 10;
   endif
   t = wr_gtext (x.w, x.p, digits);
-  if (numel (t) == 1)
-    s = [t{1} "\n"];
+  width = terminal_size ()(2);
+  if (numel (t) == 1)                       # long digit strings are cut
+    n = max (10, width - 4);                # into lines of the width
+    s = t{1};
+    s = strjoin (arrayfun (@(k) s(k:min (k + n - 1, end)), 1:n:numel (s),
+                           "UniformOutput", false), "\n  ");
+    s = [s "\n"];
     return;
   elseif (isempty (t))
     s = "";
@@ -25,7 +30,6 @@ function s = wr_showtext (x)
   endif
   sz = x.sz;
   t = reshape (t, sz(1), sz(2), []);
-  width = terminal_size ()(2);
   if (columns (t) == 0 || ndims (t) == 2)
     s = wr_matrixtext (t, width);
     return;
