@@ -34,8 +34,8 @@ function [c, sz, A, B, p] = wr_cmp (a, b)
   MB(1, :) = bitand (B(1, :), top);
   za = MA(1, :) == 0;                       # zeros: no sign, no fraction
   zb = MB(1, :) == 0;
-  MA(:, za) = 0;
-  MB(:, zb) = 0;
+  MA(2:end, za | MA(1, :) == top) = 0;      # infinities: no fraction
+  MB(2:end, zb | MB(1, :) == top) = 0;
   [differ, r] = max (MA != MB, [], 1);
   k = r + (0:columns (MA) - 1) * (p + 1);
   mag = differ .* (2 * (MA(k) > MB(k)) - 1);

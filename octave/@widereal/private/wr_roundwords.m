@@ -9,6 +9,8 @@
 ## @end example
 ## @end deftypefn
 function r = wr_roundwords (w, p, q)
+  [zero, inf] = wr_special (w);
+  w(2:end, zero | inf) = 0;            # their fraction words mean nothing
   r = w(1:q+1, :);
   g = w(q+2, :);
   half = uint64 (9223372036854775808);
