@@ -25,6 +25,9 @@ function [G, osz, len, k] = wr_groups (x, dim)
   len = sz(dim);
   osz = sz;
   osz(dim) = 1;
+  while (numel (osz) > 2 && osz(end) == 1)
+    osz(end) = [];
+  endwhile
   if (len == prod (sz))                      # already consecutive
     k = 1:len;
     G = x.w;
