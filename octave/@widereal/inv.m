@@ -2,9 +2,9 @@
 ## @deftypefn {} {@var{X} =} inv (@var{A})
 ## Inverse of the square widereal matrix @var{A}: one call of wr_inv
 ## (elimination with partial pivoting on [A | I], then back substitution),
-## every operation truncated toward zero to p words.  A singular @var{A}
-## (a zero pivot) gives the warning @code{Octave:singular-matrix} and a
-## matrix of Inf.  Infinite entries raise @code{widefp:domain}.
+## every operation truncated toward zero to p words.  A pivot more than
+## 2^(8-64p) below the largest gives the warning
+## @code{Octave:singular-matrix}; a zero pivot also a matrix of Inf.  Infinite entries raise @code{widefp:domain}.
 ##
 ## @example
 ## inv (widereal ([4 7; 2 6]))   # [0.6 -0.7; -0.2 0.4]
@@ -25,8 +25,11 @@ function X = inv (a)
   if (q > p)
     W = wr_roundwords (W, q, p);
   endif
-  if (any (bitand (M(1, (0:n-1) * 2 * n + (1:n)), 0x7fffffffffffffffu64) == 0))
+  state = wr_pivots (M, (0:n-1) * 2 * n + (1:n), q);
+  if (state > 0)
     warning ("Octave:singular-matrix", "warning: matrix singular to machine precision");
+  endif
+  if (state == 2)                   # a zero pivot was divided by: no values
     W(:) = 0;
     W(1, :) = 0x7fffffffffffffffu64;
   endif

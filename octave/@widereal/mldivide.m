@@ -4,8 +4,9 @@
 ##
 ## A square @var{A}: one call of wr_solve (elimination with partial
 ## pivoting, then back substitution), every operation truncated toward zero
-## to p words.  A singular @var{A} (a zero pivot) gives the warning
-## @code{Octave:singular-matrix} and a result of Inf entries.  A tall @var{A} (more rows than columns):
+## to p words.  A pivot more than 2^(8-64p) below the largest gives the
+## warning @code{Octave:singular-matrix}; a zero pivot also a result of Inf
+## entries.  A tall @var{A} (more rows than columns):
 ## the least-squares solution through @code{qr}.  A scalar @var{A}:
 ## @code{B ./ A}.  Infinite entries raise @code{widefp:domain}.
 ##
@@ -45,9 +46,12 @@ function X = mldivide (a, b)
   if (q > p)
     W = wr_roundwords (W, q, p);
   endif
-  if (any (bitand (M(1, (0:n-1) * (n + r) + (1:n)), 0x7fffffffffffffffu64) == 0))
+  state = wr_pivots (M, (0:n-1) * (n + r) + (1:n), q);
+  if (state > 0)
     warning ("Octave:singular-matrix", "warning: matrix singular to machine precision");
-    W(:) = 0;                       # a zero pivot was divided by: no values
+  endif
+  if (state == 2)                   # a zero pivot was divided by: no values
+    W(:) = 0;
     W(1, :) = 0x7fffffffffffffffu64;
   endif
   X = wr_new (W, p, [n r]);
@@ -67,5 +71,6 @@ endfunction
 %! warning ("off", "Octave:singular-matrix", "local");
 %! assert (double (widereal ([1 2; 2 4]) \ [1; 2]), [Inf; Inf]);
 %!warning <singular> widereal ([1 2; 2 4]) \ [1; 2];
+%!warning <singular> widereal (magic (4)) \ ones (4, 1);   # rounding leaves a tiny pivot
 %!error <nonconformant> widereal (eye (2)) \ ones (3, 1)
 %!error <infinite> widereal ([1 Inf; 0 1]) \ [1; 1]
