@@ -179,6 +179,7 @@ endfunction
 %! m = [b; intmax("uint64"); 2^63];
 %! assert (widereal (widereal (m, 2, "words"), 1) == 2);
 %!error <NaN> widereal ([1 NaN])
+%!error <Unkown constant> widereal ({"1", "#tau"})
 %!error <widefp:type|cannot convert> widereal (1i)
 %!error <P must be> widereal (1, 0)
 %!error <P\+1 words> widereal (uint64 ([1 2 3]), 3, "words")
