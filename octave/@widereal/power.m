@@ -28,30 +28,28 @@ function r = power (x, y)
     r = wr_new (intpower (xw, double (wr_new (F, p, sz))(:).', p), p, sz);
     return;
   endif
-  ## general exponents
+  ## general exponents: 1 where Octave gives 1, integers by squaring, the
+  ## limits of 0, Inf and infinite exponents, wr_pow for the rest
   [xzero, xinf, xneg] = wr_special (xw);
   X = wr_new (xw, p, sz);
-  one = X == 1;                              # 1 .^ y = 1, y Inf included
-  integer = ! (frac | yinf | big);
-  if (any (xneg & ! xzero & ! integer))
-    error ("widefp:domain", "power: a negative base needs an integer exponent (no complex widereals)");
-  endif
   mag = abs (X);
   above = (mag > 1)(:).';
-  R = zeros (p + 1, n, "uint64");
-  E = 0x7fffffffffffffffu64;
-  ## Inf where the result grows without bound, 0 where it vanishes
-  grow = (! yneg & ! yzero & (xinf | (yinf & above))) | (yneg & (xzero | (yinf & ! above & ! one(:).')));
-  R(1, grow) = E;
-  done = grow | (! yneg & (xzero | (yinf & ! above))) | (yneg & (xinf | (yinf & above)));
-  done |= one(:).' | yzero;
-  R(1, one(:).' | yzero) = 0x3fffffffffffffffu64;
-  if (any (integer & ! done))
-    k = integer & ! done;
-    R(:, k) = intpower (xw(:, k), double (wr_new (F(:, k), p, [1 nnz(k)])), p);
-    done |= k;
+  unit = yzero | (X == 1)(:).' | (yinf & (mag == 1)(:).');
+  integer = ! (frac | yinf | big) & ! unit;
+  rest = ! (unit | integer);
+  if (any (rest & xneg & ! xzero & ! yinf))
+    error ("widefp:domain", "power: a negative base needs an integer exponent (no complex widereals)");
   endif
-  k = ! done;
+  R = zeros (p + 1, n, "uint64");
+  R(1, unit) = 0x3fffffffffffffffu64;
+  if (any (integer))
+    R(:, integer) = intpower (xw(:, integer), double (wr_new (F(:, integer), p, [1 nnz(integer)])), p);
+  endif
+  ## Inf where the result grows without bound, +0 where it vanishes
+  grow = rest & ((! yneg & (xinf | (yinf & above))) | (yneg & (xzero | (yinf & ! above))));
+  vanish = rest & ((! yneg & (xzero | (yinf & ! above))) | (yneg & (xinf | (yinf & above))));
+  R(1, grow) = 0x7fffffffffffffffu64;
+  k = rest & ! (grow | vanish);
   if (any (k))
     R(:, k) = wr_elementary ("pow", xw(:, k), p, yw(:, k));
   endif
@@ -107,5 +105,6 @@ endfunction
 %! assert (double (widereal (2) .^ widereal (3)), 8);
 %! assert (double (widereal ([0.5 2 1]) .^ Inf), [0 Inf 1]);
 %! assert (double (widereal ([0.5 2]) .^ -Inf), [Inf 0]);
+%! assert (double (widereal ([-1 -2 -0.5 -Inf -Inf]) .^ [Inf Inf Inf 3 -2]), [1 Inf 0 -Inf 0]);
 %! assert (double (widereal (0) .^ 0.5), 0);
 %!error <negative base> widereal (-2) .^ 0.5
