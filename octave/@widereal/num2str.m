@@ -48,4 +48,5 @@ endfunction
 %! assert (num2str (widereal ([1 -0; -Inf 123456])), ["   1      -0"; "-Inf  123456"]);
 %! assert (num2str (widereal ("1.5e-7"), 3), "1.5e-7");
 %! assert (num2str (widereal ("123.456")), "123.456");
+%! assert (num2str (widereal ({"0.999999", "9.9996"}), 4), "1  10");  # carries
 %! assert (num2str (widereal (pi), "%8.4f"), "3.1416");
