@@ -23,7 +23,7 @@ function r = plus (a, b)
     p = a.p;
     sa = a.sz;
     sb = b.sz;
-    if (p == b.p && sa(1) == 1 && sa(end) == 1 && sb(1) == 1 && sb(end) == 1)
+    if (p == b.p && sa(1) * sa(end) * sb(1) * sb(end) == 1)   # sizes are never [1 k 1]
       x = a.w;
       R = x + uint64 (0);                      # a fresh element
       wr_sum (R, [x; b.w], 2, 1, p);
