@@ -9,6 +9,6 @@
 ## @end deftypefn
 function y = abs (x)
   w = x.w;
-  w(1, :) = bitand (w(1, :), uint64 (9223372036854775807));
+  w(1, :) = bitand (w(1, :), 0x7fffffffffffffffu64);
   y = wr_new (w, x.p, x.sz);
 endfunction

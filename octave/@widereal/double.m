@@ -11,8 +11,8 @@
 function d = double (x)
   w = x.w;
   if (numel (w) == x.p + 1)
-    f = bitand (w(1), uint64 (9223372036854775807));
-    if (f > uint64 (4611686018427386880) && f < uint64 (4611686018427388926)
+    f = bitand (w(1), 0x7fffffffffffffffu64);
+    if (f > 0x3ffffffffffffc00u64 && f < 0x40000000000003feu64  # -1023 < e < 1023
         && bitand (w(2), 4095) != 2048)
       d = wr_todouble (w);          # normal, no tie in the first word: exact
       return;

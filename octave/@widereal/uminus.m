@@ -8,7 +8,7 @@
 ## @end deftypefn
 function y = uminus (x)
   w = x.w;
-  w(1, :) = bitxor (w(1, :), uint64 (9223372036854775808));
+  w(1, :) = bitxor (w(1, :), 0x8000000000000000u64);
   y = wr_new (w, x.p, x.sz);
 endfunction
 

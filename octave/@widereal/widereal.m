@@ -77,8 +77,8 @@ function x = widereal (v, p, how, sz)
     endif
     w = reshape (v, p + 1, n) + uint64 (0);     # a copy of its own
     ## zeros and infinities keep only their sign and exponent word
-    field = bitand (w(1, :), uint64 (9223372036854775807));
-    w(2:end, field == 0 | field == uint64 (9223372036854775807)) = 0;
+    [zero, inf] = wr_special (w);
+    w(2:end, zero | inf) = 0;
     x = wr_new (w, p, double (sz(:).'));
     return;
   endif
@@ -163,7 +163,7 @@ endfunction
 %! assert (widereal ("0.1") != widereal (0.1));
 %!test
 %! ## raw words, extension and rounding of the precision
-%! b = uint64 (4611686018427387903);              # the exponent word of 1
+%! b = 0x3fffffffffffffffu64;              # the exponent word of 1
 %! w = [b; 2^63; 0];                               # 1.5 at p = 2
 %! x = widereal (w, 2, "words");
 %! assert (double (x), 1.5);

@@ -27,7 +27,7 @@ function [c, sz, A, B, p] = wr_cmp (a, b)
   if (isempty (c))
     return;
   endif
-  top = uint64 (9223372036854775807);
+  top = 0x7fffffffffffffffu64;
   MA = A;
   MB = B;
   MA(1, :) = bitand (A(1, :), top);

@@ -16,16 +16,16 @@ function w = wr_fromdoubles (d, p)
   if (n == 0)
     return;
   endif
-  sgn = bitand (typecast (d, "uint64"), uint64 (9223372036854775808));
+  sgn = bitand (typecast (d, "uint64"), 0x8000000000000000u64);
   [m, e] = log2 (abs (d));
   fin = isfinite (d) & d != 0;
   e = e - 1;
   expo = zeros (1, n, "uint64");
   pos = fin & e >= 0;
   neg = fin & e < 0;
-  expo(pos) = uint64 (4611686018427387903) + uint64 (e(pos));
-  expo(neg) = uint64 (4611686018427387903) - uint64 (-e(neg));
-  expo(isinf (d)) = uint64 (9223372036854775807);
+  expo(pos) = 0x3fffffffffffffffu64 + uint64 (e(pos));
+  expo(neg) = 0x3fffffffffffffffu64 - uint64 (-e(neg));
+  expo(isinf (d)) = 0x7fffffffffffffffu64;
   w(1, :) = bitor (sgn, expo);
   if (p >= 1)
     w(2, fin) = bitshift (uint64 ((2 * m(fin) - 1) * 2^52), 12);

@@ -31,7 +31,7 @@ function w = wr_fromints (v, p)
   high = bitshift (mag, -t) == 0;
   t(high) -= 1;
   top = bitshift (mag, 63 - t);         # top bit of the magnitude at bit 63
-  w(1, nz) = bitor (uint64 (4611686018427387903) + uint64 (t), ...
-                    uint64 (negative(nz)) * uint64 (9223372036854775808));
+  w(1, nz) = bitor (0x3fffffffffffffffu64 + uint64 (t), ...
+                    uint64 (negative(nz)) * 0x8000000000000000u64);
   w(2, nz) = bitshift (top, 1);
 endfunction

@@ -13,7 +13,7 @@ function r = wr_roundwords (w, p, q)
   w(2:end, zero | inf) = 0;            # their fraction words mean nothing
   r = w(1:q+1, :);
   g = w(q+2, :);
-  half = uint64 (9223372036854775808);
+  half = 0x8000000000000000u64;
   up = g > half;
   tie = g == half;
   if (any (tie))

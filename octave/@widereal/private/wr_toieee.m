@@ -17,17 +17,17 @@ function v = wr_toieee (w, p, bits, emin, emax)
   if (n == 0)
     return;
   endif
-  neg = bitand (w(1, :), uint64 (9223372036854775808)) != 0;
-  field = bitand (w(1, :), uint64 (9223372036854775807));
+  neg = bitand (w(1, :), 0x8000000000000000u64) != 0;
+  field = bitand (w(1, :), 0x7fffffffffffffffu64);
   e = double (int64 (field) - int64 (4611686018427387903));
   zero = field == 0;
-  inf = field == uint64 (9223372036854775807) | e > emax;
+  inf = field == 0x7fffffffffffffffu64 | e > emax;
   ## 64-bit significand S = 1.f; the last bit of the first word is sticky
   sticky = bitand (w(2, :), uint64 (1)) != 0;
   if (p >= 2)
     sticky |= any (w(3:end, :) != 0, 1);
   endif
-  S = bitor (uint64 (9223372036854775808), bitshift (w(2, :), -1));
+  S = bitor (0x8000000000000000u64, bitshift (w(2, :), -1));
   kept = min (bits, e - emin + 1);         # fewer bits for subnormals
   ok = ! zero & ! inf & kept >= 1;
   if (any (ok))
@@ -39,7 +39,7 @@ function v = wr_toieee (w, p, bits, emin, emax)
     v(ok) = pow2 (double (q) + up, e(ok) - 63 + sh);
   endif
   tiny = ! zero & ! inf & kept == 0;       # in [2^(emin-1), 2^emin): above half?
-  v(tiny) = 2^emin * (S(tiny) > uint64 (9223372036854775808) | sticky(tiny));
+  v(tiny) = 2^emin * (S(tiny) > 0x8000000000000000u64 | sticky(tiny));
   v(inf) = Inf;
   v(neg) = -v(neg);
 endfunction
