@@ -15,9 +15,10 @@
 ## correct to only about 16 digits, not 1/10.  Give such numbers as text.
 ## @item a text or a cell array of texts, read with @code{wr_parse}: decimal
 ## numbers (@qcode{"0.1"}, @qcode{"-1.5e-300"}), named constants
-## (@qcode{"#pi"}, @qcode{"#e"}, @qcode{"#ln2"}), hexadecimal words
-## (@qcode{"@@hex:words"}) and expressions with + - * / and parentheses
-## (@qcode{"1/3"}); blanks are ignored.  Each text is read at precision
+## (@qcode{"#pi"}, @qcode{"#e"}, @qcode{"#ln2"}), raw words in hexadecimal
+## separated by colons (@qcode{"@@3fffffffffffffff:8000000000000000"} is
+## 1.5) and expressions with + - * / and parentheses (@qcode{"1/3"},
+## @qcode{"2*#pi-1"}); blanks are ignored.  Each text is read at precision
 ## @var{p} (at most 1022).
 ## @item a widereal: returned as is, or rounded to nearest (ties to even) or
 ## extended with zero words when @var{p} is given.
