@@ -17,7 +17,7 @@ function disp (x)
 endfunction
 
 %!test
-%! f = format ();
+%! [f, s] = format ();
 %! unwind_protect
 %!   format short;
 %!   assert (evalc ("disp (widereal ('1/3'))"), "0.3333333333\n");
@@ -34,6 +34,10 @@ endfunction
 %!   s = evalc ("y = widereal (zeros (2, 1, 2))");
 %!   assert (! isempty (strfind (s, "ans(:,:,2) =")));
 %!   assert (evalc ("z = widereal ([])"), "z = [](0x0) widereal, p = 4\n");
+%!   format short compact;
+%!   assert (evalc ("w = widereal (-0)"),
+%!           "w =  <widereal, p = 4: 257 bits, ~78 digits>\n  -0\n");
 %! unwind_protect_cleanup
 %!   format (f);
+%!   format (s);
 %! end_unwind_protect

@@ -4,7 +4,7 @@
 ## statement without a semicolon: a header with size, precision in words,
 ## significant bits and the decimal digits they carry, then the values as
 ## @code{disp} writes them (10 digits under @code{format short}, all under
-## @code{format long}).
+## @code{format long}); @code{format compact} drops the blank lines.
 ##
 ## @example
 ## x = widereal ("1/3")
@@ -29,11 +29,16 @@ function display (x)
   if (prod (sz) > 1)
     what = [dims " widereal"];
   endif
-  printf ("%s =  <%s, p = %d: %d bits, ~%d digits>\n\n", name, what, x.p,
-          64 * x.p + 1, wr_alldigits (x.p));
+  [~, spacing] = format ();
+  gap = "\n";
+  if (strcmp (spacing, "compact"))
+    gap = "";
+  endif
+  printf ("%s =  <%s, p = %d: %d bits, ~%d digits>\n%s", name, what, x.p,
+          64 * x.p + 1, wr_alldigits (x.p), gap);
   body = wr_showtext (x);
   if (prod (sz) == 1)
     body = ["  " body];
   endif
-  printf ("%s\n", body);
+  printf ("%s%s", body, gap);
 endfunction
