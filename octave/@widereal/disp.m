@@ -17,7 +17,7 @@ function disp (x)
 endfunction
 
 %!test
-%! [f, s] = format ();
+%! [f0, s0] = format ();
 %! unwind_protect
 %!   format short;
 %!   assert (evalc ("disp (widereal ('1/3'))"), "0.3333333333\n");
@@ -38,6 +38,6 @@ endfunction
 %!   assert (evalc ("w = widereal (-0)"),
 %!           "w =  <widereal, p = 4: 257 bits, ~78 digits>\n  -0\n");
 %! unwind_protect_cleanup
-%!   format (f);
-%!   format (s);
+%!   format (f0);
+%!   format (s0);
 %! end_unwind_protect
