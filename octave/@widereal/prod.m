@@ -43,6 +43,7 @@ endfunction
 %!test
 %! x = widereal ([1 2; 3 4]);
 %! assert (double (prod (x)), [3 8]);
+%! assert (double (prod (widereal ([]))), 1);
 %! assert (double (prod (x, 2)), [2; 12]);
 %! assert (double (prod (widereal (1:20))), factorial (20));
 %! assert (double (prod (widereal (zeros (0, 2)))), [1 1]);

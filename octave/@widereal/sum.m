@@ -28,6 +28,7 @@ endfunction
 %!test
 %! x = widereal ([1 2; 3 4]);
 %! assert (double (sum (x)), [4 6]);
+%! assert (double (sum (widereal ([]))), 0);
 %! assert (double (sum (x, 2)), [3; 7]);
 %! assert (double (sum (x, 3)), [1 2; 3 4]);
 %! assert (double (sum (widereal (1:5))), 15);

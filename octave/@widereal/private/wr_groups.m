@@ -13,7 +13,8 @@
 ## @end deftypefn
 function [G, osz, len, k] = wr_groups (x, dim)
   sz = x.sz;
-  if (nargin < 2 || isempty (dim))
+  default = nargin < 2 || isempty (dim);
+  if (default)
     dim = find (sz != 1, 1);
     if (isempty (dim))
       dim = 1;
@@ -25,6 +26,9 @@ function [G, osz, len, k] = wr_groups (x, dim)
   len = sz(dim);
   osz = sz;
   osz(dim) = 1;
+  if (default && isequal (sz, [0 0]))
+    osz = [1 1];                             # as Octave: sum ([]) is 0, prod ([]) 1
+  endif
   while (numel (osz) > 2 && osz(end) == 1)
     osz(end) = [];
   endwhile
