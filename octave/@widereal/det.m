@@ -19,7 +19,7 @@ function d = det (a)
   if (n == 0)
     D(1) = 0x3fffffffffffffffu64;            # det of the empty matrix is 1
   else
-    wr_det (x(:, wr_rowsidx (n, n)) + uint64 (0), n, q, D);
+    wr_det (wr_byrowscopy (x, n, n), n, q, D);
   endif
   D = wr_tidy (D);
   if (q > a.p)

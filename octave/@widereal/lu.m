@@ -18,7 +18,7 @@
 function [L, U, P] = lu (a)
   [x, m, n, q] = wr_matrixwords (a, "lu");
   p = a.p;
-  M = x(:, wr_rowsidx (m, n)) + uint64 (0);
+  M = wr_byrowscopy (x, m, n);
   index = zeros (m, 1, "int64");
   wr_lu (M, m, n, index, q, zeros (q + 1, m + 2, "uint64"));
   W = wr_tidy (M(:, wr_rowsidx (n, m)));     # back to Octave's order

@@ -40,7 +40,7 @@ function X = mldivide (a, b)
   xb = wr_matrixwords (B, "mldivide");
   r = sb(2);
   G = reshape (1:n*(n+r), n + r, n).';     # G(i,j): position of (i,j) by rows
-  M = [xa, xb](:, wr_rowsidx (n, n + r)) + uint64 (0);
+  M = wr_byrowscopy ([xa, xb], n, n + r);
   wr_solve (M, n, r, q, zeros (q + 1, 2, "uint64"));
   W = wr_tidy (M(:, G(:, n+1:end)(:).'));
   if (q > p)

@@ -21,17 +21,14 @@ function r = plus (a, b)
   ## lands: those go the general way, through wr_addwords.
   if (isobject (a) && isobject (b))
     p = a.p;
-    sa = a.sz;
-    sb = b.sz;
-    if (p == b.p && sa(1) * sa(end) * sb(1) * sb(end) == 1)   # sizes are never [1 k 1]
-      x = a.w;
-      R = x + uint64 (0);                      # a fresh element
-      wr_sum (R, [x; b.w], 2, 1, p);
-      w = R(1);
+    if ([a.sz, b.sz, p - b.p + 1] == 1)        # both 1-by-1, one precision
+      X = [a.w; b.w];                          # a fresh array: the sum goes
+      wr_sum (X, X, 2, 1, p);                  # into its first element
+      w = X(1);
       if ((w > 0 && w < 0x7fffff0000000000u64)
           || (w > 0x8000000000000000u64 && w < 0xffffff0000000000u64))
         r = a;
-        r.w = R;
+        r.w = X(1:p+1);
         return;
       endif
     endif

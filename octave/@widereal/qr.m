@@ -20,7 +20,7 @@ function [Q, R] = qr (a, varargin)
   wantq = nargout > 1;
   Qw = zeros (q + 1, m * n * wantq, "uint64");
   Rw = zeros (q + 1, k * n, "uint64");
-  wr_qr (x(:, wr_rowsidx (m, n)) + uint64 (0), m, n, q, Qw, Rw, double (wantq), 1);
+  wr_qr (wr_byrowscopy (x, m, n), m, n, q, Qw, Rw, double (wantq), 1);
   Rw = wr_tidy (Rw(:, wr_rowsidx (n, k)));
   if (q > p)
     Rw = wr_roundwords (Rw, q, p);

@@ -30,7 +30,7 @@ function [U, S, V] = svd (a, varargin)
   Uw = zeros (q + 1, m * n * want, "uint64");
   Vw = zeros (q + 1, n * n * want, "uint64");
   sw = zeros (q + 1, min (n, m + 1), "uint64");
-  wr_svd (x(:, wr_rowsidx (m, n)) + uint64 (0), m, n, q, Uw, sw, Vw, double (want), double (want));
+  wr_svd (wr_byrowscopy (x, m, n), m, n, q, Uw, sw, Vw, double (want), double (want));
   sw = back (sw(:, 1:n), q, p);
   U = wr_new (sw, p, [n 1]);
   if (want)
