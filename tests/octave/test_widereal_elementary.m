@@ -71,3 +71,13 @@
 %!error <widefp:domain|arcsine> asin (widereal (1.5))
 %!error <widefp:domain|infinity> sin (widereal (Inf))
 %!error <widefp:domain|negative base> widereal (-8) .^ (1/3)
+
+%!test # no elementary function writes into its operand or a copy of it
+%! x = widereal ([0.25 0.5 -0.75], 3);
+%! y = x;
+%! for f = {@exp, @log, @sin, @cos, @tan, @atan, @asin, @acos, @(a) atan2 (a, y), @(a) abs (a) .^ 0.5}
+%!   try
+%!     f{1} (x);
+%!   end_try_catch                         # log of a negative: refused, nothing written
+%! endfor
+%! assert (isequal (x, widereal ([0.25 0.5 -0.75], 3)) && isequal (y, x));
