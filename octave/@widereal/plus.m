@@ -21,7 +21,7 @@ function r = plus (a, b)
   ## lands: those go the general way, through wr_addwords.
   if (isobject (a) && isobject (b))
     p = a.p;
-    if ([a.sz, b.sz, p - b.p + 1] == 1)        # both 1-by-1, one precision
+    if (numel (a.w) == p + 1 && numel (b.w) == p + 1 && p == b.p)  # two scalars
       X = [a.w; b.w];                          # a fresh array: the sum goes
       wr_sum (X, X, 2, 1, p);                  # into its first element
       w = X(1);
