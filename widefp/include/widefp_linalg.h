@@ -48,6 +48,17 @@ void widefp_float_sum_all(uint64_t *r, const uint64_t *X, uint64_t count, uint64
  * columns), C stored by columns: C(i, j) = element j m + i accumulated from
  * +0 over l = 0 .. k-1; A and B may overlap each other. */
 void widefp_float_scale_all(uint64_t *R, const uint64_t *X, const uint64_t *s, uint64_t count, uint64_t p);
+/*
+ * widefp_float_div_all: R_i = X_i / Y_i (truncated) for i < count; R may be X
+ * or Y; a zero or infinite quotient has its fraction words cleared.
+ * widefp_float_sqrt_all: R_i = sqrt(X_i) for i < count; R may be X; p >= 2;
+ * no X_i below zero (widefp_float_sqrt_all_negative gives the index of the
+ * first one, or count); sqrt(-0) = -0.  Work: widefp_float_sqrt_all_itch(p).
+ */
+void widefp_float_div_all(uint64_t *R, const uint64_t *X, const uint64_t *Y, uint64_t count, uint64_t p);
+uint64_t widefp_float_sqrt_all_negative(const uint64_t *X, uint64_t count, uint64_t p);
+uint64_t widefp_float_sqrt_all_itch(uint64_t p);
+void widefp_float_sqrt_all(uint64_t *R, const uint64_t *X, uint64_t count, uint64_t p, uint64_t *work);
 uint64_t widefp_float_dot_itch(uint64_t p);
 void widefp_float_dot(uint64_t *r, const uint64_t *x, const uint64_t *y, uint64_t n, uint64_t p,
                       uint64_t *work);

@@ -1,0 +1,14 @@
+## -*- texinfo -*-
+## @deftypefn {} {@var{r} =} ceil (@var{x})
+## Round the widereal array @var{x} toward +Inf, exactly (fraction bits
+## cleared on the words, no plug-in needed).  Zeros and infinities are
+## returned as they are; the sign of a zero result follows @var{x}.
+##
+## @example
+## ceil (widereal ([-2.5 2.5]))    # [-2 3]
+## @end example
+## @seealso{fix, floor, ceil, round, mod}
+## @end deftypefn
+function r = ceil (x)
+  r = wr_integral (x, "ceil");
+endfunction

@@ -1,0 +1,12 @@
+## -*- texinfo -*-
+## @deftypefn {} {@var{tf} =} isinf (@var{x})
+## True where the widereal element is +Inf or -Inf.
+##
+## @example
+## isinf (widereal ([1 -Inf]))   # [false true]
+## @end example
+## @end deftypefn
+function tf = isinf (x)
+  [~, inf] = wr_special (x.w);
+  tf = reshape (inf, x.sz);
+endfunction

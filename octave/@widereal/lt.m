@@ -1,0 +1,17 @@
+## -*- texinfo -*-
+## @deftypefn {} {@var{tf} =} lt (@var{a}, @var{b})
+## @deftypefnx {} {@var{tf} =} @var{a} < @var{b}
+## True where @var{a} is smaller than @var{b}, element by element.  Either operand may be a
+## double, integer or logical array, taken exactly at the other's precision;
+## precisions may differ (values are compared).  Scalars and compatible sizes
+## broadcast.  Both zeros are equal; -Inf and Inf are the smallest and
+## largest values.
+##
+## @example
+## widereal ("1/3") < 1/3   # false: the double is smaller
+## @end example
+## @seealso{wr_cmp, isequal}
+## @end deftypefn
+function tf = lt (a, b)
+  tf = wr_cmp (a, b) < 0;
+endfunction

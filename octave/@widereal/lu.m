@@ -1,0 +1,71 @@
+## -*- texinfo -*-
+## @deftypefn  {} {[@var{L}, @var{U}, @var{P}] =} lu (@var{A})
+## @deftypefnx {} {[@var{L}, @var{U}] =} lu (@var{A})
+## @deftypefnx {} {@var{Y} =} lu (@var{A})
+## LU factorisation of the m-by-n widereal matrix @var{A} with partial
+## pivoting, @code{P * A = L * U}: one call of wr_lu (Crout's order), every
+## operation truncated toward zero to p words.  @var{L} is m-by-min(m,n)
+## with a unit diagonal, @var{U} min(m,n)-by-n upper triangular, @var{P} a
+## permutation matrix (double).  With two outputs @var{L} is
+## @code{P' * L}; with one, @var{Y} holds U and the multipliers of L below
+## its diagonal.  Infinite entries raise @code{widefp:domain}.
+##
+## @example
+## [L, U, P] = lu (widereal ([1 2; 3 4]));   # L = [1 0; 1/3 1], U = [3 4; 0 2/3]
+## @end example
+## @seealso{det, inv, qr}
+## @end deftypefn
+function [L, U, P] = lu (a)
+  [x, m, n, q] = wr_matrixwords (a, "lu");
+  p = a.p;
+  M = wr_byrowscopy (x, m, n);
+  index = zeros (m, 1, "int64");
+  wr_lu (M, m, n, index, q, zeros (q + 1, m + 2, "uint64"));
+  W = wr_tidy (M(:, wr_rowsidx (n, m)));     # back to Octave's order
+  if (q > p)
+    W = wr_roundwords (W, q, p);
+  endif
+  if (nargout < 2)
+    L = wr_new (W, p, [m n]);
+    return;
+  endif
+  k = min (m, n);
+  one = zeros (p + 1, 1, "uint64");
+  one(1) = 0x3fffffffffffffffu64;
+  Z = [W, zeros(p + 1, 1, "uint64"), one];   # entries, then a zero and a one
+  [i, j] = ndgrid (1:m, 1:n);
+  pos = reshape (1:m*n, m, n);
+  pos(i < j) = m * n + 1;                    # L: strictly lower part, unit diagonal
+  pos(i == j) = m * n + 2;
+  L = wr_new (Z(:, pos(:, 1:k)(:)), p, [m k]);
+  pos = reshape (1:m*n, m, n);
+  pos(i > j) = m * n + 1;                    # U: upper part of the first k rows
+  U = wr_new (Z(:, pos(1:k, :)(:)), p, [k n]);
+  perm = double (index) + 1;
+  if (nargout == 3)
+    P = eye (m)(perm, :);
+  else
+    L = wr_new (L.w(:, reshape (1:m*k, m, k)(invperm (perm), :)(:)), p, [m k]);
+  endif
+endfunction
+
+function q = invperm (p)
+  q(p) = 1:numel (p);
+endfunction
+
+%!test
+%! A = widereal ([1 2; 3 4]);
+%! [L, U, P] = lu (A);
+%! assert (double (L), [1 0; 1/3 1], 1e-70);
+%! assert (double (U), [3 4; 0 2/3], 1e-70);
+%! assert (P, [0 1; 1 0]);
+%! [L2, U2] = lu (A);
+%! assert (double (L2 * U2), [1 2; 3 4], 1e-70);
+%! Y = lu (A);
+%! assert (double (Y), [3 4; 1/3 2/3], 1e-70);
+%! [L, U, P] = lu (widereal ([1 2 3; 4 5 6]));      # wide
+%! assert (size (L), [2 2]);
+%! assert (size (U), [2 3]);
+%! assert (double (P' * L * U), [1 2 3; 4 5 6], 1e-70);
+%! [L, U, P] = lu (widereal ([1 2; 3 4; 5 7]));     # tall
+%! assert (double (P' * L * U), [1 2; 3 4; 5 7], 1e-70);

@@ -1,0 +1,38 @@
+## -*- texinfo -*-
+## @deftypefn  {} {@var{s} =} mat2str (@var{x})
+## @deftypefnx {} {@var{s} =} mat2str (@var{x}, @var{digits})
+## The 2-D widereal array @var{x} as one line of text in Octave's matrix
+## syntax, @qcode{"[a b;c d]"}, each element written like %g with
+## @var{digits} significant digits (default: all its precision carries).
+## Evaluating the text gives doubles; to read it back exactly, give the
+## element texts to @code{widereal}.
+##
+## @example
+## mat2str (widereal ([1 2; 3 4]) / 3, 4)   # "[0.3333 0.6667;1 1.333]"
+## @end example
+## @end deftypefn
+function s = mat2str (x, digits)
+  if (nargin < 2)
+    digits = wr_alldigits (x.p);
+  endif
+  if (numel (x.sz) > 2)
+    error ("widefp:size", "mat2str: X must be 2-D");
+  endif
+  t = reshape (wr_gtext (x.w, x.p, digits), x.sz);
+  if (numel (t) == 1)
+    s = t{1};
+    return;
+  endif
+  r = cell (1, rows (t));
+  for i = 1:rows (t)
+    r{i} = strjoin (t(i, :), " ");
+  endfor
+  s = ["[" strjoin(r, ";") "]"];
+endfunction
+
+%!test
+%! x = widereal ({"1/3", "-0"; "1e-300", "7"});
+%! assert (mat2str (x, 4), "[0.3333 -0;1e-300 7]");
+%! assert (mat2str (widereal (-Inf)), "-Inf");
+%! assert (mat2str (widereal (zeros (0, 2))), "[]");
+%! assert (char (widereal ("0.1", 1)), "0.1");

@@ -1,0 +1,20 @@
+## -*- texinfo -*-
+## @deftypefn  {} {[@var{y}, @var{i}] =} max (@var{x})
+## @deftypefnx {} {[@var{y}, @var{i}] =} max (@var{x}, [], @var{dim})
+## @deftypefnx {} {@var{y} =} max (@var{a}, @var{b})
+## Largest elements of the widereal array @var{x} along its first
+## non-singleton dimension or @var{dim}, with the position of the first
+## largest; or the element-wise larger of @var{a} and @var{b} (either may be
+## a double, integer or logical array taken exactly; scalars and compatible
+## sizes broadcast; the larger precision wins).
+##
+## @example
+## [y, i] = max (widereal ([3 1 3]))   # y = 3, i = 1
+## @end example
+## @end deftypefn
+function [y, i] = max (x, varargin)
+  if (nargout > 1 && numel (varargin) == 1)
+    error ("widefp:nargout", "max: two operands give only one output");
+  endif
+  [y, i] = wr_extreme (true, x, varargin);
+endfunction

@@ -1,0 +1,23 @@
+## -*- texinfo -*-
+## @deftypefn {} {@var{X} =} mrdivide (@var{B}, @var{A})
+## Solution of @code{@var{X} * @var{A} = @var{B}}, written @code{B / A}:
+## @code{(A.' \ B.').'} (see @code{mldivide}); a scalar @var{A} gives
+## @code{B ./ A}.
+##
+## @example
+## widereal ([1 2]) / widereal ([4 1; 2 3])   # [-0.1 0.7]
+## widereal (1) / 3                           # 0.3333...
+## @end example
+## @seealso{mldivide, rdivide}
+## @end deftypefn
+function X = mrdivide (b, a)
+  if (numel (a) == 1)
+    X = rdivide (b, a);
+  else
+    X = transpose (mldivide (transpose (a), transpose (b)));
+  endif
+endfunction
+
+%!test
+%! assert (double (widereal ([1 2]) / widereal ([4 1; 2 3])), [-0.1 0.7], 1e-70);
+%! assert (double (widereal (1, 2) / 4), 0.25);

@@ -1,0 +1,11 @@
+## -*- texinfo -*-
+## @deftypefn {} {@var{n} =} nnz (@var{x})
+## Number of nonzero elements of the widereal array @var{x} (-0 is zero).
+##
+## @example
+## nnz (widereal ([0 -0 3]))   # 1
+## @end example
+## @end deftypefn
+function n = nnz (x)
+  n = sum (! wr_special (x.w));
+endfunction

@@ -1,0 +1,81 @@
+## -*- texinfo -*-
+## @deftypefn  {} {@var{n} =} norm (@var{A})
+## @deftypefnx {} {@var{n} =} norm (@var{A}, @var{type})
+## Norm of a widereal vector or matrix, computed in widereal arithmetic
+## (every operation truncated toward zero to p words), never in doubles.
+## @var{type}: 2 (default), 1, Inf, -Inf (vectors only) or "fro".  The
+## 2-norm of a vector is the square root of its dot product, that of a
+## matrix its largest singular value (svd); 1 and Inf are the largest
+## column and row sums of magnitudes.
+##
+## @example
+## norm (widereal ([3 4]))              # 5
+## norm (widereal ([1 2; 3 4]), 1)      # 6
+## norm (widereal ([1 2; 3 4]), "fro")  # sqrt(30)
+## @end example
+## @seealso{cond, svd, abs}
+## @end deftypefn
+function n = norm (A, type = 2)
+  if (! isa (A, "widereal"))
+    A = widereal (A);
+  endif
+  if (ischar (type))
+    switch (lower (type))
+      case "fro"
+        type = "fro";
+      case "inf"
+        type = Inf;
+      otherwise
+        error ("Octave:invalid-input-arg", "norm: unknown norm type \"%s\"", type);
+    endswitch
+  elseif (! (isscalar (type) && any (type == [1 2 Inf -Inf])))
+    error ("Octave:invalid-input-arg", "norm: TYPE must be 1, 2, Inf, -Inf or \"fro\"");
+  endif
+  if (numel (A.sz) > 2)
+    error ("Octave:invalid-input-arg", "norm: A must be a 2-D matrix");
+  endif
+  p = A.p;
+  if (isempty (A))
+    n = widereal (0, p);
+  elseif (min (A.sz) == 1 || strcmp (type, "fro"))    # as a vector
+    v = wr_new (A.w, p, [numel(A) 1]);
+    if (strcmp (type, "fro") || type == 2)
+      n = sqrt (dot (v, v));
+    elseif (type == 1)
+      n = sum (abs (v));
+    else
+      w = A.w;
+      if (type < 0)                          # the smallest magnitude is the
+        w(1, :) = bitand (w(1, :), 0x7fffffffffffffffu64);   # largest of the
+        w = bitcmp (w);                      # complemented magnitude words
+      endif
+      k = wr_maxabs (w);
+      n = abs (wr_new (A.w(:, k), p, [1 1]));
+    endif
+  elseif (type == 2)
+    s = svd (A);
+    n = wr_new (s.w(:, 1), p, [1 1]);
+  elseif (type == 1)
+    c = sum (abs (A), 1);
+    n = wr_new (c.w(:, wr_maxabs (c.w)), p, [1 1]);
+  elseif (type == Inf)
+    r = sum (abs (A), 2);
+    n = wr_new (r.w(:, wr_maxabs (r.w)), p, [1 1]);
+  else
+    error ("Octave:invalid-input-arg", "norm: TYPE -Inf is for vectors only");
+  endif
+endfunction
+
+%!test
+%! assert (double (norm (widereal ([3 4]))), 5);
+%! assert (double (norm (widereal ([3; -4]), 1)), 7);
+%! assert (double (norm (widereal ([3 -7 4]), Inf)), 7);
+%! assert (double (norm (widereal ([3 -7 -2]), -Inf)), 2);
+%! A = widereal ([1 2; 3 4]);
+%! assert (double (norm (A, 1)), 6);
+%! assert (double (norm (A, "inf")), 7);
+%! assert (double (norm (A, "fro")), sqrt (30), 1e-15);
+%! assert (double (norm (A)), norm ([1 2; 3 4]), 1e-15);
+%! r = norm (widereal (2, 8) * [1 1]);          # sqrt(8) to 512 bits
+%! assert (double (r .* r - 8), 0, 1e-150);
+%!error <unknown norm> norm (widereal (1), "nuc")

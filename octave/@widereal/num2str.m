@@ -1,0 +1,52 @@
+## -*- texinfo -*-
+## @deftypefn  {} {@var{s} =} num2str (@var{x})
+## @deftypefnx {} {@var{s} =} num2str (@var{x}, @var{digits})
+## @deftypefnx {} {@var{s} =} num2str (@var{x}, @var{fmt})
+## Decimal text of the widereal array @var{x}, one text row per matrix
+## row, columns aligned.  Each element is written like %g with
+## @var{digits} significant digits, by default all that its precision
+## carries (78 for 4 words): integers come out whole and exact, other
+## numbers in fixed or scientific notation, trailing zeros dropped.
+## The conversion is exact up to the last digit shown (rounded to nearest).
+## With a printf format @var{fmt}, the elements go through @code{double}.
+##
+## @example
+## num2str (widereal (intmax ("uint64")))   # "18446744073709551615"
+## num2str (widereal ("1/3"), 5)            # "0.33333"
+## @end example
+## @end deftypefn
+function s = num2str (x, digits)
+  if (nargin > 1 && ischar (digits))
+    s = num2str (double (x), digits);
+    return;
+  elseif (nargin < 2)
+    digits = wr_alldigits (x.p);
+  elseif (! (isscalar (digits) && digits == fix (digits) && digits >= 1))
+    error ("widefp:value", "num2str: DIGITS must be a positive integer");
+  endif
+  if (numel (x.sz) > 2)
+    error ("widefp:size", "num2str: X must be 2-D");
+  endif
+  t = wr_gtext (x.w, x.p, digits);
+  if (isempty (t))
+    s = "";
+    return;
+  endif
+  t = reshape (t, x.sz);
+  width = max (cellfun (@numel, t(:)));
+  s = "";
+  for i = 1:rows (t)
+    s = [s; sprintf("  %*s", [num2cell(width * ones(1, columns (t))); t(i, :)]{:})];
+  endfor
+  s = strtrim (s);                          # blank columns common to all rows
+endfunction
+
+%!test
+%! assert (num2str (widereal ("1/3"), 5), "0.33333");
+%! assert (regexp (num2str (widereal ("-2/3", 2)), "^-0\\.6{38}[67]$"), 1);  # 39 digits
+%! assert (num2str (widereal ("1e100")), "1e+100");
+%! assert (num2str (widereal ([1 -0; -Inf 123456])), ["   1      -0"; "-Inf  123456"]);
+%! assert (num2str (widereal ("1.5e-7"), 3), "1.5e-7");
+%! assert (num2str (widereal ("123.456")), "123.456");
+%! assert (num2str (widereal ({"0.999999", "9.9996"}), 4), "1  10");  # carries
+%! assert (num2str (widereal (pi), "%8.4f"), "3.1416");

@@ -1,0 +1,55 @@
+## -*- texinfo -*-
+## @deftypefn  {} {[@var{Q}, @var{R}] =} qr (@var{A})
+## @deftypefnx {} {@var{R} =} qr (@var{A})
+## QR factorisation of the m-by-n widereal matrix @var{A} by Householder
+## reflections, @code{A = Q * R}: one call of wr_qr, every operation
+## truncated toward zero to p words.  Always the economy form (as
+## @code{qr (A, 0)} in Octave): @var{Q} is m-by-min(m,n) with orthonormal
+## columns, @var{R} min(m,n)-by-n upper triangular.  The diagonal of R may
+## be negative.  Infinite entries raise @code{widefp:domain}.
+##
+## @example
+## [Q, R] = qr (widereal ([3 1; 4 2]));   # R(1,1) = -5
+## @end example
+## @seealso{lu, svd, mldivide}
+## @end deftypefn
+function [Q, R] = qr (a, varargin)
+  [x, m, n, q] = wr_matrixwords (a, "qr");
+  p = a.p;
+  k = min (m, n);
+  wantq = nargout > 1;
+  Qw = zeros (q + 1, m * n * wantq, "uint64");
+  Rw = zeros (q + 1, k * n, "uint64");
+  wr_qr (wr_byrowscopy (x, m, n), m, n, q, Qw, Rw, double (wantq), 1);
+  Rw = wr_tidy (Rw(:, wr_rowsidx (n, k)));
+  if (q > p)
+    Rw = wr_roundwords (Rw, q, p);
+  endif
+  R = wr_new (Rw, p, [k n]);
+  if (wantq)
+    Qw = wr_tidy (Qw(:, wr_rowsidx (n, m)));
+    Qw = Qw(:, 1:m*k);                       # m < n: only m columns are Q's
+    if (q > p)
+      Qw = wr_roundwords (Qw, q, p);
+    endif
+    Q = wr_new (Qw, p, [m k]);
+  else
+    Q = R;
+  endif
+endfunction
+
+%!test
+%! A = widereal ([3 1; 4 2]);
+%! [Q, R] = qr (A);
+%! assert (double (Q * R), [3 1; 4 2], 1e-70);
+%! assert (double (Q' * Q), eye (2), 1e-70);
+%! assert (abs (double (R(1, 1))), 5, 1e-70);
+%! assert (double (qr (A)), double (R));
+%! assert (double (R(2, 1)), 0);
+%! B = widereal (magic (4)(:, 1:3), 3);                # tall
+%! [Q, R] = qr (B);
+%! assert (size (Q), [4 3]);
+%! assert (double (Q * R), magic (4)(:, 1:3), 1e-50);
+%! [Q, R] = qr (widereal ([1 2 3; 4 5 6]));          # wide
+%! assert (size (Q), [2 2]);
+%! assert (double (Q * R), [1 2 3; 4 5 6], 1e-70);

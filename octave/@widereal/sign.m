@@ -1,0 +1,15 @@
+## -*- texinfo -*-
+## @deftypefn {} {@var{y} =} sign (@var{x})
+## -1, 0 or 1 for each element of @var{x}, as widereal numbers of the same
+## precision; both zeros give 0.
+##
+## @example
+## y = sign (widereal ([-3 0 2]))   # [-1 0 1]
+## @end example
+## @end deftypefn
+function y = sign (x)
+  [zero, ~, neg] = wr_special (x.w);
+  s = 1 - 2 * neg;
+  s(zero) = 0;
+  y = widereal (reshape (s, x.sz), x.p);
+endfunction

@@ -1,0 +1,98 @@
+## -*- texinfo -*-
+## @deftypefn {} {@var{x} =} subsasgn (@var{x}, @var{s}, @var{v})
+## Assignment @code{x(...) = v} into a widereal array, as for numeric
+## arrays: growth fills with zeros, @code{x(...) = []} deletes.  @var{v} may
+## be a widereal or a double, integer or logical array, converted exactly;
+## when @var{v} is the more precise, @var{x} is extended to its precision
+## (extension is exact).  Size mismatches raise Octave's own errors.  A new
+## variable @code{v(3) = x} becomes a widereal array; Octave does not let a
+## widereal be assigned into part of an existing double array: convert the
+## array first, @code{d = widereal (d); d(2) = x}.
+##
+## @example
+## v = widereal (zeros (1, 3));
+## v(2) = widereal ("1/3");
+## v(5) = 1;           # v is 1x5 now, v(4) is 0
+## v([1 4]) = [];      # 1x3
+## @end example
+## @end deftypefn
+function x = subsasgn (x, s, v)
+  sub = s(1).subs;
+  if (isobject (v) && isobject (x) && numel (sub) == 1 && isnumeric (sub{1})
+      && isscalar (sub{1}) && sub{1} <= prod (x.sz) && numel (s) == 1
+      && s.type(1) == "(" && v.p == x.p && numel (v.w) == x.p + 1)
+    try                                     # the common case: one element
+      x.w(:, sub{1}) = v.w;
+      return;
+    catch                                   # Octave's own error comes below
+    end_try_catch
+  endif
+  if (numel (s) > 1 || ! strcmp (s(1).type, "()"))
+    error ("widefp:index",
+           "widereal: only x(...) = v assignments are supported");
+  endif
+  if (! isa (x, "widereal"))                # x(k) = v with x not yet defined
+    x = widereal (x, v.p);
+  endif
+  sz = x.sz;
+  n = prod (sz);
+
+  if (isa (v, "double") && all (size (v) == 0))
+    index = reshape (1:n, sz);
+    index(sub{:}) = [];                     # Octave checks the deletion
+    x.w = x.w(:, index(:));
+    x.sz = size (index);
+    return;
+  endif
+
+  if (! isa (v, "widereal"))
+    if (! ((isnumeric (v) || islogical (v)) && isreal (v)))
+      error ("widefp:type", "widereal: cannot assign a %s to widereal",
+             class (v));
+    endif
+    v = widereal (v, x.p);
+  endif
+  if (v.p > x.p)
+    x.w(end+1:v.p+1, :) = 0;
+    x.p = v.p;
+  endif
+  vw = v.w;
+  if (v.p < x.p)
+    vw(end+1:x.p+1, :) = 0;
+  endif
+
+  m = columns (vw);
+  index = reshape (1:n, sz);
+  if (m == 1)
+    index(sub{:}) = n + 1;
+  else
+    index(sub{:}) = reshape (n + (1:m), v.sz);  # Octave checks the shapes
+  endif
+  index(index == 0) = n + m + 1;            # new places that get zeros
+  x.w = [x.w, vw, zeros(x.p + 1, 1, "uint64")](:, index(:));
+  x.sz = size (index);
+endfunction
+
+%!test
+%! v = widereal (zeros (1, 3), 2);
+%! v(2) = widereal ("1/3", 2);
+%! v(5) = int8 (-7);
+%! assert (double (v), [0 1/3 0 0 -7]);
+%! v([1 4]) = [];
+%! assert (double (v), [1/3 0 -7]);
+%! v(2, :) = 1;
+%! assert (double (v), [1/3 0 -7; 1 1 1]);
+%! v(:, 2) = widereal ([5; 6], 6);            # the array widens to 6 words
+%! assert (precision (v), 6);
+%! assert (double (v), [1/3 5 -7; 1 6 1]);
+%! assert (v(1) == widereal ("1/3", 2));      # extension is exact
+%! v(:, logical ([1 0 1])) = [];
+%! assert (double (v), [5; 6]);
+%!test
+%! clear u;
+%! u(2, 2) = widereal ("1/3", 3);
+%! assert (precision (u), 3);
+%! assert (double (u), [0 0; 0 1/3]);
+%!error id=Octave:nonconformant-args x = widereal (1:3); x(1:2) = [1 2 3];
+%!error id=Octave:invalid-index x = widereal (1:3); x(0) = 1;
+%!error <cannot assign> x = widereal (1:3); x(1) = {1};

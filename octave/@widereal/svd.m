@@ -1,0 +1,64 @@
+## -*- texinfo -*-
+## @deftypefn  {} {@var{s} =} svd (@var{A})
+## @deftypefnx {} {[@var{U}, @var{S}, @var{V}] =} svd (@var{A})
+## Singular value decomposition of the m-by-n widereal matrix @var{A},
+## @code{A = U * S * V'}: one call of wr_svd (Householder bidiagonalisation
+## and shifted QR sweeps), every operation truncated toward zero to p
+## words; the sweeps stop when each superdiagonal entry is below 2^(-64p)
+## of its neighbours.  @var{s} is the column of the min(m,n) singular
+## values in decreasing order.  Always the economy form (as
+## @code{svd (A, "econ")}): @var{U} m-by-k, @var{S} k-by-k, @var{V}
+## n-by-k with k = min(m,n).  Infinite entries raise @code{widefp:domain}.
+##
+## @example
+## svd (widereal ([3 0; 4 5]))   # [3*sqrt(5); sqrt(5)]
+## @end example
+## @seealso{norm, cond, qr}
+## @end deftypefn
+function [U, S, V] = svd (a, varargin)
+  [x, m, n, q] = wr_matrixwords (a, "svd");
+  p = a.p;
+  if (m < n)                                 # the plug-in is made for m >= n
+    if (nargout > 1)
+      [V, S, U] = svd (transpose (a));
+    else
+      U = svd (transpose (a));
+    endif
+    return;
+  endif
+  want = nargout > 1;
+  Uw = zeros (q + 1, m * n * want, "uint64");
+  Vw = zeros (q + 1, n * n * want, "uint64");
+  sw = zeros (q + 1, min (n, m + 1), "uint64");
+  wr_svd (wr_byrowscopy (x, m, n), m, n, q, Uw, sw, Vw, double (want), double (want));
+  sw = back (sw(:, 1:n), q, p);
+  U = wr_new (sw, p, [n 1]);
+  if (want)
+    Sw = zeros (p + 1, n * n, "uint64");
+    Sw(:, 1:n+1:n*n) = sw;
+    S = wr_new (Sw, p, [n n]);
+    U = wr_new (back (Uw(:, wr_rowsidx (n, m)), q, p), p, [m n]);
+    V = wr_new (back (Vw(:, wr_rowsidx (n, n)), q, p), p, [n n]);
+  endif
+endfunction
+
+function w = back (w, q, p)
+  w = wr_tidy (w);
+  if (q > p)
+    w = wr_roundwords (w, q, p);
+  endif
+endfunction
+
+%!test
+%! s = svd (widereal ([3 0; 4 5]));
+%! assert (double (s), [3 * sqrt(5); sqrt(5)], 1e-15);
+%! assert (double (s(1) * s(2)), 15, 1e-70);
+%! A = widereal ([1 2; 3 4; 5 6], 3);
+%! [U, S, V] = svd (A);
+%! assert (size (U), [3 2]);
+%! assert (double (U * S * V'), [1 2; 3 4; 5 6], 1e-50);
+%! assert (double (V' * V), eye (2), 1e-50);
+%! [U, S, V] = svd (A');                              # wide
+%! assert (size (V), [3 2]);
+%! assert (double (U * S * V'), [1 3 5; 2 4 6], 1e-50);
+%! assert (double (svd (widereal (diag ([1 3 2])))), [3; 2; 1]);

@@ -1,0 +1,44 @@
+## -*- texinfo -*-
+## @deftypefn {} {@var{r} =} times (@var{a}, @var{b})
+## Element-wise product @code{@var{a} .* @var{b}}; operands, precision and
+## broadcasting as for @code{plus}.
+##
+## Rounding: truncated toward zero to p words (the library's
+## multiplication, wr_prod over pairs).  At p = 1 the product is formed at
+## p = 2 and rounded to nearest.  0 * Inf raises @code{widefp:domain}.
+##
+## @example
+## widereal ("1/3") .* [3 6]    # 0.999..., 1.999... (truncated)
+## @end example
+## @seealso{mtimes, prod}
+## @end deftypefn
+function r = times (a, b)
+  [x, y, p, r] = wr_pair (a, b);
+  if (p == 1)
+    r.w = wr_roundwords (wr_prodpairs (wr_lift (x, 1, 2), wr_lift (y, 1, 2), 2), 2, 1);
+    return;
+  endif
+  r.w = wr_prodpairs (x, y, p);
+endfunction
+
+function R = wr_prodpairs (x, y, p)
+  n = columns (x);
+  R = zeros (p + 1, n, "uint64");
+  wr_prod (R, [x; y], 2, n, p);
+  t = bitand ([x(1, :), y(1, :)], 0x7fffffffffffffffu64);
+  if (any (t == 0 | t == 0x7fffffffffffffffu64))
+    R = wr_mulfix (R, x, y);
+  endif
+endfunction
+
+%!test
+%! x = widereal ("1/3", 2);
+%! assert (double (x .* [3 -6]), [1 -2], 1e-37);
+%! assert (double (widereal ([1.5 2]) .* [2; 4]), [3 4; 6 8]);
+%! assert (double (widereal ([0 -0 Inf]) .* [5 5 -2]), [0 -0 -Inf]);
+%! assert (1 ./ double (widereal (-0) .* 3), -Inf);
+%! y = widereal (3, 1) .* widereal ("1/3", 1);       # p = 1 rounds to nearest
+%! assert (double (y), 1);
+%! assert (precision (y), 1);
+%!error <0 \* Inf> widereal (0) .* Inf
+%!error <0 \* Inf> widereal ([1 Inf]) .* widereal ([2 0])

@@ -1,0 +1,186 @@
+## -*- texinfo -*-
+## @deftypefn  {} {@var{x} =} widereal (@var{v})
+## @deftypefnx {} {@var{x} =} widereal (@var{v}, @var{p})
+## @deftypefnx {} {@var{x} =} widereal (@var{w}, @var{p}, "words")
+## @deftypefnx {} {@var{x} =} widereal (@var{w}, @var{p}, "words", @var{sz})
+## A wide binary floating-point number, or an array of them: a sign, a 63-bit
+## exponent and a fraction of @var{p} 64-bit words (64p+1 significant bits).
+## @var{p} defaults to @code{widereal_precision ()}, 4 words at start.
+##
+## @var{v} may be
+## @itemize
+## @item a double, single, logical or integer array (int64 and uint64 too),
+## converted exactly.  Beware: a double literal is already rounded to 53 bits
+## before it gets here, so @code{widereal (0.1)} is the double nearest 0.1,
+## correct to only about 16 digits, not 1/10.  Give such numbers as text.
+## @item a text or a cell array of texts, read with @code{wr_parse}: decimal
+## numbers (@qcode{"0.1"}, @qcode{"-1.5e-300"}), named constants
+## (@qcode{"#pi"}, @qcode{"#e"}, @qcode{"#ln2"}), raw words in hexadecimal
+## separated by colons (@qcode{"@@3fffffffffffffff:8000000000000000"} is
+## 1.5) and expressions with + - * / and parentheses (@qcode{"1/3"},
+## @qcode{"2*#pi-1"}); blanks are ignored.  Each text is read at precision
+## @var{p} (at most 1022).
+## @item a widereal: returned as is, or rounded to nearest (ties to even) or
+## extended with zero words when @var{p} is given.
+## @end itemize
+##
+## With @qcode{"words"}, @var{w} is a uint64 array of p+1 words per element
+## (sign and exponent word first) as the plug-ins use; the result has size
+## @var{sz}, by default a column of numel (w) / (p+1) elements.
+##
+## NaN has no widereal value and raises @code{widefp:domain}.
+##
+## @example
+## x = widereal ("1/3", 8)          # 1/3 to 512 bits
+## y = widereal (0.1)               # 0.1000000000000000055511151231257827...
+## z = widereal (intmax ("uint64")) # 18446744073709551615 exactly
+## @end example
+## @seealso{widereal_precision, wr_constant, double, precision}
+## @end deftypefn
+function x = widereal (v, p, how, sz)
+  if (nargin == 1 && isa (v, "double") && isscalar (v) && isfinite (v)
+      && v != 0 && isreal (v))              # the common case, kept short
+    p = widereal_precision ();
+    [m, e] = log2 (abs (v));
+    w = zeros (p + 1, 1, "uint64");
+    w(1) = 0x3fffffffffffffffu64 + (e - 1) + (v < 0) * 2^63;
+    w(2) = (2 * m - 1) * 2^64;              # at most 52 bits: exact
+    x = class (struct ("w", w, "p", p, "sz", [1 1]), "widereal");
+    return;
+  endif
+  if (nargin < 2)
+    p = widereal_precision ();
+  elseif (! (isnumeric (p) && isreal (p) && isscalar (p) && p == fix (p)
+             && p >= 1 && p <= 1023))
+    error ("widefp:range", "widereal: P must be an integer from 1 to 1023");
+  else
+    p = double (p);
+  endif
+  if (nargin == 0)
+    x = class (struct ("w", zeros (p + 1, 1, "uint64"), "p", p, "sz", [1 1]),
+               "widereal");
+    return;
+  endif
+
+  if (nargin >= 3)
+    if (! strcmp (how, "words"))
+      error ("widefp:type", "widereal: the third argument must be \"words\"");
+    endif
+    if (! isa (v, "uint64") || mod (numel (v), p + 1) != 0)
+      error ("widefp:size",
+             "widereal: W must be a uint64 array of P+1 words per element");
+    endif
+    n = numel (v) / (p + 1);
+    if (nargin < 4)
+      sz = [n 1];
+    elseif (prod (sz) != n)
+      error ("widefp:size", "widereal: SZ does not match the number of words");
+    endif
+    w = reshape (v, p + 1, n) + uint64 (0);     # a copy of its own
+    ## zeros and infinities keep only their sign and exponent word
+    [zero, inf] = wr_special (w);
+    w(2:end, zero | inf) = 0;
+    x = wr_new (w, p, double (sz(:).'));
+    return;
+  endif
+
+  if (isa (v, "widereal"))
+    if (nargin == 1 || p == v.p)
+      x = v;
+    elseif (p > v.p)
+      x = wr_new ([v.w; zeros(p - v.p, columns (v.w), "uint64")], p, v.sz);
+    else
+      x = wr_new (wr_roundwords (v.w, v.p, p), p, v.sz);
+    endif
+    return;
+  endif
+
+  if (ischar (v) || iscellstr (v))
+    if (p > 1022)
+      error ("widefp:range", "widereal: texts are read at P up to 1022");
+    endif
+    if (ischar (v))
+      if (rows (v) <= 1)
+        v = {v};
+      else
+        v = cellstr (v);
+      endif
+    endif
+    n = numel (v);
+    w = zeros (p + 1, n, "uint64");
+    for k = 1:n
+      r = zeros (p + 1, 1, "uint64");
+      t = v{k};
+      wr_parse (t(! isspace (t)), r, p);     # the reader takes no blanks
+      w(:, k) = r;
+    endfor
+    x = wr_new (w, p, size (v));
+    return;
+  endif
+
+  if (! (isnumeric (v) || islogical (v)) || ! isreal (v))
+    error ("widefp:type",
+           "widereal: cannot convert a %s%s to widereal", ...
+           ifelse_complex (v), class (v));
+  endif
+  if (isa (v, "int64") || isa (v, "uint64"))
+    w = wr_fromints (v, p);
+  else
+    v = double (v);
+    if (any (isnan (v(:))))
+      error ("widefp:domain", "widereal: NaN has no widereal value");
+    endif
+    w = wr_fromdoubles (v, p);
+  endif
+  x = wr_new (w, p, size (v));
+endfunction
+
+function s = ifelse_complex (v)
+  s = "";
+  if (isnumeric (v) && ! isreal (v))
+    s = "complex ";
+  endif
+endfunction
+
+%!test
+%! ## exact conversions, read back through the words
+%! x = widereal ([1 -0.5; 2^-1074 -Inf]);
+%! assert (size (x), [2 2]);
+%! assert (double (x), [1 -0.5; 2^-1074 -Inf]);
+%! assert (double (widereal (int8 ([-128 127]))), [-128 127]);
+%! assert (double (widereal (true)), 1);
+%!test
+%! ## 64-bit integers at their limits, exactly (compared as text)
+%! assert (num2str (widereal (intmax ("uint64"))), "18446744073709551615");
+%! assert (num2str (widereal (intmin ("int64"))), "-9223372036854775808");
+%! assert (num2str (widereal (uint64 (2^53) + 1)), "9007199254740993");
+%! assert (num2str (widereal (int64 (-1))), "-1");
+%!test
+%! ## texts, cells and precision
+%! x = widereal ({"1/3", "#pi"; "0.1", "-2"}, 8);
+%! assert (precision (x), 8);
+%! assert (size (x), [2 2]);
+%! assert (double (x), [1/3 pi; 0.1 -2]);
+%! assert (widereal ("0.1") != widereal (0.1));
+%!test
+%! ## raw words, extension and rounding of the precision
+%! b = 0x3fffffffffffffffu64;              # the exponent word of 1
+%! w = [b; 2^63; 0];                               # 1.5 at p = 2
+%! x = widereal (w, 2, "words");
+%! assert (double (x), 1.5);
+%! assert (precision (widereal (x, 5)), 5);
+%! assert (double (widereal (x, 5)), 1.5);
+%! ## 1 + 2^-128 + 2^-129 at p = 3 rounds up at p = 2, down at p = 1
+%! y = widereal ([b; 0; 0; 3 * 2^62], 3, "words");
+%! assert (widereal (y, 2) > 1);
+%! assert (widereal (y, 1) == 1);
+%! ## ties go to even, carries reach the exponent
+%! t = [b; 1; 2^63];
+%! assert (widereal (widereal (t, 2, "words"), 1) == widereal ([b; 2], 1, "words"));
+%! m = [b; intmax("uint64"); 2^63];
+%! assert (widereal (widereal (m, 2, "words"), 1) == 2);
+%!error <NaN> widereal ([1 NaN])
+%!error <Unkown constant> widereal ({"1", "#tau"})
+%!error <widefp:type|cannot convert> widereal (1i)
+%!error <P must be> widereal (1, 0)
+%!error <P\+1 words> widereal (uint64 ([1 2 3]), 3, "words")

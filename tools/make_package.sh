@@ -1,0 +1,33 @@
+#!/bin/bash
+# Writes build/widefp-VERSION.tar.gz, the Octave package: DESCRIPTION,
+# COPYING, INDEX, NEWS; inst/ with the widereal class and the Octave
+# helpers; src/ with the Makefile, the library and plug-in sources and the
+# plug-ins' help texts.  VERSION is the library's (CMakeLists.txt), and
+# package/DESCRIPTION must carry the same.
+set -e
+cd "$(dirname "$0")/.."
+version=$(sed -n 's/^project(widefp VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+desc_version=$(sed -n 's/^Version: *//p' package/DESCRIPTION)
+if [ -z "$version" ] || [ "$version" != "$desc_version" ]; then
+  echo "make_package: library version '$version' and package/DESCRIPTION '$desc_version' differ" >&2
+  exit 1
+fi
+name=widefp-$version
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+top=$stage/$name
+mkdir -p "$top/inst" "$top/src/plugins" "$top/src/help"
+cp package/DESCRIPTION package/COPYING package/INDEX package/NEWS "$top/"
+cp -r octave/. "$top/inst/"
+cp package/src/Makefile "$top/src/"
+for dir in include kernel elementary convert linalg; do
+  [ -d "widefp/$dir" ] || continue
+  mkdir -p "$top/src/widefp/$dir"
+  find "widefp/$dir" -maxdepth 1 -type f \( -name '*.cpp' -o -name '*.h' \) \
+    -exec cp {} "$top/src/widefp/$dir/" \;
+done
+cp plugins/wr_*.cpp plugins/*.h "$top/src/plugins/"
+if ls plugins/wr_*.m >/dev/null 2>&1; then cp plugins/wr_*.m "$top/src/help/"; fi
+mkdir -p build
+tar -C "$stage" -czf "build/$name.tar.gz" "$name"
+echo "build/$name.tar.gz"
