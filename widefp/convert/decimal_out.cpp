@@ -9,6 +9,7 @@
 #include "convert/decimal.h"
 #include "convert/tables.h"
 #include "kernel/array_mul_skip.h"
+#include "kernel/heap.h"
 #include "kernel/internal.h"
 #include "widefp.h"
 
@@ -197,7 +198,7 @@ extern "C" void widefp_convert_pow(const uint64_t *x, int64_t *exponent, uint64_
 
     // Three working arrays of n words: y (first T, later the mantissa), the
     // series term and the series sum.
-    std::unique_ptr<uint64_t[]> work(new uint64_t[3 * n]);
+    std::unique_ptr<uint64_t[]> work = widefp::detail::heap_words(3 * n);
     uint64_t *y = work.get();
     uint64_t *term = y + n;
     uint64_t *sum = term + n;
@@ -344,7 +345,7 @@ extern "C" void widefp_fixed_format(uint64_t control, uint64_t *digits, int64_t 
     // The leading digit and E+d+1 digits, the last of them the rounding digit.
     int64_t e = exponent;
     const uint64_t len = static_cast<uint64_t>(e + sd) + 2;
-    std::unique_ptr<char[]> buf(new char[len]);
+    std::unique_ptr<char[]> buf = widefp::detail::heap_array<char>(len);
     buf[0] = static_cast<char>('0' + digits[0]);
     widefp::wrl_hex2dec(digits, w, buf.get() + 1, len - 1);
     const uint64_t r = len - 1;
