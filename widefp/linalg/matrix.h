@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "kernel/internal.h"
+#include "kernel/internal.h"
 #include "widefp.h"
 #include "widefp_linalg.h"
 
@@ -39,6 +40,9 @@ inline void swap_elements(uint64_t *a, uint64_t *b, uint64_t p) {
         b[i] = t;
     }
 }
+
+// Counts the loops take (32-bit signed in the plug-ins' convention).
+constexpr uint64_t kMaxCount = (uint64_t{1} << 31) - 1;
 
 // Words of `elements` elements of precision p plus `extra` words, or
 // UINT64_MAX when that does not fit.

@@ -307,6 +307,8 @@ extern "C" uint64_t widefp_matrix_svd_itch(uint64_t m, uint64_t n, uint64_t p) {
 extern "C" int widefp_matrix_svd(uint64_t *s, uint64_t *U, uint64_t *V, uint64_t *sweeps, uint64_t *A, uint64_t m,
                                  uint64_t n, int uflag, int vflag, uint64_t max_sweeps, uint64_t p,
                                  uint64_t *work) {
+    WIDEFP_ASSERTD(p >= 2 && m <= kMaxCount && n <= kMaxCount);
+    WIDEFP_ASSERTD((!uflag || U) && (!vflag || V));
     if (sweeps) sweeps[0] = sweeps[1] = 0;
     if (m == 0 || n == 0) return 0;
     const uint64_t w = p + 1;
