@@ -7,13 +7,12 @@
 #include <cstring>
 
 #include "kernel/internal.h"
-#include "kernel/internal.h"
 #include "widefp.h"
 #include "widefp_linalg.h"
 
 namespace widefp::linalg {
 
-constexpr uint64_t kSignBit = detail::kSign;   // sign of word 0
+constexpr uint64_t kSignBit = detail::kSign;     // sign of word 0
 constexpr uint64_t kExpBits = detail::kExpMask;  // exponent field
 constexpr uint64_t kOne = detail::kBias;         // word 0 of 1.0
 
