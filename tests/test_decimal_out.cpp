@@ -640,7 +640,9 @@ TEST(ConvertPow, SameWordsAsThePlainSeries) {
             ASSERT_EQ(e, e_ref) << "p=" << p << " x=" << th::hex(x);
             // Where the power is small enough, the series' words give way to
             // |x| / 10^E rounded up exactly.
-            if (d != want) ASSERT_EQ(d, exact_ceiling(x, p, e)) << "p=" << p << " x=" << th::hex(x);
+            if (d != want) {
+                ASSERT_EQ(d, exact_ceiling(x, p, e)) << "p=" << p << " x=" << th::hex(x);
+            }
             ++cases;
         }
     }

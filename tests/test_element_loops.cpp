@@ -385,6 +385,41 @@ TEST(ElementLoops, RoundedProductWithinHalfAUnit) {
 }
 
 // The random elements, replayed from the same rand() sequence.
+// The overlaps the library allows give the results of distinct arrays: R = X
+// for the group folds and the scaling, r = X_0 for the whole sum, the factor
+// s as the last element of R, every operand of the rounded product and
+// difference one element (x - x: a zero, whatever its fraction words).
+TEST(ElementLoops, AllowedOverlapGivesTheResultOfDistinctArrays) {
+    th::Rng rng(77);
+    for (uint64_t p : {2u, 3u, 9u, 40u}) {
+        const uint64_t w = p + 1, n = 1 + rng.below(4), count = 1 + rng.below(5);
+        const Words X = random_array(rng, n * count, p, 4);
+        for (auto fold : {&widefp_float_sum_groups, &widefp_float_prod_groups}) {
+            Words R(count * w), Y = X;
+            fold(R.data(), X.data(), n, count, p);
+            fold(Y.data(), Y.data(), n, count, p);
+            EXPECT_TRUE(std::equal(R.begin(), R.end(), Y.begin())) << p;
+        }
+        Words r(w), Y = X;
+        widefp_float_sum_all(r.data(), X.data(), n * count, p);
+        widefp_float_sum_all(Y.data(), Y.data(), n * count, p);
+        EXPECT_TRUE(std::equal(r.begin(), r.end(), Y.begin())) << p;
+        Words R(count * w), s(X.end() - w, X.end());
+        Y = Words(X.end() - count * w, X.end());  // s is Y's last element
+        widefp_float_scale_all(R.data(), Y.data(), s.data(), count, p);
+        widefp_float_scale_all(Y.data(), Y.data(), Y.data() + (count - 1) * w, count, p);
+        EXPECT_EQ(R, Y) << p;
+        for (auto op : {&widefp_float_mul_near, &widefp_float_sub_near}) {
+            Words c(w), x(X.begin(), X.begin() + w);
+            op(c.data(), x.data(), x.data(), p);
+            op(x.data(), x.data(), x.data(), p);
+            // a zero's fraction words are not part of its value (x - x keeps x's)
+            if ((c[0] & ~th::kSign) == 0) std::fill(x.begin() + 1, x.end(), 0);
+            EXPECT_EQ(c, x) << p;
+        }
+    }
+}
+
 TEST(ElementLoops, RandomElementsFollowTheRandSequence) {
     ASSERT_EQ(RAND_MAX, 2147483647) << "the bit properties below assume a 31-bit rand()";
     const double inv_max = 1.0 / 2147483647.0;

@@ -29,9 +29,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "harness.h"
+#include "kernel/heap.h"
 #include "widefp_linalg.h"
 
 namespace {
@@ -539,6 +542,34 @@ TEST(Elimination, DeterminantExactCases) {
     Words B = matrix({3, 1, 4, 1}, p);
     det(B.data(), 2, p, B.data() + 3 * w);
     EXPECT_EQ(widefp_float_wrtod(B.data() + 3 * w), -1.0);
+}
+
+}  // namespace
+
+namespace {
+
+// Heap scratch that cannot be had goes through the fatal route
+// ("widefp:memory"), never as an exception of its own; what it grants is
+// zeroed.
+struct Fatal : std::runtime_error {
+    std::string id;
+    Fatal(const char *i, const char *t) : std::runtime_error(t), id(i) {}
+};
+[[noreturn]] void throw_fatal(const char *id, const char *text) { throw Fatal(id, text); }
+
+TEST(Scratch, FailureGoesThroughTheFatalRoute) {
+    widefp_fatal_handler previous = widefp_set_fatal_handler(&throw_fatal);
+    for (uint64_t words : {UINT64_MAX, widefp_matrix_svd_itch(2, uint64_t{1} << 40, uint64_t{1} << 30)}) {
+        try {
+            widefp::detail::heap_words(words);
+            ADD_FAILURE() << words << " words granted";
+        } catch (const Fatal &e) {
+            EXPECT_EQ(e.id, "widefp:memory");
+        }
+    }
+    widefp_set_fatal_handler(previous);
+    auto w = widefp::detail::heap_words(1000);
+    for (int i = 0; i < 1000; ++i) ASSERT_EQ(w[i], 0u);
 }
 
 }  // namespace

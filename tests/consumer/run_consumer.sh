@@ -27,13 +27,15 @@ case $mode in
 install)
     rm -rf "$prefix"
     cmake --install "$4" --prefix "$prefix" --component library >/dev/null
-    ls "$prefix"/*/cmake/widefp/widefpConfig.cmake "$prefix"/*/pkgconfig/widefp.pc "$prefix"/include/widefp.h
+    for f in widefpConfig.cmake widefpConfigVersion.cmake widefp.pc widefp.h widefp_linalg.h; do
+        find "$prefix" -name "$f" | grep . || { echo "not installed: $f"; exit 1; }
+    done
     ;;
 find_package)
     configure_and_run "$scratch/find_package" -DCMAKE_PREFIX_PATH="$prefix"
     ;;
 pkg_config)
-    export PKG_CONFIG_PATH=$(dirname "$prefix"/*/pkgconfig/widefp.pc)
+    export PKG_CONFIG_PATH=$(dirname "$(find "$prefix" -name widefp.pc)")
     flags=$(pkg-config --cflags --libs widefp)
     echo "pkg-config --cflags --libs widefp: $flags"
     cc -std=c99 -Wall -Werror "$here/main.c" $flags -o "$scratch/pkg_config_consumer"

@@ -7,6 +7,7 @@
 #include "convert/tables.h"
 #include "convert/text_in.h"
 #include "kernel/array_mul_skip.h"
+#include "kernel/heap.h"
 #include "kernel/internal.h"
 #include "widefp.h"
 
@@ -184,7 +185,7 @@ extern "C" void widefp_float_atowr(const char *text, uint64_t *result, uint64_t 
     // Work arrays of n = p+2 words: M, W, the product W*v, and the three of
     // the power (T, y, term).  Up to 48 KiB: from the heap.
     const uint64_t n = p + 2;
-    std::unique_ptr<uint64_t[]> work(new uint64_t[6 * n]());
+    std::unique_ptr<uint64_t[]> work = widefp::detail::heap_words(6 * n);
     uint64_t *M = work.get();
     uint64_t *W = M + n;
     uint64_t *Wv = W + n;

@@ -9,6 +9,7 @@
 #include "convert/decimal.h"
 #include "convert/tables.h"
 #include "kernel/array_mul_skip.h"
+#include "kernel/heap.h"
 #include "kernel/internal.h"
 #include "widefp.h"
 
@@ -137,8 +138,8 @@ bool ceil_digits(const uint64_t *x, uint64_t p, int64_t e, uint64_t *D) {
     for (uint64_t i = 1; i <= p; ++i) mi[i] = x[i];
     const int64_t P = static_cast<int64_t>(p);
     if (e >= 0) {
-        // A tie within the array's digits needs 5^(E - d - 1) to divide Mi:
-        // beyond E = 47p + 64 there is none.
+        // A tie at digit d needs 5^(E - d - 1) to divide Mi, so d >= E - 27.6p - 1:
+        // beyond E = 47p + 64 no tie falls within the array's 19.3(p+1) digits.
         if (e > 47 * P + 64) return false;
         const int64_t sh = B - e + 64;  // D = Mi * 2^sh / 5^e
         if (sh < 0) return false;
@@ -148,8 +149,9 @@ bool ceil_digits(const uint64_t *x, uint64_t p, int64_t e, uint64_t *D) {
         for (int64_t r = e; r > 0; r -= 27) div_word_ceil(V.data(), L, r >= 27 ? kFive27 : pow5(static_cast<uint64_t>(r)));
         return scaled_ceil(V.data(), L, 0, D, n);
     }
-    // A tie within the array's digits needs 2^(64p - B - E) to divide 2 Mi * 5^d,
-    // impossible below E = -(28p + 32).
+    // A tie at digit d needs |x| * 10^(d - E) to be an odd multiple of 1/2,
+    // so d = 64p - B + E - 1 - (trailing zero bits of Mi) >= 2.3|E| - 1:
+    // below E = -(28p + 32) no tie falls within the array's digits.
     const int64_t k = -e;
     if (k > 28 * P + 32) return false;
     const uint64_t L = p + 3 + static_cast<uint64_t>(k) * 2322 / 64000;  // k log2(5) bits more
@@ -197,7 +199,7 @@ extern "C" void widefp_convert_pow(const uint64_t *x, int64_t *exponent, uint64_
 
     // Three working arrays of n words: y (first T, later the mantissa), the
     // series term and the series sum.
-    std::unique_ptr<uint64_t[]> work(new uint64_t[3 * n]);
+    std::unique_ptr<uint64_t[]> work = widefp::detail::heap_words(3 * n);
     uint64_t *y = work.get();
     uint64_t *term = y + n;
     uint64_t *sum = term + n;
@@ -344,7 +346,7 @@ extern "C" void widefp_fixed_format(uint64_t control, uint64_t *digits, int64_t 
     // The leading digit and E+d+1 digits, the last of them the rounding digit.
     int64_t e = exponent;
     const uint64_t len = static_cast<uint64_t>(e + sd) + 2;
-    std::unique_ptr<char[]> buf(new char[len]);
+    std::unique_ptr<char[]> buf = widefp::detail::heap_array<char>(len);
     buf[0] = static_cast<char>('0' + digits[0]);
     widefp::wrl_hex2dec(digits, w, buf.get() + 1, len - 1);
     const uint64_t r = len - 1;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "convert/text_in.h"
+#include "kernel/heap.h"
 #include "kernel/internal.h"
 #include "widefp.h"
 
@@ -78,7 +79,7 @@ class Evaluator {
 public:
     Evaluator(const char *text, uint64_t p, bool strict)
         : begin_(text), cur_(text), last_token_(text), p_(p), strict_(strict) {
-        sink_.reset(new uint64_t[p + 1]());
+        sink_ = widefp::detail::heap_words(p + 1);
     }
 
     // term, then + or - terms, left to right.
@@ -226,7 +227,7 @@ private:
     uint64_t *temporary(int depth, int which) {
         const size_t d = static_cast<size_t>(depth);
         if (levels_.size() <= d) levels_.resize(d + 1);
-        if (!levels_[d]) levels_[d].reset(new uint64_t[2 * (p_ + 1)]);
+        if (!levels_[d]) levels_[d] = widefp::detail::heap_words(2 * (p_ + 1));
         uint64_t *t = levels_[d].get() + which * (p_ + 1);
         std::memset(t, 0, (p_ + 1) * sizeof(uint64_t));
         return t;

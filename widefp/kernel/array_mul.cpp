@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "kernel/array_mul_skip.h"
+#include "kernel/heap.h"
 #include "kernel/internal.h"
 #include "kernel/karatsuba.h"
 #include "kernel/mul_columns.h"
@@ -222,7 +223,7 @@ namespace {
 // triangle of the operands extended by a zero word) plus the carry estimate.
 void long_half_product(uint64_t *pp, const uint64_t *a, const uint64_t *b, uint64_t n) {
     const uint64_t m = n + 1;
-    std::unique_ptr<uint64_t[]> buf(new uint64_t[2 * m + upper_triangle_scratch_words(m)]);
+    std::unique_ptr<uint64_t[]> buf = widefp::detail::heap_words(2 * m + upper_triangle_scratch_words(m));
     uint64_t *ae = buf.get(), *be = ae + m;
     std::memcpy(ae, a, n * sizeof(uint64_t));
     std::memcpy(be, b, n * sizeof(uint64_t));
@@ -242,7 +243,7 @@ void long_half_product(uint64_t *pp, const uint64_t *a, const uint64_t *b, uint6
 uint64_t widefp_array_mul_h(uint64_t *result, const uint64_t *a, const uint64_t *b, uint64_t n) {
     WIDEFP_ASSERTD(n >= 1);
     if (n + 1 > kTriangleColumns) {
-        std::unique_ptr<uint64_t[]> pp(new uint64_t[n + 2]);
+        std::unique_ptr<uint64_t[]> pp = widefp::detail::heap_words(n + 2);
         long_half_product(pp.get(), a, b, n);
         uint64_t top = pp[0];
         if (pp[n + 1] >= kHalf) {  // round half up at P'[n]
@@ -337,7 +338,7 @@ void unbalanced_product(uint64_t *d, const uint64_t *x, uint64_t lx, const uint6
         (void)carry;
     }
     if (pos > 0) {  // y[0..pos-1] times x, at d[0 .. lx+pos-1]
-        std::unique_ptr<uint64_t[]> t(new uint64_t[lx + pos]);
+        std::unique_ptr<uint64_t[]> t = widefp::detail::heap_words(lx + pos);
         unbalanced_product(t.get(), x, lx, y, pos);
         uint64_t carry = add_words(d, d, t.get(), lx + pos, 0);
         WIDEFP_ASSERTD(carry == 0);
@@ -365,7 +366,7 @@ uint64_t array_mul_skip(uint64_t *result, const uint64_t *a, const uint64_t *b, 
     const uint64_t m = n - za;  // the words of a that may be nonzero
     if (long_exact) {
         // The exact product: za zero words, then (a[za..n-1]) * b.
-        std::unique_ptr<uint64_t[]> buf(new uint64_t[2 * n]);
+        std::unique_ptr<uint64_t[]> buf = widefp::detail::heap_words(2 * n);
         uint64_t *pr = buf.get();
         std::memset(pr, 0, za * sizeof(uint64_t));
         unbalanced_product(pr + za, a + za, m, b, n);
@@ -379,7 +380,7 @@ uint64_t array_mul_skip(uint64_t *result, const uint64_t *a, const uint64_t *b, 
         // pairs with i >= za form the triangle of m+1 words of a[za..] and
         // b, whose value lands in the low m+2 words of P'[0..n+1].
         const uint64_t w = m + 1;
-        std::unique_ptr<uint64_t[]> buf(new uint64_t[(n + 2) + 2 * w + upper_triangle_scratch_words(w)]);
+        std::unique_ptr<uint64_t[]> buf = widefp::detail::heap_words((n + 2) + 2 * w + upper_triangle_scratch_words(w));
         uint64_t *pp = buf.get(), *ae = pp + (n + 2), *be = ae + w;
         std::memcpy(ae, a + za, m * sizeof(uint64_t));
         std::memcpy(be, b, w * sizeof(uint64_t));  // w <= n words of b

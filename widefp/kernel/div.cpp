@@ -3,6 +3,7 @@
 
 #include "kernel/div_dispatch.h"
 #include "kernel/divword.h"
+#include "kernel/heap.h"
 #include "kernel/internal.h"
 #include "widefp.h"
 
@@ -492,7 +493,7 @@ uint64_t widefp_float_div(uint64_t *result, const uint64_t *x, const uint64_t *y
         std::unique_ptr<uint64_t[]> heap_buf;
         uint64_t *scratch = stack_buf;
         if (words > kStackWords) {
-            heap_buf.reset(new uint64_t[words]);
+            heap_buf = widefp::detail::heap_words(words);
             scratch = heap_buf.get();
         }
         bool q0_one;

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "kernel/heap.h"
+
 namespace widefp::detail {
 
 // Longest piece multiplied directly by schoolbook columns.
@@ -32,7 +34,7 @@ public:
     explicit KaratsubaScratch(uint64_t n) {
         uint64_t words = karatsuba_scratch_words(n);
         if (words > kKaratsubaStackWords) {
-            heap_.reset(new uint64_t[words]);
+            heap_ = widefp::detail::heap_words(words);
             ptr_ = heap_.get();
         } else {
             ptr_ = local_;

@@ -2,6 +2,7 @@
 #include <cstring>
 #include <memory>
 
+#include "kernel/heap.h"
 #include "kernel/internal.h"
 #include "kernel/karatsuba.h"
 #include "kernel/mul_columns.h"
@@ -110,7 +111,7 @@ inline uint64_t truncated_product(uint64_t *result, const uint64_t *x, const uin
     if (!Fixed && p > kTriangleColumns) {
         // Long: the exact columns as a triangle split by Karatsuba, then
         // the estimate added at the bottom (S holds the exact sum either way).
-        std::unique_ptr<uint64_t[]> scratch(new uint64_t[upper_triangle_scratch_words(p)]);
+        std::unique_ptr<uint64_t[]> scratch = widefp::detail::heap_words(upper_triangle_scratch_words(p));
         upper_triangle(S, X, Y, p, scratch.get());
         u128 t = static_cast<u128>(S[p]) + static_cast<uint64_t>(est);
         S[p] = static_cast<uint64_t>(t);
@@ -171,7 +172,7 @@ uint64_t widefp_float_mul_h(uint64_t *result, const uint64_t *x, const uint64_t 
     std::unique_ptr<uint64_t[]> heap;
     uint64_t *S = local;
     if (p + 1 > kHalfStackWords) {
-        heap.reset(new uint64_t[p + 1]);
+        heap = widefp::detail::heap_words(p + 1);
         S = heap.get();
     }
     return truncated_product<0>(result, x, y, p, S);

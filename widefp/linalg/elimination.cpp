@@ -81,6 +81,7 @@ extern "C" uint64_t widefp_matrix_lu_itch(uint64_t m, uint64_t p) {
 // exchanged over all n columns; entries below a nonzero pivot times
 // 1/pivot.  A zero pivot leaves its column as computed.
 extern "C" void widefp_matrix_lu(uint64_t *A, int64_t *index, uint64_t m, uint64_t n, uint64_t p, uint64_t *work) {
+    WIDEFP_ASSERTD(p >= 2 && m <= kMaxCount && n <= kMaxCount);
     const uint64_t w = p + 1;
     const Matrix a{A, n, w};
     uint64_t *col = work;
@@ -121,6 +122,7 @@ extern "C" uint64_t widefp_matrix_solve_itch(uint64_t p) { return words_for(2, p
 extern "C" uint64_t widefp_matrix_det_itch(uint64_t p) { return words_for(2, p); }
 
 extern "C" void widefp_matrix_inv(uint64_t *M, uint64_t n, uint64_t p, uint64_t *work) {
+    WIDEFP_ASSERTD(p >= 2 && n <= kMaxCount);
     const Matrix a{M, 2 * n, p + 1};
     for (uint64_t i = 0; i < n; ++i)
         for (uint64_t c = 0; c < n; ++c) {
@@ -133,12 +135,14 @@ extern "C" void widefp_matrix_inv(uint64_t *M, uint64_t n, uint64_t p, uint64_t 
 }
 
 extern "C" void widefp_matrix_solve(uint64_t *M, uint64_t n, uint64_t r, uint64_t p, uint64_t *work) {
+    WIDEFP_ASSERTD(p >= 2 && n <= kMaxCount && r <= kMaxCount);
     solve_in_place(Matrix{M, n + r, p + 1}, n, p, work, work + p + 1);
 }
 
 // The product of the pivots is formed in the work array and copied to d at
 // the end, so d may be any element of A.
 extern "C" void widefp_matrix_det(uint64_t *d, uint64_t *A, uint64_t n, uint64_t p, uint64_t *work) {
+    WIDEFP_ASSERTD(p >= 2 && n <= kMaxCount);
     uint64_t *t0 = work;
     uint64_t *t1 = work + p + 1;
     const Matrix a{A, n, p + 1};

@@ -12,7 +12,7 @@
 
 namespace widefp::linalg {
 
-constexpr uint64_t kSignBit = detail::kSign;   // sign of word 0
+constexpr uint64_t kSignBit = detail::kSign;     // sign of word 0
 constexpr uint64_t kExpBits = detail::kExpMask;  // exponent field
 constexpr uint64_t kOne = detail::kBias;         // word 0 of 1.0
 
@@ -39,6 +39,9 @@ inline void swap_elements(uint64_t *a, uint64_t *b, uint64_t p) {
         b[i] = t;
     }
 }
+
+// Counts the loops take (32-bit signed in the plug-ins' convention).
+constexpr uint64_t kMaxCount = (uint64_t{1} << 31) - 1;
 
 // Words of `elements` elements of precision p plus `extra` words, or
 // UINT64_MAX when that does not fit.

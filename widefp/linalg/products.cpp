@@ -10,6 +10,8 @@ extern "C" void widefp_float_scale_all(uint64_t *R, const uint64_t *X, const uin
     for (uint64_t i = 0; i < count; ++i) widefp_float_mul(R + i * w, X + i * w, s, p);
 }
 
+using widefp::linalg::kMaxCount;
+
 extern "C" uint64_t widefp_float_dot_itch(uint64_t p) { return widefp::linalg::words_for(1, p); }
 
 // work: the element each product is formed in before it is added.
@@ -29,6 +31,7 @@ extern "C" uint64_t widefp_matrix_mul_itch(uint64_t p) { return widefp::linalg::
 // then j, then l.
 extern "C" void widefp_matrix_mul(uint64_t *C, const uint64_t *A, const uint64_t *B, uint64_t m, uint64_t k,
                                   uint64_t n, uint64_t p, uint64_t *work) {
+    WIDEFP_ASSERTD(p >= 2 && m <= kMaxCount && k <= kMaxCount && n <= kMaxCount);
     const uint64_t w = p + 1;
     std::memset(C, 0, m * n * w * sizeof(uint64_t));
     for (uint64_t i = 0; i < m; ++i) {

@@ -12,6 +12,8 @@ extern "C" uint64_t widefp_matrix_qr_itch(uint64_t n, uint64_t p) {
 
 extern "C" void widefp_matrix_qr(uint64_t *A, uint64_t *Q, uint64_t *R, uint64_t m, uint64_t n, int qflag,
                                  int rflag, uint64_t p, uint64_t *work) {
+    WIDEFP_ASSERTD(p >= 2 && m <= kMaxCount && n <= kMaxCount);
+    WIDEFP_ASSERTD((!qflag || Q) && (!rflag || R));
     const uint64_t w = p + 1;
     std::memset(work, 0, widefp_matrix_qr_itch(n, p) * sizeof(uint64_t));
     uint64_t *t = work;

@@ -7,7 +7,7 @@ using namespace widefp::linalg;
 
 namespace {
 
-constexpr uint64_t kScratch = 19;  // named scratch elements of one decomposition
+constexpr uint64_t kScratch = 20;  // named scratch elements of one decomposition
 
 // One decomposition: the sizes, the arrays and the scratch, with one member
 // per step.  Indices are signed: hr and the loops down to 0 need it.
@@ -17,8 +17,8 @@ struct Svd {
     Matrix a, u, v;
     uint64_t *s, *e, *rows;  // rows: one element per row of A
     bool uflag, vflag;
-    uint64_t *t, *t2, *t3, *f, *g, *cs, *sn, *eps, *one, *scale, *r, *sp, *spm1, *epm1, *sk, *ek, *b, *shift,
-        *c;
+    uint64_t *t, *t2, *t3, *f, *g, *cs, *sn, *eps, *one, *zero, *scale, *r, *sp, *spm1, *epm1, *sk, *ek, *b,
+        *shift, *c;
     uint64_t *sq;  // the square root's work
 
     uint64_t *S(int64_t i) const { return s + i * w; }
@@ -35,6 +35,7 @@ struct Svd {
     void form_u();
     void form_v();
     int64_t negligible_super(int64_t q) const;
+    int64_t negligible_diag(int64_t k, int64_t q) const;
     void deflate(int64_t k, int64_t q);
     void split(int64_t k, int64_t q);
     void qr_sweep(int64_t k, int64_t q);
@@ -169,6 +170,26 @@ int64_t Svd::negligible_super(int64_t qn) const {
         }
     }
     return k;
+}
+
+// The last ks in k+1..q-1 whose s[ks] is negligible against the
+// superdiagonal entries beside it (word 0 of s[ks] then cleared), or k.
+int64_t Svd::negligible_diag(int64_t k, int64_t qn) const {
+    int64_t ks;
+    for (ks = qn - 1; ks > k; --ks) {
+        copy_abs(t, E(ks), p);
+        if (ks != k + 1) {
+            copy_abs(t2, E(ks - 1), p);
+            add(t, t, t2);
+        } else {
+            add(t, t, zero);
+        }
+        if (negligible(S(ks), t)) {
+            S(ks)[0] = 0;
+            break;
+        }
+    }
+    return ks;
 }
 
 // s[q-1] is negligible: rotations from the right chase e[q-2] up to row k.
@@ -307,6 +328,8 @@ extern "C" uint64_t widefp_matrix_svd_itch(uint64_t m, uint64_t n, uint64_t p) {
 extern "C" int widefp_matrix_svd(uint64_t *s, uint64_t *U, uint64_t *V, uint64_t *sweeps, uint64_t *A, uint64_t m,
                                  uint64_t n, int uflag, int vflag, uint64_t max_sweeps, uint64_t p,
                                  uint64_t *work) {
+    WIDEFP_ASSERTD(p >= 2 && m <= kMaxCount && n <= kMaxCount);
+    WIDEFP_ASSERTD((!uflag || U) && (!vflag || V));
     if (sweeps) sweeps[0] = sweeps[1] = 0;
     if (m == 0 || n == 0) return 0;
     const uint64_t w = p + 1;
@@ -330,9 +353,9 @@ extern "C" int widefp_matrix_svd(uint64_t *s, uint64_t *U, uint64_t *V, uint64_t
     d.vflag = vflag != 0;
     d.e = work;
     d.rows = d.e + n * w;
-    uint64_t **named[kScratch] = {&d.t,     &d.t2,   &d.t3,   &d.f,  &d.g,  &d.cs,    &d.sn,
-                                  &d.eps,   &d.one,  &d.scale, &d.r, &d.sp, &d.spm1, &d.epm1,
-                                  &d.sk,    &d.ek,   &d.b,    &d.shift, &d.c};
+    uint64_t **named[kScratch] = {&d.t,    &d.t2, &d.t3, &d.f,    &d.g,    &d.cs, &d.sn,
+                                  &d.eps,  &d.one, &d.zero, &d.scale, &d.r, &d.sp, &d.spm1,
+                                  &d.epm1, &d.sk, &d.ek,   &d.b,     &d.shift, &d.c};
     for (uint64_t i = 0; i < kScratch; ++i) *named[i] = d.rows + (m + i) * w;
     d.sq = d.rows + (m + kScratch) * w;
     d.eps[0] = kOne - 64 * p;  // 2^-64p, one unit in the last place of 1
@@ -348,31 +371,18 @@ extern "C" int widefp_matrix_svd(uint64_t *s, uint64_t *U, uint64_t *V, uint64_t
 
     const int64_t qq = d.q - 1;
     uint64_t count = 0;  // sweeps since the last convergence
+    // The trailing block k+1..q-1 of the bidiagonal matrix (e[k] negligible):
+    // s[q-1] converged, a negligible diagonal entry deflated or split off,
+    // or one more sweep.
     for (int64_t q = d.q; q > 0;) {
-        int64_t k = d.negligible_super(q);
+        const int64_t k = d.negligible_super(q);
         if (k == q - 2) {
             d.fix_sign_and_sort(k + 1, qq);
             count = 0;
             --q;
             continue;
         }
-        // A negligible diagonal entry in k+1..q-1 splits or deflates.
-        int64_t ks;
-        for (ks = q - 1; ks > k; --ks) {
-            copy_abs(d.t, d.E(ks), p);
-            if (ks != k + 1) {
-                copy_abs(d.t2, d.E(ks - 1), p);
-                d.add(d.t, d.t, d.t2);
-            } else {
-                uint64_t *zero = d.t2;
-                set_zero(zero, p);
-                d.add(d.t, d.t, zero);
-            }
-            if (d.negligible(d.S(ks), d.t)) {
-                d.S(ks)[0] = 0;
-                break;
-            }
-        }
+        const int64_t ks = d.negligible_diag(k, q);
         if (ks == q - 1) {
             d.deflate(k + 1, q);
         } else if (ks != k) {
