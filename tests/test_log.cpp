@@ -57,17 +57,11 @@ TEST(Log, RandomAgainstMpfr) {
                 case 2: x[0] -= shift; break;
                 default: break;
             }
-            uint64_t g;
-            Words y = log_of(x, p, &g);
-            th::Mp xm(p), exact(p + 3);
-            th::to_mpfr(xm, x.data(), p);
-            mpfr_log(exact, xm, MPFR_RNDN);
-            const double e = ec::check(st, y, g, exact, p);
-            ASSERT_LE(e, log_bound(p)) << "p=" << p << " x=" << th::hex(x);
-            // The same call in place.
-            Words z = x, work(3 * p + 6), cache(widefp_cache_size(p), 0);
-            ASSERT_EQ(widefp_float_log(z.data(), z.data(), p, work.data(), cache.data()), g);
-            ASSERT_EQ(z, y);
+            Words work(3 * p + 6), cache(widefp_cache_size(p), 0);
+            auto f = [&](uint64_t *y, const uint64_t *a) {
+                return widefp_float_log(y, a, p, work.data(), cache.data());
+            };
+            ASSERT_LE(ec::check_fn(st, f, mpfr_log, x, p, false), log_bound(p)) << "p=" << p << " x=" << th::hex(x);
         }
     }
 }
