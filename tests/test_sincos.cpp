@@ -215,6 +215,13 @@ TEST(SinCos, SpecialValuesAndIdentities) {
     }
 }
 
+TEST(SinCosDeathTest, DefaultRouteEndsTheProcess) {
+    Words x(3, 0), y(3), work(9);
+    x[0] = th::kExpMask;
+    EXPECT_EXIT(widefp_float_cos(y.data(), x.data(), 2, work.data()), testing::ExitedWithCode(1),
+                "^cos : domain error, argument is infinite\n$");
+}
+
 TEST(SinCos, RefusedArguments) {
     const uint64_t p = 3;
     Words x = th::from_double(1, p), y(p + 1), work(3000);
