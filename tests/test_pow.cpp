@@ -26,10 +26,9 @@ Words rounded(mpfr_srcptr v, uint64_t p) {
 // Error bound in units of 2^-64 ulp.  ln x comes with its next word, within
 // 8(N+8) units of 2^-64(p+1) (the logarithm's bound); the product y ln x at
 // p+1 words adds 2 units, so z = y ln x is off by |z|(8N+66) such units; the
-// exponential at p+1 words turns that into the same relative error and adds
-// 2 units of its own (at p = 1023, where it runs at p words, with a
-// first-order correction for the cut-off word of y ln x, 4).  Doubled for
-// the units of the result's last place.
+// exponential turns that into the same relative error and adds 4 units of
+// its own (at p words with its next word, corrected to first order for the
+// last word of y ln x).  Doubled for the units of the result's last place.
 double pow_bound(uint64_t p, double z) {
     const double N = static_cast<double>(widefp_taylor_tranc_log_calc(p + 1, -2));
     return 2 * (std::fabs(z) * (8 * N + 66) + 4);
