@@ -104,6 +104,9 @@ TEST(Atan, CacheSharedWithTheLogarithmAndRangeErrors) {
               "widefp:cache|");
     EXPECT_EQ(ec::fatal_of([&] { atan_of(th::from_double(2.0, 1024), 1024, &g1, used.data()); }).substr(0, 13),
               "widefp:range|");
+    Words t(1026, 0), out(1026);
+    EXPECT_EQ(ec::fatal_of([&] { widefp_atan_horner(t.data(), out.data(), used.data(), 1025); }).substr(0, 13),
+              "widefp:range|");
 }
 
 TEST(Atan, TrimmedSeriesFollowsThePlainSeries) {

@@ -116,6 +116,12 @@ TEST(Log, DomainRangeAndCacheErrors) {
               "widefp:range|");
     EXPECT_EQ(ec::fatal_of([&] { widefp_float_log(y.data(), one.data(), 0, big.data(), cache.data()); }).substr(0, 13),
               "widefp:range|");
+    // Kernels given lengths beyond their stack arrays refuse them.
+    Words t(1026, 0), out(1026), acc(1026);
+    EXPECT_EQ(ec::fatal_of([&] { widefp_array_log(t.data(), out.data(), cache.data(), 1025); }).substr(0, 13),
+              "widefp:range|");
+    EXPECT_EQ(ec::fatal_of([&] { widefp_invadd(acc.data(), 1, cache.data(), 1, 1026); }).substr(0, 13),
+              "widefp:range|");
     // A cache used at p = 2 is refused at p = 3, and reported by the check.
     Words x = th::from_double(3.0, 3), w3(3 * 3 + 6), y3(4);
     EXPECT_EQ(widefp_cache_check(cache.data(), cache.size(), 2), 0);

@@ -14,6 +14,7 @@ extern "C" {
 // out (precision P <= 1024) = E*ln 2, truncated, E the unbiased exponent of
 // w0 (sign bit ignored).  For E = 0 only word 0 is written (a zero).
 void widefp_load_ln2(uint64_t w0, uint64_t *out, uint64_t P) {
+    check_precision("load_ln2", P, kMaxPrecision + 1);
     const int64_t E = unbiased(w0);
     if (E == 0) {
         out[0] = 0;
@@ -34,6 +35,7 @@ void widefp_load_ln2(uint64_t w0, uint64_t *out, uint64_t P) {
 // out (precision P) = 2*atanh t = ln((1+t)/(1-t)) for |t| < 1/2, t read at
 // precision P.  n = P+1 <= 1025; the cache serves rows of n words.
 void widefp_array_log(const uint64_t *t, uint64_t *out, uint64_t *cache, uint64_t P) {
+    check_precision("array_log", P, kMaxPrecision + 1);
     const uint64_t et = t[0] & kExpMask;
     if (et == 0) {  // atanh 0 = 0
         std::memset(out, 0, (P + 1) * sizeof(uint64_t));
