@@ -131,7 +131,12 @@ TEST(Pow, SpecialValues) {
         // Overflow and underflow of y ln x, infinite exponents.
         EXPECT_EQ(pow_of(d(10), d(std::ldexp(1.0, 62)), p, &g), inf);
         EXPECT_EQ(pow_of(d(10), d(-std::ldexp(1.0, 62)), p, &g), Words(p + 1, 0));
-        Words yinf = inf;
+        Words yinf = inf, minf = inf;
+        minf[0] |= th::kSign;
+        EXPECT_EQ(pow_of(inf, d(2), p, &g), inf);  // infinite bases
+        EXPECT_EQ(pow_of(inf, d(-1), p, &g), Words(p + 1, 0));
+        EXPECT_EQ(pow_of(minf, d(3), p, &g), minf);
+        EXPECT_EQ(pow_of(minf, d(0), p, &g), d(1.0));
         EXPECT_EQ(pow_of(d(-2), yinf, p, &g), inf);
         yinf[0] |= th::kSign;
         EXPECT_EQ(pow_of(d(2), yinf, p, &g), Words(p + 1, 0));
