@@ -68,6 +68,14 @@ TEST(Atan, FoldsAndSpecialValues) {
         EXPECT_EQ(widefp_atan_arg_reduction(x.data(), P), 16u);
         EXPECT_NEAR(widefp_float_wrtod(x.data()), 0.2 / 4.2, 1e-16);
     }
+    // Exactly on the fold boundaries.
+    ec::Stats st("atan on the boundaries");
+    for (uint64_t p : {1, 2, 5}) {
+        Words cache(widefp_cache_size(p), 0), work(2 * p + 4);
+        auto f = [&](uint64_t *y, const uint64_t *a) { return widefp_float_atan(y, a, p, work.data(), cache.data()); };
+        for (double b : {0.125, 0.25, 0.5, 1.0, 2.0, 4.0, 8.0})
+            EXPECT_LE(ec::check_fn(st, f, mpfr_atan, th::from_double(b, p), p, true), atan_bound(p)) << b;
+    }
     for (uint64_t p : {1, 3, 1023}) {
         Words cache(widefp_cache_size(p), 0);
         uint64_t g = 9;
