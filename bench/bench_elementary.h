@@ -25,6 +25,8 @@ struct Function {
     Ours ours;
     Theirs theirs;
     int64_t emin, emax;  // argument exponents
+    uint64_t (*work_size)(uint64_t p) = nullptr;  // words of work; default 2p+5
+    bool positive = false;                        // arguments of either sign unless set
 };
 
 struct Operands {
@@ -32,12 +34,13 @@ struct Operands {
     std::vector<uint64_t> x, r, work;
     std::vector<mpfr_t> mx;
     mpfr_t mr;
-    Operands(uint64_t p_, const Function &f) : p(p_), x(kOperands * (p_ + 1)), r(p_ + 1), work(2 * p_ + 5), mx(kOperands) {
+    Operands(uint64_t p_, const Function &f)
+        : p(p_), x(kOperands * (p_ + 1)), r(p_ + 1), work(f.work_size ? f.work_size(p_) : 2 * p_ + 5), mx(kOperands) {
         th::Rng rng(0xe1e + p);
         const auto bits = static_cast<mpfr_prec_t>(64 * p + 1);
         mpfr_init2(mr, bits);
         for (int i = 0; i < kOperands; ++i) {
-            th::Words v = th::random_wr(rng, p, f.emin, f.emax);
+            th::Words v = th::random_wr(rng, p, f.emin, f.emax, !f.positive);
             for (uint64_t j = 1; j <= p; ++j) v[j] = rng.word();
             std::copy(v.begin(), v.end(), x.begin() + i * (p + 1));
             mpfr_init2(mx[i], bits);

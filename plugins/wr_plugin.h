@@ -109,7 +109,7 @@ inline const char *format_problem(bool fixed, uint64_t control, uint64_t have, u
     return nullptr;
 }
 
-// ---- aliasing between argument arrays (elementary-function plug-ins) -------
+// ---- elementary-function plug-ins: overlap test and private copies --------
 // Octave hands copies of one variable to a plug-in as the same memory.  A
 // word range: `n` words from `w`.
 struct Span {
@@ -346,7 +346,7 @@ private:
     mutable Used used_[kMaxArgs];  // what each fetched array argument uses
 };
 
-// ---- aliasing between argument arrays (elementary-function plug-ins) -------
+// ---- elementary-function plug-ins: alias and cache checks, arguments -------
 // Raises widefp:alias when argument i (span a) shares memory with any of the
 // other spans (the reciprocal cache is state kept across calls: nothing else
 // may live in it).

@@ -78,6 +78,24 @@ inline double check(Stats &st, const Words &y, uint64_t g, mpfr_srcptr exact, ui
     return e;
 }
 
+// Error (as check) of y = f(x) against MPFR's mf(x); f(y, x) returns the
+// next word.  Also asserts that f on its own operand gives the same words,
+// and for an odd f (odd = true) that f(-x) = -f(x) bit for bit.
+template <class F>
+double check_fn(Stats &st, F f, int (*mf)(mpfr_ptr, mpfr_srcptr, mpfr_rnd_t), const Words &x, uint64_t p,
+                bool odd) {
+    Words y(p + 1), z = x;
+    const uint64_t g = f(y.data(), x.data());
+    if (odd) z[0] ^= th::kSign;
+    EXPECT_EQ(f(z.data(), z.data()), g) << "in place, x=" << th::hex(x);
+    if (odd) z[0] ^= th::kSign;
+    EXPECT_EQ(z, y) << "in place, x=" << th::hex(x);
+    th::Mp xm(p), exact(p + 3);
+    th::to_mpfr(xm, x.data(), p);
+    mf(exact, xm, MPFR_RNDN);
+    return check(st, y, g, exact, p);
+}
+
 // The logarithm's (sign 1) or arctangent's (sign -1) series kernel against
 // its steps as first written: Horner's rule on full working arrays with
 // widefp_invadd.  Returns the distance in ulps of P words and the term count.

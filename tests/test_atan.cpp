@@ -47,19 +47,11 @@ TEST(Atan, RandomAroundEveryFoldAgainstMpfr) {
                 x = kind == 7 ? th::random_wr(rng, p, 64, int64_t{1} << 61) : th::random_wr(rng, p, -(int64_t{1} << 61), -20);
             }
             if (rng.coin()) x[0] |= th::kSign;
-            uint64_t g;
-            Words y = atan_of(x, p, &g, cache.data());
-            th::Mp xm(p), exact(p + 3);
-            th::to_mpfr(xm, x.data(), p);
-            mpfr_atan(exact, xm, MPFR_RNDN);
-            ASSERT_LE(ec::check(st, y, g, exact, p), atan_bound(p)) << "p=" << p << " x=" << th::hex(x);
-            // atan(-x) = -atan x bit for bit, and in place.
-            Words z = x;
-            z[0] ^= th::kSign;
             Words work(2 * p + 4);
-            ASSERT_EQ(widefp_float_atan(z.data(), z.data(), p, work.data(), cache.data()), g);
-            z[0] ^= th::kSign;
-            ASSERT_EQ(z, y);
+            auto f = [&](uint64_t *y, const uint64_t *a) {
+                return widefp_float_atan(y, a, p, work.data(), cache.data());
+            };
+            ASSERT_LE(ec::check_fn(st, f, mpfr_atan, x, p, true), atan_bound(p)) << "p=" << p << " x=" << th::hex(x);
         }
     }
 }
@@ -75,6 +67,14 @@ TEST(Atan, FoldsAndSpecialValues) {
         Words x = th::from_double(0.2, P);  // above 1/8: (1 - 0.8)/4.2
         EXPECT_EQ(widefp_atan_arg_reduction(x.data(), P), 16u);
         EXPECT_NEAR(widefp_float_wrtod(x.data()), 0.2 / 4.2, 1e-16);
+    }
+    // Exactly on the fold boundaries.
+    ec::Stats st("atan on the boundaries");
+    for (uint64_t p : {1, 2, 5}) {
+        Words cache(widefp_cache_size(p), 0), work(2 * p + 4);
+        auto f = [&](uint64_t *y, const uint64_t *a) { return widefp_float_atan(y, a, p, work.data(), cache.data()); };
+        for (double b : {0.125, 0.25, 0.5, 1.0, 2.0, 4.0, 8.0})
+            EXPECT_LE(ec::check_fn(st, f, mpfr_atan, th::from_double(b, p), p, true), atan_bound(p)) << b;
     }
     for (uint64_t p : {1, 3, 1023}) {
         Words cache(widefp_cache_size(p), 0);
@@ -111,6 +111,9 @@ TEST(Atan, CacheSharedWithTheLogarithmAndRangeErrors) {
     EXPECT_EQ(ec::fatal_of([&] { atan_of(th::from_double(2.0, 5), 5, &g1, used.data()); }).substr(0, 13),
               "widefp:cache|");
     EXPECT_EQ(ec::fatal_of([&] { atan_of(th::from_double(2.0, 1024), 1024, &g1, used.data()); }).substr(0, 13),
+              "widefp:range|");
+    Words t(1026, 0), out(1026);
+    EXPECT_EQ(ec::fatal_of([&] { widefp_atan_horner(t.data(), out.data(), used.data(), 1025); }).substr(0, 13),
               "widefp:range|");
 }
 

@@ -26,10 +26,9 @@ Words rounded(mpfr_srcptr v, uint64_t p) {
 // Error bound in units of 2^-64 ulp.  ln x comes with its next word, within
 // 8(N+8) units of 2^-64(p+1) (the logarithm's bound); the product y ln x at
 // p+1 words adds 2 units, so z = y ln x is off by |z|(8N+66) such units; the
-// exponential at p+1 words turns that into the same relative error and adds
-// 2 units of its own (at p = 1023, where it runs at p words, with a
-// first-order correction for the cut-off word of y ln x, 4).  Doubled for
-// the units of the result's last place.
+// exponential turns that into the same relative error and adds 4 units of
+// its own (at p words with its next word, corrected to first order for the
+// last word of y ln x).  Doubled for the units of the result's last place.
 double pow_bound(uint64_t p, double z) {
     const double N = static_cast<double>(widefp_taylor_tranc_log_calc(p + 1, -2));
     return 2 * (std::fabs(z) * (8 * N + 66) + 4);
@@ -132,7 +131,12 @@ TEST(Pow, SpecialValues) {
         // Overflow and underflow of y ln x, infinite exponents.
         EXPECT_EQ(pow_of(d(10), d(std::ldexp(1.0, 62)), p, &g), inf);
         EXPECT_EQ(pow_of(d(10), d(-std::ldexp(1.0, 62)), p, &g), Words(p + 1, 0));
-        Words yinf = inf;
+        Words yinf = inf, minf = inf;
+        minf[0] |= th::kSign;
+        EXPECT_EQ(pow_of(inf, d(2), p, &g), inf);  // infinite bases
+        EXPECT_EQ(pow_of(inf, d(-1), p, &g), Words(p + 1, 0));
+        EXPECT_EQ(pow_of(minf, d(3), p, &g), minf);
+        EXPECT_EQ(pow_of(minf, d(0), p, &g), d(1.0));
         EXPECT_EQ(pow_of(d(-2), yinf, p, &g), inf);
         yinf[0] |= th::kSign;
         EXPECT_EQ(pow_of(d(2), yinf, p, &g), Words(p + 1, 0));

@@ -70,6 +70,7 @@ TEST(SeriesLengthDeathTest, ExponentNotNegativeIsRefused) {
     for (const Series &s : kSeries) {
         EXPECT_EXIT(s.lookup(4, 0), testing::ExitedWithCode(1), "exponent 0 is not negative");
         EXPECT_EXIT(s.calc(200, 5), testing::ExitedWithCode(1), "exponent 5 is not negative");
+        EXPECT_EXIT(s.calc(uint64_t{1} << 40, -1), testing::ExitedWithCode(1), "too large");
     }
 }
 

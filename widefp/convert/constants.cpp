@@ -12,7 +12,7 @@ namespace {
 
 struct NamedConstant {
     const char *name;
-    const uint64_t *table;  // word 0, 1,023 fraction words and a zero word
+    const uint64_t *table;  // word 0 and 1,024 fraction words
 };
 
 namespace t = widefp::tables::named;
@@ -38,7 +38,7 @@ const uint64_t *find_constant(const char *name) {
 }  // namespace widefp::convert
 
 // Copies words 0..p of the named constant's table into result; p <= 1023
-// (p = 1024 gives the 1,023 stored words and a zero word).
+// (the arcsine alone reads p = 1024).
 // An unknown name is fatal ("widefp:constant").
 extern "C" void widefp_float_ctowr(const char *name, uint64_t *result, uint64_t p) {
     const uint64_t *table = widefp::convert::find_constant(name);

@@ -13,9 +13,9 @@ extern const uint64_t ln2[1025];       // ln(2), for reading decimal text
 extern const uint64_t log10_2[1025];   // log10(2), for decimal output
 extern const uint64_t ln10[1025];      // ln(10), for decimal output
 
-// Named constants (widefp_float_ctowr): widereal numbers of 1,025 words, word 0,
-// 1,023 fraction words truncated and a zero word, so that the arcsine may read
-// pi at its working precision of 1,024 words.  All positive.
+// Named constants (widefp_float_ctowr): widereal numbers of 1,025 words, word 0
+// and 1,024 fraction words truncated.  Callers read at most 1,023 of them;
+// the arcsine reads pi at its working precision of 1,024 words.  All positive.
 namespace named {
 extern const uint64_t pi[1025];      // pi
 extern const uint64_t e[1025];       // e

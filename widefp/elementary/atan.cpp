@@ -28,6 +28,7 @@ extern "C" {
 // record: 1 negative, 2 inverted, 4 folded about 1/2, 8 about 1/4, 16 about
 // 1/4 in the reversed sense.
 uint64_t widefp_atan_arg_reduction(uint64_t *x, uint64_t P) {
+    check_precision("atan_arg_reduction", P, kMaxPrecision + 1);
     uint64_t c[1025], d[1025];
     uint64_t folds = 0;
     if (x[0] & kSign) {
@@ -67,6 +68,7 @@ uint64_t widefp_atan_arg_reduction(uint64_t *x, uint64_t P) {
 // out (precision P) = atan t for |t| < 1/8, t read at precision P; the cache
 // serves rows of P+1 words.
 void widefp_atan_horner(const uint64_t *t, uint64_t *out, uint64_t *cache, uint64_t P) {
+    check_precision("atan_horner", P, kMaxPrecision + 1);
     const int64_t E = unbiased(t[0]);
     if (-2.0 - 32.0 * static_cast<double>(P) >= static_cast<double>(E)) {  // zero included
         std::memcpy(out, t, (P + 1) * sizeof(uint64_t));
@@ -87,6 +89,7 @@ void widefp_atan_horner(const uint64_t *t, uint64_t *out, uint64_t *cache, uint6
 // a (precision P <= 1024): atan of the reduced argument in, atan of the
 // argument before the folds out.
 void widefp_atan_recover(uint64_t *a, uint64_t folds, uint64_t P) {
+    check_precision("atan_recover", P, kMaxPrecision + 1);
     namespace r = widefp::tables::reduction;
     if (folds & 16) widefp_float_sub(a, r::atan_q, a, P);
     if (folds & 8) widefp_float_add(a, r::atan_q, a, P);

@@ -27,6 +27,16 @@ inline uint64_t leading_zero_words(const uint64_t *a, uint64_t n) {
     return z;
 }
 
+// -1, 0 or 1 as |r| is below, equal to or above c at precision P; r
+// nonzero, c a positive constant.
+inline int compare_magnitude(const uint64_t *r, const uint64_t *c, uint64_t P) {
+    const uint64_t er = r[0] & kExpMask;
+    if (er != c[0]) return er < c[0] ? -1 : 1;
+    for (uint64_t j = 1; j <= P; ++j)
+        if (r[j] != c[j]) return r[j] < c[j] ? -1 : 1;
+    return 0;
+}
+
 // Ends in widefp_fatal("widefp:range", ...) unless 1 <= p <= max; `who`
 // names the function in the message.
 void check_precision(const char *who, uint64_t p, uint64_t max = kMaxPrecision);

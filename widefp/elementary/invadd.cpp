@@ -1,7 +1,7 @@
 // invadd.cpp -- the reciprocal cache: memoised odd reciprocals 1/(2k-1), added to working arrays and summed in series.
-#include <cassert>
 #include <cstring>
 
+#include "elementary/elementary.h"
 #include "elementary/recip_cache.h"
 #include "widefp.h"
 
@@ -54,7 +54,7 @@ void reciprocal_series(uint64_t *out, const uint64_t *t, int64_t E, int64_t N, u
 
 }  // namespace widefp::detail
 
-using namespace widefp::detail;
+using namespace widefp::elem;
 
 extern "C" {
 
@@ -62,7 +62,8 @@ extern "C" {
 // the carry or borrow.  k >= 1; 2 <= n <= 1025; cache of 500n words, all zero
 // before its first use and used with this n only.
 uint64_t widefp_invadd(uint64_t *acc, uint64_t k, uint64_t *cache, int sign, uint64_t n) {
-    assert(k >= 1 && n >= 2 && n <= 1025);
+    check_precision("invadd", n, kMaxPrecision + 2);
+    if (k == 0) widefp_fatal("widefp:range", "invadd : k must be at least 1\n");
     uint64_t spare[1025];
     const uint64_t *r = reciprocal_row(cache, k, n, n, spare);
     if (sign == 1) return widefp_array_add(acc, acc, r, n);

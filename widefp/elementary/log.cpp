@@ -1,4 +1,4 @@
-// log.cpp -- natural logarithm: E*ln 2 from the fixed-point table plus 2*atanh((m-1)/(m+1)), summed with the reciprocal cache.
+// log.cpp -- natural logarithm: E*ln 2 plus 2*atanh((m-1)/(m+1)) for the mantissa m centred on 1, summed with the reciprocal cache.
 #include <cstring>
 
 #include "convert/tables.h"
@@ -14,6 +14,7 @@ extern "C" {
 // out (precision P <= 1024) = E*ln 2, truncated, E the unbiased exponent of
 // w0 (sign bit ignored).  For E = 0 only word 0 is written (a zero).
 void widefp_load_ln2(uint64_t w0, uint64_t *out, uint64_t P) {
+    check_precision("load_ln2", P, kMaxPrecision + 1);
     const int64_t E = unbiased(w0);
     if (E == 0) {
         out[0] = 0;
@@ -34,6 +35,7 @@ void widefp_load_ln2(uint64_t w0, uint64_t *out, uint64_t P) {
 // out (precision P) = 2*atanh t = ln((1+t)/(1-t)) for |t| < 1/2, t read at
 // precision P.  n = P+1 <= 1025; the cache serves rows of n words.
 void widefp_array_log(const uint64_t *t, uint64_t *out, uint64_t *cache, uint64_t P) {
+    check_precision("array_log", P, kMaxPrecision + 1);
     const uint64_t et = t[0] & kExpMask;
     if (et == 0) {  // atanh 0 = 0
         std::memset(out, 0, (P + 1) * sizeof(uint64_t));
@@ -77,26 +79,19 @@ uint64_t widefp_float_log(uint64_t *y, const uint64_t *x, uint64_t p, uint64_t *
         return L[p + 1];
     }
 
+    // x = m' * 2^E' with m' in [0.707, 1.414): the mantissa m, halved when it
+    // is sqrt 2 or more.  t = (m'-1)/(m'+1) lies in (-0.172, 0.172); m'-1
+    // and m'+1 are exact at p+1 words, so t is good to the last word however
+    // close x is to 1, and next to 1 (x in [0.707, 1.414)) E' = 0: nothing
+    // cancels.
+    const bool halve = x[1] >= 0x6a09e667f3bcc909ULL;
+    std::memcpy(M, x, (p + 1) * sizeof(uint64_t));
+    M[0] = halve ? kBias - 1 : kBias;
     T[0] = kBias;  // 1
-    if (E == -1) {
-        // x in (1/2, 1): t = (x-1)/(x+1) directly, so that ln x keeps its
-        // relative accuracy next to 1 (no E*ln 2 to cancel against).
-        std::memcpy(M, x, (p + 1) * sizeof(uint64_t));
-        widefp_float_add(L, M, T, P);  // x+1, exact
-        widefp_float_sub(M, M, T, P);  // x-1, exact
-        widefp_float_div(M, M, L, P);
-        L[0] = 0;
-    } else {
-        // m = x * 2^-E; M = (1+m)/2 exactly, then t = (M-1)/M = (m-1)/(m+1),
-        // its numerator exact.
-        M[0] = kBias;
-        M[1] = x[1] >> 1;
-        for (uint64_t j = 2; j <= p; ++j) M[j] = (x[j - 1] << 63) | (x[j] >> 1);
-        M[p + 1] = x[p] << 63;
-        widefp_load_ln2(x[0], L, P);
-        widefp_float_sub(T, M, T, P);
-        widefp_float_div(M, T, M, P);
-    }
+    widefp_float_add(L, M, T, P);
+    widefp_float_sub(M, M, T, P);
+    widefp_float_div(M, M, L, P);
+    widefp_load_ln2(static_cast<uint64_t>(E + (halve ? 1 : 0)) + kBias, L, P);
     widefp_array_log(M, T, cache, P);
     widefp_float_add(M, T, L, P);
     std::memcpy(y, M, (p + 1) * sizeof(uint64_t));

@@ -126,11 +126,12 @@ uint64_t widefp_float_pow(uint64_t *z, const uint64_t *x, const uint64_t *y, uin
         L[0] = kBias;
     } else {
         widefp_float_mul(L, L, Y, P);
-        if (p < 1023) {
+        if (p < 3) {  // the exponential at p+1 words directly
             widefp_float_exp(L, L, P, work);
         } else {
-            // The exponential stops at 1,023 words: e^(h + l) = e^h (1 + l)
-            // with h = y ln x cut to p words and l < 2^-64p |h| the rest.
+            // e^(h + l) = e^h (1 + l), h = y ln x cut to p words (the
+            // exponential at p words gives e^h to p+1) and l < 2^(60-64p) the
+            // rest: from p = 3 on l^2 lies below the last word of p+1.
             std::memcpy(Y, L, (p + 1) * sizeof(uint64_t));
             Y[P] = 0;
             widefp_float_sub(Y, L, Y, P);

@@ -9,14 +9,20 @@ namespace {
 namespace s = widefp::series;
 using Rule = int64_t (*)(uint64_t, int64_t);
 
-// The rule needs an argument below 1; an exponent >= 0 would read before the
-// tables and never end the estimate loops.
-void check_exponent(const char *who, int64_t e) {
-    if (e <= -1) return;
+// The rule needs an argument below 1: an exponent >= 0 would read before the
+// tables and never end the estimate loops.  Its loops run about 64p / log2(p)
+// times: precisions beyond 2^24 words (far past any series) are refused too.
+void check_arguments(const char *who, uint64_t p, int64_t e) {
     char text[120];
-    std::snprintf(text, sizeof text, "%s : reduced argument exponent %lld is not negative\n", who,
-                  static_cast<long long>(e));
-    widefp_fatal("widefp:range", text);
+    if (e > -1) {
+        std::snprintf(text, sizeof text, "%s : reduced argument exponent %lld is not negative\n", who,
+                      static_cast<long long>(e));
+        widefp_fatal("widefp:range", text);
+    }
+    if (p > (uint64_t{1} << 24)) {
+        std::snprintf(text, sizeof text, "%s : precision %llu too large\n", who, static_cast<unsigned long long>(p));
+        widefp_fatal("widefp:range", text);
+    }
 }
 
 // The count for p and e: 0 when `zero` (the early test), precisions 1..159
@@ -24,14 +30,14 @@ void check_exponent(const char *who, int64_t e) {
 // rule itself.
 int64_t lookup(const char *who, bool zero, const int64_t (&table)[s::kRows][s::kCols], Rule rule, uint64_t p,
                int64_t e) {
-    check_exponent(who, e);
+    check_arguments(who, p, e);
     if (zero) return 0;
     if (p >= 1 && p < static_cast<uint64_t>(s::kRows)) return table[p - 1][e < -s::kCols ? s::kCols - 1 : -e - 1];
     return rule(p, e);
 }
 
 int64_t calc(const char *who, Rule rule, uint64_t p, int64_t e) {
-    check_exponent(who, e);
+    check_arguments(who, p, e);
     return rule(p, e);
 }
 

@@ -24,13 +24,8 @@ int64_t series_start(const uint64_t *r, uint64_t *w, uint64_t *S, uint64_t P, bo
     int64_t N = sine ? widefp_taylor_tranc_sin(P, E) : widefp_taylor_tranc_cos(P, E);  // refuses E >= 0
     // The count for E = -1 assumes |r| <= pi/4; up to 1 a factor r^2 gains
     // less than 2 log2(4/pi) bits: count with 0 bits per factor.
-    if (E == -1) {
-        uint64_t t[kMaxWords];
-        t[0] = r[0] & kExpMask;
-        std::memcpy(t + 1, r + 1, P * sizeof(uint64_t));
-        if (widefp_float_lt(widefp::tables::reduction::piq, t, P))
-            N = sine ? widefp::series::sin_terms_c(P, 0) : widefp::series::cos_terms_c(P, 0);
-    }
+    if (E == -1 && compare_magnitude(r, widefp::tables::reduction::piq, P) > 0)
+        N = sine ? widefp::series::sin_terms_c(P, 0) : widefp::series::cos_terms_c(P, 0);
     widefp_widereal_to_array(r, E, w, P + 1);
     widefp_array_mul(S, w, w, P + 1);
     return N;

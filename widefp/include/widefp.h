@@ -174,17 +174,20 @@ int64_t widefp_taylor_tranc_exp_calc(uint64_t p, int64_t e);
 int64_t widefp_taylor_tranc_log_calc(uint64_t p, int64_t e);
 int64_t widefp_taylor_tranc_atan_calc(uint64_t p, int64_t e);
 
-/* Exponential.  work: widefp_float_exp_work_size(p) = 2p+5 words. */
+/* Exponential.  work: widefp_float_exp_work_size(p) = 2p+5 words.
+ * |x| >= 2^60 (infinities included) gives +inf or +0. */
 uint64_t widefp_float_exp(uint64_t *y, const uint64_t *x, uint64_t p, uint64_t *work);
 uint64_t widefp_float_exp_work_size(uint64_t p);
-/* w (precision P) = e^r for 0 <= r < ln 2 (r's sign ignored). */
+/* w (precision P) = e^r for 0 <= r < 1 (r's sign ignored), 1 <= P <= 1024. */
 void widefp_array_exp(const uint64_t *r, uint64_t *w, uint64_t P);
 
-/* Sine and cosine.  work: widefp_float_sincos_work_size(p) = 2p+5 words. */
+/* Sine and cosine.  work: widefp_float_sincos_work_size(p) = 2p+5 words.
+ * An infinite x ends in widefp_fatal("widefp:domain", ...), |x| >= 2^65536
+ * in "widefp:range" (the reduction carries pi/4 to 2,049 words). */
 uint64_t widefp_float_sin(uint64_t *y, const uint64_t *x, uint64_t p, uint64_t *work);
 uint64_t widefp_float_cos(uint64_t *y, const uint64_t *x, uint64_t p, uint64_t *work);
 uint64_t widefp_float_sincos_work_size(uint64_t p);
-/* w (precision P) = sin r or cos r for |r| <= pi/4. */
+/* w (precision P) = sin r or cos r for |r| < 1, 1 <= P <= 1024. */
 void widefp_array_sin(const uint64_t *r, uint64_t *w, uint64_t P);
 void widefp_array_cos(const uint64_t *r, uint64_t *w, uint64_t P);
 

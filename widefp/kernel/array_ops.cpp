@@ -46,8 +46,14 @@ uint64_t widefp_array_idiv(uint64_t *result, const uint64_t *a, uint64_t d, uint
         return 0;
     }
     for (uint64_t j = 0; j < z0; ++j) result[j] = 0;
-    uint64_t r = 0;
-    for (uint64_t j = z0; j < n; ++j) result[j] = widefp::detail::div_word(r, a[j], d, &r);
+    // A leading word below d (the integer word of a fixed-point series term)
+    // gives a zero quotient word and itself as remainder, without a division.
+    uint64_t r = 0, j = z0;
+    if (a[j] < d) {
+        r = a[j];
+        result[j++] = 0;
+    }
+    for (; j < n; ++j) result[j] = widefp::detail::div_word(r, a[j], d, &r);
     // 2r against d without overflow: r < d, so 2r > d  <=>  r > d - r.
     const uint64_t rest = d - r;
     if (r > rest || (r == rest && (result[n - 1] & 1))) {

@@ -128,13 +128,13 @@ int main(int argc, char **argv) {
         {"ln10", "ln(10), fixed point", fixed_table(ln10)},
     };
     std::vector<Table> named = {
-        {"pi", "pi = 3.14159...", widereal_table(pi, 1025)},
-        {"e", "e = 2.71828...", widereal_table(napier, 1025)},
-        {"ln10", "ln 10 = 2.30258...", widereal_table(ln10, 1025)},
-        {"ln2", "ln 2 = 0.69314...", widereal_table(ln2, 1025)},
-        {"atan_h", "arctan(1/2) = 0.46364...", widereal_table(atan_half, 1025)},
-        {"atan_q", "arctan(1/4) = 0.24497...", widereal_table(atan_quarter, 1025)},
-        {"gamma", "Euler's constant = 0.57721...", widereal_table(euler, 1025)},
+        {"pi", "pi = 3.14159...", widereal_table(pi, 1025, 1024)},
+        {"e", "e = 2.71828...", widereal_table(napier, 1025, 1024)},
+        {"ln10", "ln 10 = 2.30258...", widereal_table(ln10, 1025, 1024)},
+        {"ln2", "ln 2 = 0.69314...", widereal_table(ln2, 1025, 1024)},
+        {"atan_h", "arctan(1/2) = 0.46364...", widereal_table(atan_half, 1025, 1024)},
+        {"atan_q", "arctan(1/4) = 0.24497...", widereal_table(atan_quarter, 1025, 1024)},
+        {"gamma", "Euler's constant = 0.57721...", widereal_table(euler, 1025, 1024)},
     };
     std::vector<Table> reduction = {
         {"widefp_ln2", "ln 2", widereal_table(ln2, 2052, 2049)},
@@ -152,7 +152,7 @@ int main(int argc, char **argv) {
     out += "namespace widefp::tables {\n\n";
     out += "// ---- fixed-point tables: integer word, 1,023 fraction words, one zero word\n\n";
     for (const Table &t : fixed) emit(out, t);
-    out += "// ---- named constants: word 0, 1,023 fraction words, one zero word\n\n";
+    out += "// ---- named constants: word 0 and 1,024 fraction words (1,023 for callers, one more for the arcsine)\n\n";
     out += "namespace named {\n\n";
     for (const Table &t : named) emit(out, t);
     out += "}  // namespace named\n\n";
