@@ -296,6 +296,21 @@ TEST(Reduction, Examples) {
     EXPECT_NEAR(widefp_float_wrtod(r.data()), 0.9 - M_PI / 2, 2e-16);
 }
 
+// pi/4 truncated to p words is not below the constant as the reduction
+// compares it (both at p words): one multiple of pi/2 is taken off, the
+// quadrant is 1 and r = x - pi/2, just beyond -pi/4.
+TEST(Reduction, QuarterPiTruncatedTakesOneMultiple) {
+    for (uint64_t p : {1, 2, 5, 64}) {
+        Words x(p + 1), r(p + 2);
+        widefp_float_ctowr("pi", x.data(), p);
+        x[0] -= 2;  // pi/4
+        int64_t k = -1;
+        EXPECT_EQ(widefp_add_reduction(x.data(), 3, r.data(), p, &k), 1) << "p = " << p;
+        EXPECT_EQ(k, 1);
+        EXPECT_NEAR(widefp_float_wrtod(r.data()), -M_PI / 4, 1e-15) << "p = " << p;
+    }
+}
+
 TEST(ReductionDeathTest, RefusedInputs) {
     Words zero(4, 0);  // no integer part to normalise
     EXPECT_EXIT(widefp_array_to_widereal(zero.data(), 3), testing::ExitedWithCode(1), "integer word is zero");
