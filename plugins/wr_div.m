@@ -1,15 +1,18 @@
-## -*- texinfo -*-
-## @deftypefn {} {} wr_div (@var{R}, @var{X}, @var{Y}, @var{count}, @var{p})
-## Element-wise quotients in place: R_i = X_i / Y_i for i = 0 @dots{}
-## @var{count}-1, elements of precision @var{p} (p+1 uint64 words each,
-## 1 <= p < 2^31).  Each quotient is truncated toward zero to p fraction
-## words.  x/0 gives an infinity of the sign of x (0/0 included), 0/x a
-## signed zero; zero and infinite results have their fraction words cleared.
-## @var{R} must be a fresh, unshared array: it is written in place.
+## wr_div (R, X, Y, count, p)
 ##
-## @example
-## p = 2; R = zeros (p + 1, 1, "uint64");
-## wr_div (R, wr_fromdouble (1, p), wr_fromdouble (3, p), 1, p);
-## wr_todouble (R)      # 0.3333...
-## @end example
-## @end deftypefn
+## Element-wise quotients: R(i) = X(i) / Y(i), truncated toward zero to p
+## fraction words, for i < count, written into R in place.  x/0 is an
+## infinity of the sign of x (0/0 included), 0/x a signed zero; zero and
+## infinite results have their fraction words cleared.  R may be X or Y;
+## otherwise R must not share memory with them (widefp:alias).
+##
+##   R      result, at least count*(p+1) words (a fresh, unshared array)
+##   X, Y   element arrays of at least count elements
+##   count  number of elements (0..2^31-1)
+##   p      precision in words, p >= 1
+##
+## Example:
+##   p = 2;
+##   R = wr_zeros (1, p);
+##   wr_div (R, wr_fromdouble (1, p), wr_fromdouble (3, p), 1, p);
+##   wr_todouble (R)                                   # 0.3333...
