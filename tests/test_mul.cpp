@@ -434,6 +434,18 @@ TEST(FloatMul, DispatchAt720) {
     }
 }
 
+// One word is below the half product's range (p >= 2) and goes to the exact
+// product: (1 + 2^-64)(1 + (2^63 - 2) 2^-64) lies just below the midpoint of
+// its one-word neighbours, where the half product's guard correction would
+// make a tie that rounds up.
+TEST(FloatMul, OneWordRoundsByTheExactProduct) {
+    Words x = {th::kBias, 1}, y = {th::kBias, 0x7ffffffffffffffeULL}, r(2);
+    const uint64_t g = widefp_float_mul(r.data(), x.data(), y.data(), 1);
+    EXPECT_EQ(g, 0x7ffffffffffffffeULL);
+    widefp_float_round_near(r.data(), g, 1);
+    EXPECT_EQ(r, (Words{th::kBias, 0x7fffffffffffffffULL}));
+}
+
 TEST(FloatMul, Aliasing) {
     th::Rng rng(206);
     for (uint64_t p : {2, 7, 300, 719, 720, 1001}) {

@@ -207,7 +207,8 @@ uint64_t widefp_float_mul_k(uint64_t *result, const uint64_t *x, const uint64_t 
     return finish_exponent(result, ex, ey, sign, s, guard, p);
 }
 
+// The half product needs p >= 2; one word goes to the exact product.
 uint64_t widefp_float_mul(uint64_t *result, const uint64_t *x, const uint64_t *y, uint64_t p) {
-    if (p >= kKaratsubaThreshold) return widefp_float_mul_k(result, x, y, p);
+    if (p < 2 || p >= kKaratsubaThreshold) return widefp_float_mul_k(result, x, y, p);
     return widefp_float_mul_h(result, x, y, p);
 }
