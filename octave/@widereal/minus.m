@@ -19,9 +19,16 @@ function r = minus (a, b)
   ## lands: those go the general way, through wr_addwords.
   if (isobject (a) && isobject (b))
     p = a.p;
-    if (numel (a.w) == p + 1 && numel (b.w) == p + 1 && p == b.p)  # two scalars
-      X = [a.w; b.w];                          # a fresh array: the sum goes
-      X(p + 2) = bitxor (X(p + 2), 0x8000000000000000u64);
+    x = a.w;
+    y = b.w;
+    if (numel (x) == p + 1 && numel (y) == p + 1 && p == b.p)  # two scalars
+      X = [x; y];                              # a fresh array: the sum goes
+      t = y(1);                                # b's sign flipped
+      if (t < 0x8000000000000000u64)
+        X(p + 2) = t + 0x8000000000000000u64;
+      else
+        X(p + 2) = t - 0x8000000000000000u64;
+      endif
       wr_sum (X, X, 2, 1, p);                  # into its first element
       w = X(1);
       if ((w > 0 && w < 0x7fffff0000000000u64)
@@ -45,5 +52,8 @@ endfunction
 %! y = widereal (1) - 1;
 %! assert (double (y), 0);
 %!assert (double (widereal (1) - widereal (Inf)), -Inf)
+%!test
+%! big = widereal ([0x7ffffffffffffffeu64; 0; 0], 2, "words");
+%! assert (double ([-big - big, big - big, widereal(-2, 2) - widereal(-3, 2)]), [-Inf 0 1]);
 %!error <Inf - Inf> widereal (Inf) - widereal (Inf)
 %!error <Inf - Inf> widereal (Inf) - Inf

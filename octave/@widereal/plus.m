@@ -21,8 +21,10 @@ function r = plus (a, b)
   ## lands: those go the general way, through wr_addwords.
   if (isobject (a) && isobject (b))
     p = a.p;
-    if (numel (a.w) == p + 1 && numel (b.w) == p + 1 && p == b.p)  # two scalars
-      X = [a.w; b.w];                          # a fresh array: the sum goes
+    x = a.w;
+    y = b.w;
+    if (numel (x) == p + 1 && numel (y) == p + 1 && p == b.p)  # two scalars
+      X = [x; y];                              # a fresh array: the sum goes
       wr_sum (X, X, 2, 1, p);                  # into its first element
       w = X(1);
       if ((w > 0 && w < 0x7fffff0000000000u64)

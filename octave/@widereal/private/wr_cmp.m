@@ -14,12 +14,32 @@
 ## @end example
 ## @end deftypefn
 function [c, sz, A, B, p] = wr_cmp (a, b)
-  if (isobject (a) && isobject (b) && a.p == b.p && numel (a.w) == a.p + 1
-      && numel (b.w) == a.p + 1)
-    A = a.w;                                # two scalars of one precision
+  if (isobject (a) && isobject (b))
+    A = a.w;
     B = b.w;
     p = a.p;
-    sz = [1 1];
+    if (numel (A) == p + 1 && numel (B) == p + 1 && p == b.p)
+      sz = [1 1];                           # two scalars of one precision
+      sa = A(1);
+      sb = B(1);
+      if (((sa > 0 && sa < 0x7fffffffffffffffu64)
+           || (sa > 0x8000000000000000u64 && sa < 0xffffffffffffffffu64))
+          && ((sb > 0 && sb < 0x7fffffffffffffffu64)
+              || (sb > 0x8000000000000000u64 && sb < 0xffffffffffffffffu64)))
+        ## both finite and nonzero: the sign bits, then the first word
+        ## that differs (the magnitude's order, reversed for negatives)
+        neg = sa > 0x7fffffffffffffffu64;
+        if (neg != (sb > 0x7fffffffffffffffu64))
+          c = 1 - 2 * neg;
+        else
+          [differ, k] = max (A != B);
+          c = differ * (2 * (A(k) > B(k)) - 1) * (1 - 2 * neg);
+        endif
+        return;
+      endif
+    else
+      [A, B, p, sz] = wr_operands (a, b);
+    endif
   else
     [A, B, p, sz] = wr_operands (a, b);
   endif
