@@ -21,7 +21,7 @@ function r = minus (a, b)
     p = a.p;
     x = a.w;
     y = b.w;
-    if (numel (x) == p + 1 && numel (y) == p + 1 && p == b.p)  # two scalars
+    if (numel (x) == p + 1 && size_equal (x, y))    # two scalars, one p
       X = [x; y];                              # a fresh array: the sum goes
       t = y(1);                                # b's sign flipped
       if (t < 0x8000000000000000u64)

@@ -23,7 +23,7 @@ function r = plus (a, b)
     p = a.p;
     x = a.w;
     y = b.w;
-    if (numel (x) == p + 1 && numel (y) == p + 1 && p == b.p)  # two scalars
+    if (numel (x) == p + 1 && size_equal (x, y))    # two scalars, one p
       X = [x; y];                              # a fresh array: the sum goes
       wr_sum (X, X, 2, 1, p);                  # into its first element
       w = X(1);

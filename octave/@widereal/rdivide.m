@@ -20,7 +20,7 @@ function r = rdivide (a, b)
     p = a.p;
     x = a.w;
     y = b.w;
-    if (numel (x) == p + 1 && numel (y) == p + 1 && p == b.p)
+    if (numel (x) == p + 1 && size_equal (x, y))    # two scalars, one p
       R = x + 0;                               # a fresh copy of x
       wr_div (R, R, y, 1, p);
       w = R(1);

@@ -21,7 +21,7 @@ function r = times (a, b)
     p = a.p;
     x = a.w;
     y = b.w;
-    if (numel (x) == p + 1 && numel (y) == p + 1 && p == b.p && p > 1)
+    if (numel (x) == p + 1 && size_equal (x, y) && p > 1)
       X = [x; y];                              # a fresh array: the product
       wr_prod (X, X, 2, 1, p);                 # goes into its first element
       w = X(1);

@@ -18,7 +18,7 @@ function [c, sz, A, B, p] = wr_cmp (a, b)
     A = a.w;
     B = b.w;
     p = a.p;
-    if (numel (A) == p + 1 && numel (B) == p + 1 && p == b.p)
+    if (numel (A) == p + 1 && size_equal (A, B))
       sz = [1 1];                           # two scalars of one precision
       sa = A(1);
       sb = B(1);
