@@ -13,26 +13,31 @@
 ## @seealso{ldivide, mrdivide}
 ## @end deftypefn
 function r = rdivide (a, b)
-  ## Two scalars of one precision take the short way when the quotient is
-  ## finite and nonzero (then so were both operands); zeros, infinities and
-  ## the domain errors go the general way.
-  if (isobject (a) && isobject (b))
-    p = a.p;
+  ## Scalars take a short way when the quotient is finite and nonzero (then
+  ## so were both operands); zeros, infinities and the domain errors go the
+  ## general way.
+  one = false;
+  if (isobject (a) && isobject (b))         # two scalars of one precision:
+    p = a.p;                                # the words as they are
     x = a.w;
     y = b.w;
-    if (numel (x) == p + 1 && size_equal (x, y))    # two scalars, one p
-      R = x + 0;                               # a fresh copy of x
-      wr_div (R, R, y, 1, p);
-      w = R(1);
-      if ((w > 0 && w < 0x7fffffffffffffffu64)
-          || (w > 0x8000000000000000u64 && w < 0xffffffffffffffffu64))
-        r = a;
-        r.w = R;
-        return;
-      endif
+    one = numel (x) == p + 1 && size_equal (x, y);
+    r = a;
+  endif
+  if (! one)
+    [x, y, p, r] = wr_pair (a, b);
+    one = numel (x) == p + 1;
+  endif
+  if (one)
+    R = x + 0;                                 # a fresh copy of x
+    wr_div (R, R, y, 1, p);
+    w = R(1);
+    if ((w > 0 && w < 0x7fffffffffffffffu64)
+        || (w > 0x8000000000000000u64 && w < 0xffffffffffffffffu64))
+      r.w = R;
+      return;
     endif
   endif
-  [x, y, p, r] = wr_pair (a, b);
   ex = bitand (x(1, :), 0x7fffffffffffffffu64);
   ey = bitand (y(1, :), 0x7fffffffffffffffu64);
   if (any ((ex == 0 & ey == 0) | (ex == 0x7fffffffffffffffu64 & ey == ex)))

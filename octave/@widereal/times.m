@@ -13,27 +13,32 @@
 ## @seealso{mtimes, prod}
 ## @end deftypefn
 function r = times (a, b)
-  ## Two scalars of one precision (p > 1) take the short way (inline: a
-  ## function call costs more than the product), unless the product is zero
-  ## or infinite (from such an operand, by overflow or by underflow): those
-  ## go the general way, through wr_mulfix.
-  if (isobject (a) && isobject (b))
-    p = a.p;
+  ## Scalars (p > 1) take a short way (inline: a function call costs more
+  ## than the product), unless the product is zero or infinite (from such
+  ## an operand, by overflow or by underflow): those go the general way,
+  ## through wr_mulfix.
+  one = false;
+  if (isobject (a) && isobject (b))         # two scalars of one precision:
+    p = a.p;                                # the words as they are
     x = a.w;
     y = b.w;
-    if (numel (x) == p + 1 && size_equal (x, y) && p > 1)
-      X = [x; y];                              # a fresh array: the product
-      wr_prod (X, X, 2, 1, p);                 # goes into its first element
-      w = X(1);
-      if ((w > 0 && w < 0x7fffffffffffffffu64)
-          || (w > 0x8000000000000000u64 && w < 0xffffffffffffffffu64))
-        r = a;
-        r.w = X(1:p+1);
-        return;
-      endif
+    one = numel (x) == p + 1 && size_equal (x, y);
+    r = a;
+  endif
+  if (! one)
+    [x, y, p, r] = wr_pair (a, b);
+    one = numel (x) == p + 1;
+  endif
+  if (one && p > 1)
+    X = [x; y];                                # a fresh array: the product
+    wr_prod (X, X, 2, 1, p);                   # goes into its first element
+    w = X(1);
+    if ((w > 0 && w < 0x7fffffffffffffffu64)
+        || (w > 0x8000000000000000u64 && w < 0xffffffffffffffffu64))
+      r.w = X(1:p+1);
+      return;
     endif
   endif
-  [x, y, p, r] = wr_pair (a, b);
   if (p == 1)
     r.w = wr_roundwords (wr_prodpairs (wr_lift (x, 1, 2), wr_lift (y, 1, 2), 2), 2, 1);
     return;
