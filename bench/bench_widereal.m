@@ -1,5 +1,6 @@
 ## Timings of the widereal class against the bare plug-in calls it makes:
-## a scalar a + b, and on 100-by-100 matrices A * B and A \ b, at p = 4.
+## the scalar hot paths (against a minimal old-style class as well), and on
+## 100-by-100 matrices A * B and A \ b, at p = 4.
 ## The same work through the symbolic package's vpa when it is installed.
 ## Run from the repository root:
 ##   octave-cli --norc --eval "addpath ([pwd '/build/mex'], [pwd '/octave']); run ('bench/bench_widereal.m')"
@@ -18,18 +19,71 @@ function t = best (f, reps, inner)
   endfor
 endfunction
 
+## A minimal old-style class, written to a temporary folder: a struct made an
+## object by class(), with the one-line methods a widereal needs at least.
+## Its costs are the floor that the interpreter sets for any such class.
+function dir = minimal_class ()
+  dir = tempname ();
+  mkdir (fullfile (dir, "@wr_minimal"));
+  files = {"wr_minimal", "x = class (struct ('w', w, 'p', p), 'wr_minimal');", "w, p";
+           "plus", "X = [a.w; b.w]; wr_sum (X, X, 2, 1, a.p); x = a; x.w = X(1:a.p+1);", "a, b";
+           "subsref", "x = a; x.w = a.w(:, s.subs{1});", "a, s";
+           "subsasgn", "x = a; x.w(:, s.subs{1}) = v.w;", "a, s, v";
+           "eq", "x = all (a.w == b.w);", "a, b"};
+  for k = 1:rows (files)
+    fid = fopen (fullfile (dir, "@wr_minimal", [files{k, 1} ".m"]), "w");
+    fprintf (fid, "function x = %s (%s)\n  %s\nendfunction\n", files{k, [1 3 2]});
+    fclose (fid);
+  endfor
+endfunction
+
+function remove_class (dir)
+  rmpath (dir);
+  confirm_recursive_rmdir (false, "local");
+  rmdir (dir, "s");
+endfunction
+
+function v = assign3 (v, a)
+  v(3) = a;
+endfunction
+
 p = 4;
 a = widereal ("1/3", p);
 b = widereal ("2/7", p);
+v = widereal (1:10, p);
 sa = struct (a);          # the words, read once outside the timing
 sb = struct (b);
 X = [sa.w; sb.w];
 R = zeros (p + 1, 1, "uint64");
-t_class = best (@() a + b, 5, 2000);
-t_bare = best (@() wr_sum (R, X, 2, 1, p), 5, 2000);
-t_call = best (@() precision (a), 5, 2000);
-printf ("scalar a + b: %.1f us through the class; bare wr_sum %.1f us; a one-line method %.1f us (processor time)\n",
-        1e6 * t_class, 1e6 * t_bare, 1e6 * t_call);
+mdir = minimal_class ();
+addpath (mdir);
+ma = wr_minimal (sa.w, p);
+mb = wr_minimal (sb.w, p);
+mv = wr_minimal (struct (v).w, p);
+## operation, through the class, the minimal class, the bare plug-in call
+timings = {"widereal (1)", @() widereal (1), @() wr_minimal (sa.w, p), [];
+           "a + b", @() a + b, @() ma + mb, @() wr_sum (R, X, 2, 1, p);
+           "a - b", @() a - b, [], [];
+           "a .* b", @() a .* b, [], @() wr_prod (R, X, 2, 1, p);
+           "a ./ b", @() a ./ b, [], @() wr_div (R, sa.w, sb.w, 1, p);
+           "a == b", @() a == b, @() ma == mb, [];
+           "a < b", @() a < b, [], [];
+           "v(3)", @() v(3), @() mv(3), [];
+           "v(3) = a", @() assign3 (v, a), @() assign3 (mv, ma), []};
+printf ("scalar operations at p = %d, us of processor time per call (an empty\n", p);
+printf ("function handle call, included in each figure, takes %.1f us):\n",
+        1e6 * best (@() 0, 5, 2000));
+printf ("  %-13s %8s %14s %10s\n", "", "widereal", "minimal class", "plug-in");
+for k = 1:rows (timings)
+  t = NaN (1, 3);
+  for j = 1:3
+    if (! isempty (timings{k, j + 1}))
+      t(j) = 1e6 * best (timings{k, j + 1}, 5, 2000);
+    endif
+  endfor
+  printf ("  %-13s %8.1f %14.1f %10.1f\n", timings{k, 1}, t);
+endfor
+remove_class (mdir);
 
 n = 100;
 rand ("seed", 1);

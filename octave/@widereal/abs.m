@@ -10,5 +10,6 @@
 function y = abs (x)
   w = x.w;
   w(1, :) = bitand (w(1, :), 0x7fffffffffffffffu64);
-  y = wr_new (w, x.p, x.sz);
+  y = x;
+  y.w = w;
 endfunction

@@ -27,5 +27,6 @@ function r = asin (x)
   if (any (k))
     R(:, k) = wr_elementary ("asin", x.w(:, k), x.p);
   endif
-  r = wr_new (R, x.p, x.sz);
+  r = x;
+  r.w = R;
 endfunction

@@ -21,5 +21,6 @@ function r = atan (x)
   if (any (k))
     R(:, k) = wr_elementary ("atan", x.w(:, k), x.p);
   endif
-  r = wr_new (R, x.p, x.sz);
+  r = x;
+  r.w = R;
 endfunction

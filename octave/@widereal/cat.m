@@ -39,11 +39,15 @@ function y = cat (dim, varargin)
     idx{k} = reshape (offset + (1:m), a.sz);
     offset += m;
   endfor
-  if (dim == 2)                             # Octave checks the sizes
-    j = [idx{:}];
-  else
-    j = cat (dim, idx{:});
-  endif
+  try                                       # Octave checks the sizes
+    if (dim == 2)
+      j = [idx{:}];
+    else
+      j = cat (dim, idx{:});
+    endif
+  catch err
+    error ("Octave:nonconformant-args", "%s", err.message);
+  end_try_catch
   w = [words{:}];
   y = wr_new (w(:, j(:)), p, size (j));
 endfunction
@@ -59,7 +63,8 @@ endfunction
 %! assert (size ([a; []; a]), [4 2]);
 %! assert (size (cat (3, a, a)), [2 2 2]);
 %! assert (double ([widereal([]), 1]), 1);
-%!error <dimension mismatch> vertcat (widereal ([1 2]), 1)
+%!error id=Octave:nonconformant-args vertcat (widereal ([1 2]), 1)
 %!error <horizontal dimensions mismatch> horzcat (widereal ([1; 2]), 1)
+%!error id=Octave:nonconformant-args cat (3, widereal ([1 2]), 1)
 %!error <vertcat method failed> [widereal([1 2]); 1]   # Octave's own wording
 %!error <cannot concatenate> cat (2, widereal (1), {2})

@@ -10,5 +10,6 @@
 ## @seealso{sin, tan, acos}
 ## @end deftypefn
 function r = cos (x)
-  r = wr_new (wr_trig ("cos", x), x.p, x.sz);
+  r = x;
+  r.w = wr_trig ("cos", x);
 endfunction

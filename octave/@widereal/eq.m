@@ -41,3 +41,19 @@ endfunction
 %! assert (widereal ([1 2; 3 4]) == [1 0; 3 0], logical ([1 0; 1 0]));
 %! assert (widereal ([1; 2]) < [2 3], logical ([1 1; 0 1]));
 %!error <nonconformant> widereal ([1 2 3]) == [1 2]
+%!test
+%! ## scalars of one precision, compared one pair at a time; r ranks them
+%! u = "1606938044258990275541962092341162602522202993782792835301376";
+%! x = [widereal(-Inf, 5), widereal({["-1-1/" u], "-1", "-1/3", "-0", "0", ...
+%!                                   "1e-300", "1/3", "1", ["1+1/" u]}, 5), ...
+%!      widereal(Inf, 5)];
+%! r = [1 2 3 4 5 5 6 7 8 9 10];
+%! for i = 1:numel (r)
+%!   for j = 1:numel (r)
+%!     a = x(i);
+%!     b = x(j);
+%!     assert ([a == b, a != b, a < b, a <= b, a > b, a >= b],
+%!             [r(i) == r(j), r(i) != r(j), r(i) < r(j), r(i) <= r(j), ...
+%!              r(i) > r(j), r(i) >= r(j)]);
+%!   endfor
+%! endfor

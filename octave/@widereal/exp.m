@@ -18,5 +18,6 @@ function r = exp (x)
   if (any (k))
     R(:, k) = wr_elementary ("exp", x.w(:, k), x.p);
   endif
-  r = wr_new (R, x.p, x.sz);
+  r = x;
+  r.w = R;
 endfunction

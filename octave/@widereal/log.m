@@ -22,5 +22,6 @@ function r = log (x)
   if (any (k))
     R(:, k) = wr_elementary ("log", x.w(:, k), x.p);
   endif
-  r = wr_new (R, x.p, x.sz);
+  r = x;
+  r.w = R;
 endfunction

@@ -2,11 +2,13 @@
 ## @deftypefn  {} {[@var{y}, @var{i}] =} min (@var{x})
 ## @deftypefnx {} {[@var{y}, @var{i}] =} min (@var{x}, [], @var{dim})
 ## @deftypefnx {} {@var{y} =} min (@var{a}, @var{b})
+## @deftypefnx {} {[@var{y}, @var{i}] =} min (@var{x}, @var{b}, @var{dim})
 ## Smallest elements of the widereal array @var{x} along its first
 ## non-singleton dimension or @var{dim}, with the position of the first
 ## smallest; or the element-wise smaller of @var{a} and @var{b} (either may
 ## be a double, integer or logical array taken exactly; scalars and
-## compatible sizes broadcast; the larger precision wins).
+## compatible sizes broadcast; the larger precision wins).  As in Octave,
+## a @var{b} given with @var{dim} is ignored, with a warning.
 ##
 ## @example
 ## [y, i] = min (widereal ([3 1 2]))   # y = 1, i = 2
@@ -36,3 +38,7 @@ endfunction
 %! assert (size (max (widereal (zeros (0, 3)))), [0 3]);
 %! assert (size (max (widereal (zeros (3, 0)))), [1 0]);
 %! assert (size (min (widereal ([]))), [0 0]);
+%!warning <second argument is ignored> assert (double (max (widereal ([3 -1; 1 2]), 7, 2)), [3; 2]);
+%!warning <second argument is ignored> assert (min ([4 2], widereal (1), 2), 2);
+%!error <DIM must be a valid dimension> max (widereal ([1 2]), [], 0)
+%!error <DIM must be a valid dimension> min (widereal ([1 2]), [], 1.5)

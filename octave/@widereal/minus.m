@@ -13,26 +13,38 @@
 ## @seealso{plus}
 ## @end deftypefn
 function r = minus (a, b)
-  ## Two scalars of one precision take the short way (few function calls:
-  ## each costs more than the sum itself), unless the result is zero or its
-  ## exponent within 2^40 of the top of the range, where an infinite operand
-  ## lands: those go the general way, through wr_addwords.
-  if (isobject (a) && isobject (b))
-    p = a.p;
-    if (numel (a.w) == p + 1 && numel (b.w) == p + 1 && p == b.p)  # two scalars
-      X = [a.w; b.w];                          # a fresh array: the sum goes
-      X(p + 2) = bitxor (X(p + 2), 0x8000000000000000u64);
-      wr_sum (X, X, 2, 1, p);                  # into its first element
-      w = X(1);
-      if ((w > 0 && w < 0x7fffff0000000000u64)
-          || (w > 0x8000000000000000u64 && w < 0xffffff0000000000u64))
-        r = a;
-        r.w = X(1:p+1);
-        return;
-      endif
+  ## Scalars take a short way (few function calls: each costs more than the
+  ## sum itself), unless the result is zero or its exponent within 2^40 of
+  ## the top of the range, where an infinite operand lands: those go the
+  ## general way, through wr_addwords.
+  one = false;
+  if (isobject (a) && isobject (b))         # two scalars of one precision:
+    p = a.p;                                # the words as they are
+    x = a.w;
+    y = b.w;
+    one = numel (x) == p + 1 && size_equal (x, y);
+    r = a;
+  endif
+  if (! one)
+    [x, y, p, r] = wr_pair (a, b);
+    one = numel (x) == p + 1;
+  endif
+  if (one)
+    X = [x; y];                                # a fresh array: the sum goes
+    t = y(1);                                  # b's sign flipped
+    if (t < 0x8000000000000000u64)
+      X(p + 2) = t + 0x8000000000000000u64;
+    else
+      X(p + 2) = t - 0x8000000000000000u64;
+    endif
+    wr_sum (X, X, 2, 1, p);                  # into its first element
+    w = X(1);
+    if ((w > 0 && w < 0x7fffff0000000000u64)
+        || (w > 0x8000000000000000u64 && w < 0xffffff0000000000u64))
+      r.w = X(1:p+1);
+      return;
     endif
   endif
-  [x, y, p, r] = wr_pair (a, b);
   y(1, :) = bitxor (y(1, :), 0x8000000000000000u64);
   r.w = wr_addwords (x, y, p);
 endfunction
@@ -45,5 +57,8 @@ endfunction
 %! y = widereal (1) - 1;
 %! assert (double (y), 0);
 %!assert (double (widereal (1) - widereal (Inf)), -Inf)
+%!test
+%! big = widereal ([0x7ffffffffffffffeu64; 0; 0], 2, "words");
+%! assert (double ([-big - big, big - big, widereal(-2, 2) - widereal(-3, 2)]), [-Inf 0 1]);
 %!error <Inf - Inf> widereal (Inf) - widereal (Inf)
 %!error <Inf - Inf> widereal (Inf) - Inf

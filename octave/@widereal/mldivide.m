@@ -17,7 +17,8 @@
 ## @seealso{mrdivide, inv, qr}
 ## @end deftypefn
 function X = mldivide (a, b)
-  if (numel (a) == 1)
+  if ((isobject (a) && columns (a.w) == 1)    # numel (a) would call a method
+      || (! isobject (a) && numel (a) == 1))
     X = rdivide (b, a);
     return;
   endif

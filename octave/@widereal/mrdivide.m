@@ -11,7 +11,8 @@
 ## @seealso{mldivide, rdivide}
 ## @end deftypefn
 function X = mrdivide (b, a)
-  if (numel (a) == 1)
+  if ((isobject (a) && columns (a.w) == 1)    # numel (a) would call a method
+      || (! isobject (a) && numel (a) == 1))
     X = rdivide (b, a);
   else
     X = transpose (mldivide (transpose (a), transpose (b)));
@@ -21,3 +22,5 @@ endfunction
 %!test
 %! assert (double (widereal ([1 2]) / widereal ([4 1; 2 3])), [-0.1 0.7], 1e-70);
 %! assert (double (widereal (1, 2) / 4), 0.25);
+%! assert (double ([1 2] / widereal (4)), [0.25 0.5]);
+%! assert (double (widereal (4) \ [1 2]), [0.25 0.5]);

@@ -17,7 +17,17 @@
 ## @seealso{times, mldivide}
 ## @end deftypefn
 function r = mtimes (a, b)
-  if (numel (a) == 1 || numel (b) == 1)
+  if (isobject (a))                         # numel (a) would call a method
+    na = columns (a.w);
+  else
+    na = numel (a);
+  endif
+  if (isobject (b))
+    nb = columns (b.w);
+  else
+    nb = numel (b);
+  endif
+  if (na == 1 || nb == 1)
     r = times (a, b);
     return;
   endif
@@ -59,6 +69,7 @@ endfunction
 %! assert (double (A * [1; 1]), [3; 7]);
 %! assert (double ([1 1] * A), [4 6]);
 %! assert (double (2 * A), [2 4; 6 8]);
+%! assert (double ([A A] * widereal (-2)), -2 * [1 2 1 2; 3 4 3 4]);   # widereal scalars
 %! assert (size (widereal (zeros (2, 0)) * zeros (0, 3)), [2 3]);
 %! assert (double (widereal (zeros (2, 0)) * zeros (0, 3)), zeros (2, 3));
 %! x = widereal ("1/3", 3) * ones (1, 3);

@@ -13,7 +13,31 @@
 ## @seealso{ldivide, mrdivide}
 ## @end deftypefn
 function r = rdivide (a, b)
-  [x, y, p, r] = wr_pair (a, b);
+  ## Scalars take a short way when the quotient is finite and nonzero (then
+  ## so were both operands); zeros, infinities and the domain errors go the
+  ## general way.
+  one = false;
+  if (isobject (a) && isobject (b))         # two scalars of one precision:
+    p = a.p;                                # the words as they are
+    x = a.w;
+    y = b.w;
+    one = numel (x) == p + 1 && size_equal (x, y);
+    r = a;
+  endif
+  if (! one)
+    [x, y, p, r] = wr_pair (a, b);
+    one = numel (x) == p + 1;
+  endif
+  if (one)
+    R = x + 0;                                 # a fresh copy of x
+    wr_div (R, R, y, 1, p);
+    w = R(1);
+    if ((w > 0 && w < 0x7fffffffffffffffu64)
+        || (w > 0x8000000000000000u64 && w < 0xffffffffffffffffu64))
+      r.w = R;
+      return;
+    endif
+  endif
   ex = bitand (x(1, :), 0x7fffffffffffffffu64);
   ey = bitand (y(1, :), 0x7fffffffffffffffu64);
   if (any ((ex == 0 & ey == 0) | (ex == 0x7fffffffffffffffu64 & ey == ex)))
@@ -33,3 +57,13 @@ endfunction
 %! assert (double (widereal (1) ./ -0), -Inf);
 %!error <0/0> widereal (0) ./ 0
 %!error <Inf/Inf> widereal ([1 Inf]) ./ widereal ([1 -Inf])
+%!test
+%! ## scalars of one precision: zeros, infinities, overflow and underflow
+%! big = widereal ([0x7ffffffffffffffeu64; 0; 0], 2, "words");
+%! tiny = widereal (uint64 ([1; 0; 0]), 2, "words");
+%! z = widereal (0, 2);
+%! assert (double ([big ./ tiny, tiny ./ -big, widereal(1, 2) ./ -z]), [Inf -0 -Inf]);
+%! assert (double ([z ./ big, big ./ widereal(Inf, 2)]), [0 0]);
+%! assert (double (widereal (-3, 2) ./ widereal (2, 2)), -1.5);
+%!error <0/0> widereal (0, 3) ./ widereal (-0, 3)
+%!error <Inf/Inf> widereal (Inf, 3) ./ widereal (-Inf, 3)

@@ -10,5 +10,6 @@
 ## @seealso{cos, tan, asin}
 ## @end deftypefn
 function r = sin (x)
-  r = wr_new (wr_trig ("sin", x), x.p, x.sz);
+  r = x;
+  r.w = wr_trig ("sin", x);
 endfunction

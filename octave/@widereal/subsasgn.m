@@ -17,16 +17,17 @@
 ## @end example
 ## @end deftypefn
 function x = subsasgn (x, s, v)
-  sub = s(1).subs;
-  if (isobject (v) && isobject (x) && numel (sub) == 1 && isnumeric (sub{1})
-      && isscalar (sub{1}) && sub{1} <= prod (x.sz) && numel (s) == 1
-      && s.type(1) == "(" && v.p == x.p && numel (v.w) == x.p + 1)
-    try                                     # the common case: one element
-      x.w(:, sub{1}) = v.w;
+  if (isobject (v) && isobject (x) && numel (s) == 1 && s.type(1) == "("
+      && numel (s.subs) == 1)
+    try                                     # the common case: x(k) = widereal
+      k = s.subs{1};
+      t = x.w(:, k);      # a place beyond the end fails here, not growing x
+      x.w(:, k) = v.w;    # fails unless as many places as elements, same p
       return;
     catch                                   # Octave's own error comes below
     end_try_catch
   endif
+  sub = s(1).subs;
   if (numel (s) > 1 || ! strcmp (s(1).type, "()"))
     error ("widefp:index",
            "widereal: only x(...) = v assignments are supported");
@@ -94,5 +95,17 @@ endfunction
 %! assert (precision (u), 3);
 %! assert (double (u), [0 0; 0 1/3]);
 %!error id=Octave:nonconformant-args x = widereal (1:3); x(1:2) = [1 2 3];
+%!test
+%! ## one subscript, widereal values: masks, several places, growth, widening
+%! x = widereal (1:3, 2);
+%! x(logical ([0 1 0 0])) = widereal (7, 2);     # a trailing false: no growth
+%! x([3 1]) = widereal ([5 6], 2);
+%! assert (double (x), [6 7 5]);
+%! x(logical ([0 0 0 0 1])) = widereal (8, 2);   # grows, zeros between
+%! assert (double (x), [6 7 5 0 8]);
+%! x(2) = widereal ("1/3", 4);
+%! assert (precision (x), 4);
+%! assert (x(2) == widereal ("1/3", 4));
+%!error id=Octave:nonconformant-args x = widereal (1:3); x(logical ([1 1])) = widereal ([1 2 3]);
 %!error id=Octave:invalid-index x = widereal (1:3); x(0) = 1;
 %!error <cannot assign> x = widereal (1:3); x(1) = {1};

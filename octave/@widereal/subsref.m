@@ -12,23 +12,24 @@
 ## @end example
 ## @end deftypefn
 function varargout = subsref (x, s)
+  if (numel (s) == 1 && s.type(1) == "(" && numel (s.subs) == 1)
+    try                                     # the common case: one element
+      w = x.w(:, s.subs{1});
+      if (numel (w) == x.p + 1)             # one element, whatever the index
+        x.w = w;
+        x.sz = [1 1];
+        varargout{1} = x;
+        return;
+      endif
+    catch                                   # Octave's own error comes below
+    end_try_catch
+  endif
   if (s(1).type(1) == "(")
     sub = s(1).subs;
-    done = false;
-    if (numel (sub) == 1 && isnumeric (sub{1}) && isscalar (sub{1}))
-      try                                   # the common case: one element
-        x.w = x.w(:, sub{1});
-        x.sz = [1 1];
-        done = true;
-      catch                                 # Octave's own error comes below
-      end_try_catch
-    endif
-    if (! done)
-      index = reshape (1:prod (x.sz), x.sz);
-      index = index(sub{:});                # Octave checks the subscripts
-      x.w = x.w(:, index(:));
-      x.sz = size (index);
-    endif
+    index = reshape (1:prod (x.sz), x.sz);
+    index = index(sub{:});                  # Octave checks the subscripts
+    x.w = x.w(:, index(:));
+    x.sz = size (index);
   elseif (s(1).type(1) == "{")
     error ("widefp:index",
            "'{' undefined for arguments of type 'widereal'; use x(...)");
@@ -55,6 +56,9 @@ endfunction
 %! assert (size (v([])), [0 0]);
 %! assert (double (v(3:6)(2)), 4);
 %! assert (precision (v(1)), precision (v));
+%! assert (size (v(logical ([0 0 1]))), [1 1]);   # one element, any index
+%! assert (double (v(logical ([0 0 1 0; 0 0 0 0]))), 5);
+%! assert (size (v(false)), [0 0]);
 %!error id=Octave:index-out-of-bounds widereal (1:3)(4)
 %!error id=Octave:index-out-of-bounds widereal (ones (2))(1, 3)
 %!error id=Octave:invalid-index widereal (1:3)(0)

@@ -13,5 +13,6 @@ function r = tan (x)
   n = columns (x.w);
   R = zeros (x.p + 1, n, "uint64");
   wr_div (R, wr_trig ("sin", x), wr_trig ("cos", x), n, x.p);
-  r = wr_new (R, x.p, x.sz);
+  r = x;
+  r.w = R;
 endfunction

@@ -9,7 +9,8 @@
 function y = uminus (x)
   w = x.w;
   w(1, :) = bitxor (w(1, :), 0x8000000000000000u64);
-  y = wr_new (w, x.p, x.sz);
+  y = x;
+  y.w = w;
 endfunction
 
 %!test

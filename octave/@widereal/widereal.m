@@ -38,15 +38,29 @@
 ## @seealso{widereal_precision, wr_constant, double, precision}
 ## @end deftypefn
 function x = widereal (v, p, how, sz)
-  if (nargin == 1 && isa (v, "double") && isscalar (v) && isfinite (v)
-      && v != 0 && isreal (v))              # the common case, kept short
-    p = widereal_precision ();
-    [m, e] = log2 (abs (v));
-    w = zeros (p + 1, 1, "uint64");
-    w(1) = 0x3fffffffffffffffu64 + (e - 1) + (v < 0) * 2^63;
-    w(2) = (2 * m - 1) * 2^64;              # at most 52 bits: exact
-    x = class (struct ("w", w, "p", p, "sz", [1 1]), "widereal");
-    return;
+  persistent scalar = [];                   # a zero scalar of precision q,
+  persistent q = 0;                         # whose words new scalars replace
+  if (nargin == 1 && isa (v, "double") && isscalar (v) && isreal (v))
+    [m, e] = log2 (v);                      # the common case, kept short
+    if (m * m >= 0.25 && m * m < 1)         # v finite and nonzero
+      p = widereal_precision ();
+      if (p != q)
+        scalar = class (struct ("w", zeros (p + 1, 1, "uint64"), "p", p,
+                                "sz", [1 1]), "widereal");
+        q = p;
+      endif
+      w = scalar.w;
+      if (m > 0)                            # the fraction has at most 52
+        w(1) = 0x3ffffffffffffffeu64 + e;   # bits: exact
+        w(2) = (2 * m - 1) * 18446744073709551616;
+      else
+        w(1) = 0xbffffffffffffffeu64 + e;
+        w(2) = (-2 * m - 1) * 18446744073709551616;
+      endif
+      x = scalar;
+      x.w = w;
+      return;
+    endif
   endif
   if (nargin < 2)
     p = widereal_precision ();

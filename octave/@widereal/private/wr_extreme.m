@@ -10,7 +10,7 @@
 ## @end example
 ## @end deftypefn
 function [y, i] = wr_extreme (largest, x, args)
-  if (numel (args) == 1 || (numel (args) == 2 && ! isempty (args{1})))
+  if (numel (args) == 1)
     [c, sz, A, B, p] = wr_cmp (x, args{1});
     take_b = c > 0;
     if (largest)
@@ -21,13 +21,30 @@ function [y, i] = wr_extreme (largest, x, args)
     i = [];
     return;
   endif
+  name = "min";
+  if (largest)
+    name = "max";
+  endif
+  if (numel (args) == 2)                    # (x, b, dim): b is ignored, as
+    if (! isempty (args{1}))                # Octave does
+      warning ("%s: second argument is ignored", name);
+    endif
+    dim = args{2};
+    if (! (isnumeric (dim) && isreal (dim) && isscalar (dim)
+           && dim == fix (dim) && dim >= 1))
+      error ("%s: DIM must be a valid dimension", name);
+    endif
+    dim = double (dim);
+    if (! isa (x, "widereal"))              # a widereal b only: Octave's own
+      [y, i] = builtin (name, x, [], dim);
+      return;
+    endif
+  endif
   if (! isa (x, "widereal"))
     error ("widefp:type", "min/max: the array to reduce must be the first");
   endif
   sz = x.sz;
-  if (numel (args) == 2)
-    dim = args{2};
-  else
+  if (numel (args) != 2)
     dim = find (sz != 1, 1);
     if (isempty (dim))
       dim = 1;

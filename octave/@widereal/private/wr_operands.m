@@ -59,6 +59,12 @@ function [x, y, p, sz, sb] = wr_operands (a, b, broadcast)
 endfunction
 
 function w = numwords (v, p)
+  if (isa (v, "double") && isscalar (v) && isreal (v))  # the common case
+    w = wr_fromscalar (v, p);
+    if (! isempty (w))
+      return;
+    endif
+  endif
   if (isa (v, "int64") || isa (v, "uint64"))
     w = wr_fromints (v, p);
   elseif ((isnumeric (v) || islogical (v)) && isreal (v))

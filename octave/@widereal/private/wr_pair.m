@@ -3,21 +3,41 @@
 ## The operands of an element-wise binary operation as words
 ## (see wr_operands), with @var{r} a widereal of the result's size and
 ## precision whose words the caller replaces.  Two widereal scalars of one
-## precision take a short way.
+## precision, or a widereal scalar and a finite double scalar, take a short
+## way.
 ##
 ## @example
 ## [x, y, p, r] = wr_pair (a, b);  ...;  r.w = R;
 ## @end example
 ## @end deftypefn
 function [x, y, p, r] = wr_pair (a, b)
-  if (isobject (a) && isobject (b) && a.p == b.p && numel (a.w) == a.p + 1
-      && numel (b.w) == a.p + 1)
+  if (isobject (a))
     x = a.w;
-    y = b.w;
     p = a.p;
     r = a;
-  else
-    [x, y, p, sz] = wr_operands (a, b);
-    r = wr_new (x, p, sz);
+    if (isobject (b))
+      y = b.w;
+      if (numel (x) == p + 1 && size_equal (x, y))
+        return;                             # two scalars of one precision
+      endif
+    elseif (numel (x) == p + 1 && isa (b, "double") && isscalar (b)
+            && isreal (b))
+      y = wr_fromscalar (b, p);             # a scalar and a double scalar
+      if (! isempty (y))
+        return;
+      endif
+    endif
+  elseif (isa (a, "double") && isscalar (a) && isreal (a))
+    y = b.w;
+    p = b.p;
+    r = b;
+    if (numel (y) == p + 1)
+      x = wr_fromscalar (a, p);             # a double scalar and a scalar
+      if (! isempty (x))
+        return;
+      endif
+    endif
   endif
+  [x, y, p, sz] = wr_operands (a, b);
+  r = wr_new (x, p, sz);
 endfunction
