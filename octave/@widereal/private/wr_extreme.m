@@ -27,6 +27,11 @@ function [y, i] = wr_extreme (largest, x, args)
   sz = x.sz;
   if (numel (args) == 2)
     dim = args{2};
+    if (! (isnumeric (dim) && isreal (dim) && isscalar (dim) && dim == fix (dim)
+           && dim >= 1))
+      error ("Octave:invalid-input-arg", "%s: DIM must be a valid dimension",
+             {"min", "max"}{1 + largest});
+    endif
   else
     dim = find (sz != 1, 1);
     if (isempty (dim))
@@ -46,3 +51,6 @@ function [y, i] = wr_extreme (largest, x, args)
   y = wr_index (x, j(first{:}));
   i = pos(first{:});
 endfunction
+
+%!error <max: DIM must be a valid dimension> max (widereal ([1 2]), [], "all")
+%!error <min: DIM must be> min (widereal ([1 2]), [], 0)
