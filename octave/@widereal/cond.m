@@ -6,8 +6,7 @@
 ## singular value (Inf for a singular matrix, the zero matrix included);
 ## for @var{type} 1, Inf or "fro" @code{norm (A, type) * norm (inv (A),
 ## type)}, Inf for the zero matrix; each step truncated toward zero as in
-## svd, inv and ./ (the result is an estimate, good to a few units of the
-## last place of the singular values).
+## svd, inv and ./.
 ##
 ## @example
 ## cond (widereal ([1 2; 3 4]))   # 14.933...
