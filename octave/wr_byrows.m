@@ -6,6 +6,12 @@
 ## algebra plug-ins and the left factor of wr_matmul expect.  Applied with
 ## the sizes exchanged, wr_byrows (r, n, m, p), it turns storage by rows back
 ## into storage by columns.  The result is a new uint64 column.
+##
+## @example
+## p = 1;
+## w = wr_fromdouble ([1 2; 3 4], p);          # by columns: 1 3 2 4
+## wr_todoubles (wr_byrows (w, 2, 2, p), p)'   # by rows: 1 2 3 4
+## @end example
 ## @end deftypefn
 function r = wr_byrows (w, m, n, p)
   if (nargin != 4)

@@ -9,6 +9,11 @@
 ## -log10 (largest relative error), Inf when every element is exact.  When
 ## every reference value is zero the error is taken absolutely: -log10
 ## (max |x|).
+##
+## @example
+## p = 2;
+## wr_digits (wr_fromdouble (1 + 2^-40, p), 1, p)   # 12.041
+## @end example
 ## @end deftypefn
 function d = wr_digits (x, exact, p)
   if (nargin != 3)

@@ -2,6 +2,12 @@
 ## @deftypefn {} {@var{x} =} wr_element (@var{w}, @var{k}, @var{p})
 ## The words of element @var{k} (counted from 0) of the element array @var{w}
 ## of precision @var{p}.
+##
+## @example
+## p = 2;
+## w = wr_fromdouble ([10 20 30], p);
+## wr_todouble (wr_element (w, 2, p))     # 30, the third element
+## @end example
 ## @end deftypefn
 function x = wr_element (w, k, p)
   if (nargin != 3)

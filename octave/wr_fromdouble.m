@@ -6,6 +6,12 @@
 ## integer classes (int64 and uint64 included, whose large values no double
 ## holds) exactly as integers.  NaN raises @qcode{"widefp:domain"}; bad
 ## arguments raise other @qcode{"widefp:"} errors.
+##
+## @example
+## w = wr_fromdouble ([1.5 -Inf], 2);     # two elements of p+1 = 3 words
+## dec2hex (w(1:2))                       # 3FFFFFFFFFFFFFFF 8000000000000000
+## dec2hex (w(4))                         # FFFFFFFFFFFFFFFF: sign and top exponent
+## @end example
 ## @end deftypefn
 function w = wr_fromdouble (d, p)
   if (nargin != 2)

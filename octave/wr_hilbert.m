@@ -4,6 +4,11 @@
 ## H(i,j) = 1/(i+j-1), at precision @var{p}, each element 1/k truncated toward
 ## zero to @var{p} fraction words (see wr_reciprocal).  The matrix is
 ## symmetric, so the array serves both as its storage by columns and by rows.
+##
+## @example
+## p = 2;
+## wr_todoubles (wr_hilbert (2, p), p)'   # 1 0.5 0.5 0.3333
+## @end example
 ## @end deftypefn
 function w = wr_hilbert (n, p)
   if (nargin != 2)

@@ -5,6 +5,11 @@
 ## truncated toward zero to @var{p} fraction words.  The binary expansion is
 ## formed by long division in 16-bit steps, each exact in doubles, so no
 ## plug-in is needed.
+##
+## @example
+## p = 4;
+## wr_tostring (wr_reciprocal (3, p), p, 40)   # 3.333333333333333333333333333333333333333e-1
+## @end example
 ## @end deftypefn
 function w = wr_reciprocal (k, p)
   if (nargin != 2)

@@ -3,6 +3,11 @@
 ## The nearest doubles of every element of the element array @var{w} of
 ## precision @var{p}, as a column (words beyond the last whole element are
 ## ignored).
+##
+## @example
+## p = 2;
+## wr_todoubles (wr_fromdouble ([0.25; -3], p), p)   # [0.25; -3]
+## @end example
 ## @end deftypefn
 function d = wr_todoubles (w, p)
   if (nargin != 2)

@@ -17,6 +17,15 @@
 ## Finite nonzero numbers go through @code{wr_todecimal} and
 ## @code{wr_sci_format} or @code{wr_fix_format}; zero (with its sign) and
 ## infinity (@qcode{"Inf"}, @qcode{"-Inf"}) are written here.
+##
+## @example
+## p = 2;
+## x = wr_zeros (1, p);
+## wr_div (x, wr_fromdouble (2, p), wr_fromdouble (3, p), 1, p);
+## wr_tostring (x, p, 30)                 # 6.66666666666666666666666666667e-1
+## wr_tostring (x, p, 5, "f")             # 0.66667
+## wr_tostring (wr_fromdouble (2.5, p), p, 10, "e", true)   # 2.5e+0
+## @end example
 ## @end deftypefn
 function s = wr_tostring (x, p, n, fmt = "e", trim = false)
   if (nargin < 3 || nargin > 5)

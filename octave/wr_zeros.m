@@ -4,6 +4,13 @@
 ## column of n*(p+1) words, ready to be passed to a plug-in as a result or
 ## work array.  @var{n} is an integer 0..2^31-1, @var{p} an integer
 ## 1..2^31-2; anything else raises a @qcode{"widefp:"} error.
+##
+## @example
+## p = 2;
+## R = wr_zeros (1, p);                   # one zero element, 3 words
+## wr_mul (R, wr_fromdouble (1.5, p), wr_fromdouble (-0.75, p), p);
+## wr_todouble (R)                        # -1.125
+## @end example
 ## @end deftypefn
 function w = wr_zeros (n, p)
   if (nargin != 2)

@@ -1,12 +1,14 @@
 ## -*- texinfo -*-
 ## @deftypefn  {} {[@var{L}, @var{U}, @var{P}] =} lu (@var{A})
+## @deftypefnx {} {[@var{L}, @var{U}, @var{p}] =} lu (@var{A}, "vector")
 ## @deftypefnx {} {[@var{L}, @var{U}] =} lu (@var{A})
 ## @deftypefnx {} {@var{Y} =} lu (@var{A})
 ## LU factorisation of the m-by-n widereal matrix @var{A} with partial
 ## pivoting, @code{P * A = L * U}: one call of wr_lu (Crout's order), every
 ## operation truncated toward zero to p words.  @var{L} is m-by-min(m,n)
 ## with a unit diagonal, @var{U} min(m,n)-by-n upper triangular, @var{P} a
-## permutation matrix (double).  With two outputs @var{L} is
+## permutation matrix (double), or with @qcode{"vector"} the column
+## @var{p} of the rows taken, @code{A(p, :) = L * U}.  With two outputs @var{L} is
 ## @code{P' * L}; with one, @var{Y} holds U and the multipliers of L below
 ## its diagonal.  Infinite entries raise @code{widefp:domain}.
 ##
@@ -15,7 +17,11 @@
 ## @end example
 ## @seealso{det, inv, qr}
 ## @end deftypefn
-function [L, U, P] = lu (a)
+function [L, U, P] = lu (a, how)
+  vector = nargin > 1 && ischar (how) && strcmp (how, "vector");
+  if (nargin > 1 && ! vector)
+    error ("widefp:value", "lu: the only option is \"vector\"");
+  endif
   [x, m, n, q] = wr_matrixwords (a, "lu");
   p = a.p;
   M = wr_byrowscopy (x, m, n);
@@ -42,7 +48,9 @@ function [L, U, P] = lu (a)
   pos(i > j) = m * n + 1;                    # U: upper part of the first k rows
   U = wr_new (Z(:, pos(1:k, :)(:)), p, [k n]);
   perm = double (index) + 1;
-  if (nargout == 3)
+  if (nargout == 3 && vector)
+    P = perm(:);
+  elseif (nargout == 3)
     P = eye (m)(perm, :);
   else
     L = wr_new (L.w(:, reshape (1:m*k, m, k)(invperm (perm), :)(:)), p, [m k]);
@@ -55,6 +63,8 @@ endfunction
 
 %!test
 %! A = widereal ([1 2; 3 4]);
+%! [L, U, P] = lu (A, "vector");
+%! assert (P, [2; 1]);   # a column, as Octave gives it
 %! [L, U, P] = lu (A);
 %! assert (double (L), [1 0; 1/3 1], 1e-70);
 %! assert (double (U), [3 4; 0 2/3], 1e-70);

@@ -2,37 +2,51 @@
 ## @deftypefn {} {@var{r} =} mod (@var{x}, @var{y})
 ## Remainder @code{x - floor (x ./ y) .* y} with the sign of @var{y}, and
 ## @code{mod (x, 0) = x}, as Octave's @code{mod}; operands, precision and
-## broadcasting as for @code{plus}.  The quotient's floor is corrected by
-## one where the truncated quotient misplaced it, so the result lies in
-## [0, y) or (y, 0]; it is exact when @code{floor (x ./ y) .* y} is,
-## otherwise within a unit of the last place of x.  Infinite operands raise
-## @code{widefp:domain}.
+## broadcasting as for @code{plus}.  The steps run with enough extra words
+## to hold the quotient's integer part and its product with y exactly, so
+## the remainder is exact whenever p words hold it and otherwise rounded
+## to nearest (only when |x| < |y| with opposite signs, where it is x + y;
+## a tiny such x may then round to y itself).  Where x/y exceeds 2^16384
+## the extra words stop at 256 and the result is within a unit of the
+## last place of x.  Infinite operands raise @code{widefp:domain}.
 ##
 ## @example
-## mod (widereal ([7 -7]), 3)   # [1 2]
+## mod (widereal ([7 -7]), 3)                    # [1 2]
+## mod (widereal ("2.5", 16), widereal ("1e-5", 16))   # 9.999...e-6, exact
 ## @end example
 ## @seealso{floor, fix}
 ## @end deftypefn
 function r = mod (x, y)
   [xw, yw, p, sz] = wr_operands (x, y);
   E = 0x7fffffffffffffffu64;
-  if (any (bitand ([xw(1, :), yw(1, :)], E) == E))
+  ex = bitand (xw(1, :), E);
+  ey = bitand (yw(1, :), E);
+  if (any (ex == E | ey == E))
     error ("widefp:domain", "mod: infinite operands have no remainder");
   endif
-  X = wr_new (xw, p, sz);
-  Y = wr_new (yw, p, sz);
-  zero = bitand (yw(1, :), E) == 0;
-  Y.w(1, zero) = 0x3fffffffffffffffu64;       # any divisor; replaced below
-  r = X - floor (X ./ Y) .* Y;
-  ## bring r into [0, y) or (y, 0]
+  n = columns (xw);
+  zero = ey == 0;
+  yw(:, zero) = repmat ([0x3fffffffffffffffu64; zeros(p, 1, "uint64")], 1, nnz (zero));
+  ey(zero) = 0x3fffffffffffffffu64;           # any divisor; replaced below
+  ## exponents differ by at most 2^63: int64 holds both, a double their gap
+  k = ex != 0;
+  span = max ([0, abs(double (int64 (ex(k))) - double (int64 (ey(k))))]);
+  q = p + min (ceil ((span + 3) / 64), 256);
+  lift = @(w) wr_new ([w; zeros(q - p, n, "uint64")], q, [1 n]);
+  X = lift (xw);
+  Y = lift (yw);
+  R = X - floor (X ./ Y) .* Y;
+  ## the floor of the truncated quotient may be one low: bring R into
+  ## [0, y) or (y, 0]
   negy = bitand (Y.w(1, :), 0x8000000000000000u64) != 0;
-  negr = bitand (r.w(1, :), 0x8000000000000000u64) != 0;
-  nzr = bitand (r.w(1, :), E) != 0;
-  k = nzr & negr != negy;
-  r.w(:, k) = plus (wr_new (r.w(:, k), p, [1 nnz(k)]), wr_new (Y.w(:, k), p, [1 nnz(k)])).w;
-  k = ! (abs (r) < abs (Y))(:).';
-  r.w(:, k) = minus (wr_new (r.w(:, k), p, [1 nnz(k)]), wr_new (Y.w(:, k), p, [1 nnz(k)])).w;
-  r.w(:, zero) = xw(:, zero);
+  negr = bitand (R.w(1, :), 0x8000000000000000u64) != 0;
+  k = bitand (R.w(1, :), E) != 0 & negr != negy;
+  R.w(:, k) = plus (wr_new (R.w(:, k), q, [1 nnz(k)]), wr_new (Y.w(:, k), q, [1 nnz(k)])).w;
+  k = ! (abs (R) < abs (Y))(:).';
+  R.w(:, k) = minus (wr_new (R.w(:, k), q, [1 nnz(k)]), wr_new (Y.w(:, k), q, [1 nnz(k)])).w;
+  w = wr_roundwords (R.w, q, p);
+  w(:, zero) = xw(:, zero);
+  r = wr_new (w, p, sz);
 endfunction
 
 %!test
@@ -42,4 +56,14 @@ endfunction
 %! r = mod (widereal (10, 2), t);          # 10 - 30 t, tiny and not negative
 %! assert (double (r) >= 0 && double (r) < 1e-36);
 %! assert (double (mod (widereal (2^80, 2) + 5, 7)), 2);   # 2^80 = 4 (mod 7)
+%!test
+%! ## exact remainders where x/y is a hair off a whole number (mpmath):
+%! ## the floor of the truncated quotient was a whole y off, or x's last
+%! ## place lost all digits
+%! x = widereal ("2.5", 8);
+%! r = mod (x, widereal ("1e-5", 8));
+%! assert (double (r) / 4.3974347817012937708e-155, 1, 1e-15);
+%! y = widereal ("1e-5", 16);
+%! r = mod (widereal ("2.5", 16), y);
+%! assert (r > y / 2 && r < y);
 %!error <infinite> mod (widereal (Inf), 2)

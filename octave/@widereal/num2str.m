@@ -50,3 +50,4 @@ endfunction
 %! assert (num2str (widereal ("123.456")), "123.456");
 %! assert (num2str (widereal ({"0.999999", "9.9996"}), 4), "1  10");  # carries
 %! assert (num2str (widereal (pi), "%8.4f"), "3.1416");
+%! assert (num2str (widereal (1, 1023) / 3, 5), "0.33333");   # decimals from 1022 words

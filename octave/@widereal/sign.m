@@ -1,7 +1,7 @@
 ## -*- texinfo -*-
 ## @deftypefn {} {@var{y} =} sign (@var{x})
 ## -1, 0 or 1 for each element of @var{x}, as widereal numbers of the same
-## precision; both zeros give 0.
+## precision, exact; both zeros give 0.
 ##
 ## @example
 ## y = sign (widereal ([-3 0 2]))   # [-1 0 1]

@@ -8,12 +8,18 @@
 ##
 ## Each element takes one wr_todecimal call; the scientific text tells the
 ## exponent, and a fixed text, when wanted, comes from the same digits.
+## The decimal conversion takes p up to 1022: a widereal of p = 1023 is
+## rounded to nearest at 1022 words first (65409 bits, some 19,690 digits).
 ##
 ## @example
 ## c = wr_gtext (x.w, x.p, 10);   # {"0.3333333333", "1e+100", "-Inf"}
 ## @end example
 ## @end deftypefn
 function c = wr_gtext (w, p, n)
+  if (p > 1022)
+    w = wr_roundwords (w, p, 1022);
+    p = 1022;
+  endif
   m = columns (w);
   c = cell (1, m);
   [zero, inf, neg] = wr_special (w);
