@@ -26,7 +26,7 @@ inline const std::vector<uint64_t> &precisions() {
 // Random cases at precision p: `base` up to 16 words, then fewer.
 inline int cases(uint64_t p, int base) {
     int n = p <= 16 ? base : p <= 161 ? base / 4 : p <= 300 ? 2 : 1;
-    return std::max(1, n) * th::multiplier();
+    return static_cast<int>(th::cases(std::max(1, n)));
 }
 
 // v truncated to precision P (P+1 words).

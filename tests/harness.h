@@ -112,14 +112,6 @@ private:
     std::mt19937_64 gen_;
 };
 
-// Scale factor for the number of random cases: WIDEFP_TEST_MULTIPLIER
-// (default 1) lets long runs go further than the CI budget allows.
-inline int multiplier() {
-    const char *s = std::getenv("WIDEFP_TEST_MULTIPLIER");
-    const long v = s ? std::strtol(s, nullptr, 10) : 1;
-    return v < 1 ? 1 : static_cast<int>(v);
-}
-
 // A random finite nonzero widereal of precision p with unbiased exponent in
 // [emin, emax] and a random sign.
 inline Words random_wr(Rng &r, uint64_t p, int64_t emin = -64, int64_t emax = 64, bool allow_negative = true) {

@@ -155,7 +155,7 @@ TEST(Reduction, AgainstMpfr) {
     // 1,024 words: the exponential's and sine's working precision at p = 1023,
     // where r's last word lies beyond 1,024 words and must still be right.
     for (uint64_t p : {1, 2, 3, 5, 8, 16, 31, 64, 160, 161, 300, 719, 720, 1000, 1023, 1024}) {
-        const int cases = (p >= 700 ? 3 : p >= 100 ? 10 : 60) * th::multiplier();
+        const long cases = th::cases(p >= 700 ? 3 : p >= 100 ? 10 : 60);
         const long bits = 64 * static_cast<long>(p) + 64 * 1100;
         th::Mp x(bits, true), c(bits, true), q(bits, true), r(bits, true), got(bits, true), d(bits, true);
         mpz_t k;
