@@ -2,13 +2,13 @@
 // scientific and fixed notations of a digit array.
 #include <cstdint>
 #include <cstring>
-#include <exception>
 #include <memory>
 #include <vector>
 
 #include "convert/decimal.h"
 #include "convert/tables.h"
 #include "kernel/array_mul_skip.h"
+#include "kernel/guard.h"
 #include "kernel/heap.h"
 #include "kernel/internal.h"
 #include "widefp.h"
@@ -252,7 +252,10 @@ extern "C" void widefp_convert_pow(const uint64_t *x, int64_t *exponent, uint64_
     // so the exact one has the leading digit of e, or of a neighbour of e at
     // a power of ten.
     uint64_t *exact = term;
-    for (int64_t cand = e, tries = 0; tries < 2 && ceil_digits(x, p, cand, exact); ++tries) {
+    auto exact_digits = [&](int64_t cand) {
+        return widefp::detail::guard("converting to decimal", [&] { return ceil_digits(x, p, cand, exact); });
+    };
+    for (int64_t cand = e, tries = 0; tries < 2 && exact_digits(cand); ++tries) {
         if (exact[0] >= 10) {
             ++cand;
         } else if (exact[0] == 0) {
@@ -410,22 +413,18 @@ uint64_t format_bounded(Formatter f, uint64_t bound, uint64_t control, const uin
         if (size >= 1) out[0] = '\0';
         return 0;
     }
-    uint64_t need = 0;
-    std::vector<char> text;
-    try {
+    return widefp::detail::guard("formatting a number", [&] {
         std::vector<uint64_t> copy(digits, digits + w);
-        text.assign(bound, '\0');
+        std::vector<char> text(bound, '\0');
         f(control, copy.data(), e, text.data());
-        need = std::strlen(text.data()) + 1;
-    } catch (const std::exception &) {
-        widefp_fatal("widefp:memory", "Out of memory formatting a number.\n");
-    }
-    if (need <= size) {
-        std::memcpy(out, text.data(), need);
-    } else if (size >= 1) {
-        out[0] = '\0';
-    }
-    return need;
+        const uint64_t need = std::strlen(text.data()) + 1;
+        if (need <= size) {
+            std::memcpy(out, text.data(), need);
+        } else if (size >= 1) {
+            out[0] = '\0';
+        }
+        return need;
+    });
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "convert/text_in.h"
+#include "kernel/guard.h"
 #include "kernel/heap.h"
 #include "kernel/internal.h"
 #include "widefp.h"
@@ -281,15 +282,13 @@ int evaluate_strict(const char *text, uint64_t *result, uint64_t p, size_t *stop
 }  // namespace widefp::convert
 
 extern "C" int widefp_float_etowr(const char *text, uint64_t *result, uint64_t p) {
-    return widefp::convert::evaluate(text, result, p, nullptr);
+    return widefp::detail::guard("reading an expression",
+                                 [&] { return widefp::convert::evaluate(text, result, p, nullptr); });
 }
 
 extern "C" int widefp_float_etowr_n(const char *text, uint64_t *result, uint64_t p, size_t *stop) {
-    try {
-        return widefp::convert::evaluate_strict(text, result, p, stop);
-    } catch (const std::bad_alloc &) {
-        widefp_fatal("widefp:memory", "Out of memory reading an expression.\n");
-    }
+    return widefp::detail::guard("reading an expression",
+                                 [&] { return widefp::convert::evaluate_strict(text, result, p, stop); });
 }
 
 extern "C" const char *widefp_parse_message(int status) {
