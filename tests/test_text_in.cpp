@@ -12,10 +12,6 @@
 #include "convert/text_in.h"
 #include "harness.h"
 
-namespace wr {
-bool parse(const std::string &text, uint64_t *res, uint64_t p, std::string *message, int *status);
-}
-
 namespace {
 
 using th::kBias;
@@ -590,22 +586,31 @@ TEST(Etowr, ErrorsThroughHandler) {
 }
 
 // ---------------------------------------------------------------------------
-// The parse plug-in's algorithm: the whole text must be read.
+// Strict reading with its report, as the parse plug-in calls it: the whole
+// text must be read.
+
+// widefp_float_etowr_report: true on success, else the report in *msg.
+bool parse(const char *text, uint64_t *res, uint64_t p, std::string *msg, int *status) {
+    char buf[1024];
+    *status = widefp_float_etowr_report(text, res, p, buf, sizeof buf);
+    if (*status != WIDEFP_PARSE_OK) *msg = buf;
+    return *status == WIDEFP_PARSE_OK;
+}
 
 TEST(WrParse, WholeTextOrError) {
     const uint64_t p = 2;
     Words res = dbl(9, p);
     std::string msg;
     int status = 0;
-    EXPECT_TRUE(wr::parse("1+2  \t", res.data(), p, &msg, &status));
+    EXPECT_TRUE(parse("1+2  \t", res.data(), p, &msg, &status));
     EXPECT_EQ(res, dbl(3, p));
     for (const char *bad : {"1 + 2", "1)", "1#pi", "4,5", " 1", "2@3", "x", "", "*2", "(1", "#nope"}) {
         res = dbl(9, p);
-        EXPECT_FALSE(wr::parse(bad, res.data(), p, &msg, &status)) << bad;
+        EXPECT_FALSE(parse(bad, res.data(), p, &msg, &status)) << bad;
         EXPECT_EQ(res, dbl(9, p)) << bad;
         EXPECT_NE(msg.find('^'), std::string::npos) << msg;
     }
-    wr::parse("12+34 + 5", res.data(), p, &msg, &status);
+    parse("12+34 + 5", res.data(), p, &msg, &status);
     EXPECT_NE(msg.find("character 6"), std::string::npos) << msg;
 }
 

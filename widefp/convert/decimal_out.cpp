@@ -198,11 +198,15 @@ extern "C" void widefp_convert_pow(const uint64_t *x, int64_t *exponent, uint64_
     const uint64_t *ln10 = widefp::tables::ln10;
 
     // Three working arrays of n words: y (first T, later the mantissa), the
-    // series term and the series sum.
-    std::unique_ptr<uint64_t[]> work = widefp::detail::heap_words(3 * n);
+    // series term and the series sum; then a copy of x, read after digits is
+    // written (x may share memory with digits or exponent).
+    std::unique_ptr<uint64_t[]> work = widefp::detail::heap_words(3 * n + p + 1);
     uint64_t *y = work.get();
     uint64_t *term = y + n;
     uint64_t *sum = term + n;
+    uint64_t *const xc = sum + n;
+    std::memcpy(xc, x, (p + 1) * sizeof(uint64_t));
+    x = xc;
 
     // E + frac = B * log10(2), E = floor(B * log10(2)).
     const int64_t b = static_cast<int64_t>(x[0] & kExpMask) - static_cast<int64_t>(kBias);
