@@ -27,8 +27,21 @@ void *operator new(std::size_t n) {
     if (void *p = std::malloc(n ? n : 1)) return p;
     throw std::bad_alloc();
 }
+// Every form the library may use, so that all memory comes from malloc
+// (a sanitizer's own forms would otherwise free it as theirs).
+void *operator new[](std::size_t n) { return operator new(n); }
+void *operator new(std::size_t n, const std::nothrow_t &) noexcept {
+    try {
+        return operator new(n);
+    } catch (const std::bad_alloc &) {
+        return nullptr;
+    }
+}
+void *operator new[](std::size_t n, const std::nothrow_t &t) noexcept { return operator new(n, t); }
 void operator delete(void *p) noexcept { std::free(p); }
 void operator delete(void *p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void *p) noexcept { std::free(p); }
+void operator delete[](void *p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 

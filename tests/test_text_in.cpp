@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -612,6 +613,12 @@ TEST(WrParse, WholeTextOrError) {
     }
     parse("12+34 + 5", res.data(), p, &msg, &status);
     EXPECT_NE(msg.find("character 6"), std::string::npos) << msg;
+    // a short buffer receives the report's beginning, terminated
+    char small[8];
+    std::memset(small, 'x', sizeof small);
+    EXPECT_EQ(widefp_float_etowr_report("12+34 + 5", res.data(), p, small, sizeof small), status);
+    ASSERT_EQ(strnlen(small, sizeof small), 7u);
+    EXPECT_EQ(std::string(small), msg.substr(0, 7));
 }
 
 // Strict reading: every malformed text is refused with the offset where
