@@ -519,6 +519,7 @@ TEST(FloatDiv, OverflowAndUnderflow) {
 // Quotients near m/2 (from equal mantissas exactly m/2) and just below m.
 TEST(FloatDiv, UnderflowRoundsByTheTrueValue) {
     th::Rng rng(0xd1f0);
+    th::Mp::widen_range();
     const mpfr_exp_t old_emin = mpfr_get_emin();
     const mpfr_rnd_t modes[] = {MPFR_RNDN, MPFR_RNDU, MPFR_RNDD, MPFR_RNDZ};
     void (*const rounds[])(uint64_t *, uint64_t, uint64_t) = {widefp_float_round_near, widefp_float_round_plus,
