@@ -14,12 +14,6 @@
 #include "harness.h"
 #include "wr_plugin.h"
 
-namespace wr {
-std::string sci_format(uint64_t control, const uint64_t *digits, int64_t e);
-std::string fix_format(uint64_t control, const uint64_t *digits, int64_t e);
-void todecimal(uint64_t *digits, int64_t *exponent, const uint64_t *x, uint64_t p);
-}  // namespace wr
-
 namespace {
 
 using th::Words;
@@ -149,8 +143,14 @@ std::string model_fix(uint64_t ctl, const Words &a, int64_t e) {
     return trim_fraction(s, (ctl & kTrim) != 0);
 }
 
-std::string sci(uint64_t ctl, Words a, int64_t e) { return wr::sci_format(ctl, a.data(), e); }
-std::string fix(uint64_t ctl, Words a, int64_t e) { return wr::fix_format(ctl, a.data(), e); }
+// The bounded formatters into the formatter plug-ins' 65,536-byte buffer.
+std::string bounded(decltype(&widefp_scientific_format_n) f, uint64_t ctl, const Words &a, int64_t e) {
+    std::vector<char> buf(wr::kFormatBuffer, '\0');
+    f(ctl, a.data(), e, buf.data(), buf.size());
+    return buf.data();
+}
+std::string sci(uint64_t ctl, Words a, int64_t e) { return bounded(widefp_scientific_format_n, ctl, a, e); }
+std::string fix(uint64_t ctl, Words a, int64_t e) { return bounded(widefp_fixed_format_n, ctl, a, e); }
 
 // ---- wrl_hex2dec -------------------------------------------------------------
 
@@ -666,14 +666,24 @@ TEST(ConvertPow, HugeExponents) {
     }
 }
 
-TEST(ConvertPow, PluginCopiesOnlyTheResult) {
+TEST(ConvertPow, XMaySharePlaceWithTheResults) {
     const uint64_t p = 4;
     Words x = th::from_double(-123.456, p);
     Words d(p + 2, 0);
     int64_t e = 0;
-    wr::todecimal(d.data(), &e, x.data(), p);
+    widefp_convert_pow(x.data(), &e, d.data(), p);
     EXPECT_EQ(e, 2);
     EXPECT_EQ(sci(control(p + 2, 5), d, e), "1.23456e+2");
+    // x in the digit array's place, then in the exponent's
+    Words both(p + 2, 0);
+    std::copy(x.begin(), x.end(), both.begin());
+    int64_t e2 = 0;
+    widefp_convert_pow(both.data(), &e2, both.data(), p);
+    EXPECT_EQ(e2, e);
+    EXPECT_EQ(both, d);
+    std::copy(x.begin(), x.end(), both.begin());
+    widefp_convert_pow(both.data(), reinterpret_cast<int64_t *>(both.data()), d.data(), p);
+    EXPECT_EQ(static_cast<int64_t>(both[0]), e);
 }
 
 TEST(ConvertPow, DigitsOfPiThroughBothSteps) {

@@ -468,10 +468,11 @@ TEST(FloatDiv, DivisorJustBelowTwo) {
 TEST(FloatDiv, OverflowAndUnderflow) {
     const uint64_t p = 2;
     Words r(p + 1);
-    // x with exponent field 1 and mantissa 1.25 by 1.5: q0 = 0, diff = -bias, underflow
+    // x with exponent field 1 and mantissa 1.25 by 1.5: q0 = 0, diff = -bias,
+    // underflow of v = 0.8333 m (m the smallest magnitude): the guard is v/m
     Words x = th::from_double(1.25, p), y = th::from_double(-1.5, p);
     x[0] = 1;
-    EXPECT_EQ(widefp_float_div(r.data(), x.data(), y.data(), p), 1u);
+    EXPECT_EQ(widefp_float_div(r.data(), x.data(), y.data(), p), 0xd555555555555555ULL);
     EXPECT_EQ(r[0], th::kSign);
     // the fraction words still hold the quotient's fraction: 2 * (1.25/1.5) = 1.666...
     EXPECT_EQ(r[1], 0xaaaaaaaaaaaaaaaaULL);
@@ -508,9 +509,48 @@ TEST(FloatDiv, OverflowAndUnderflow) {
     EXPECT_EQ(widefp_float_div(r.data(), a.data(), b.data(), p), 0u);
     EXPECT_EQ(r[0], kInf);
     a[0] = 1;
-    b[0] = th::kBias + 1;
-    EXPECT_EQ(widefp_float_div(r.data(), a.data(), b.data(), p), 1u);
+    b[0] = th::kBias + 1;  // exactly m/2: a tie
+    EXPECT_EQ(widefp_float_div(r.data(), a.data(), b.data(), p), 0x8000000000000000ULL);
     EXPECT_EQ(r[0], 0u);
+}
+
+// An underflowed quotient rounds as its true value says, as MPFR rounds it
+// with its smallest exponent at our smallest magnitude m = 2^(1-bias).
+// Quotients near m/2 (from equal mantissas exactly m/2) and just below m.
+TEST(FloatDiv, UnderflowRoundsByTheTrueValue) {
+    th::Rng rng(0xd1f0);
+    th::Mp::widen_range();
+    const mpfr_exp_t old_emin = mpfr_get_emin();
+    const mpfr_rnd_t modes[] = {MPFR_RNDN, MPFR_RNDU, MPFR_RNDD, MPFR_RNDZ};
+    void (*const rounds[])(uint64_t *, uint64_t, uint64_t) = {widefp_float_round_near, widefp_float_round_plus,
+                                                              widefp_float_round_minus, widefp_float_round_chop};
+    long underflows = 0;
+    for (uint64_t p : {1, 2, 3, 9, 40}) {
+        th::Mp a(p), b(p), c(p);
+        for (long t = 0; t < th::cases(60); ++t) {
+            Words x = th::random_wr(rng, p), y = th::random_wr(rng, p), q(p + 1);
+            if (t % 5 == 0) std::copy(x.begin() + 1, x.end(), y.begin() + 1);
+            const uint64_t ex = 1 + rng.below(1000);  // ey - ex = bias - 1 .. bias + 1
+            x[0] = (x[0] & th::kSign) | ex;
+            y[0] = (y[0] & th::kSign) | (ex + th::kBias - 1 + static_cast<uint64_t>(t % 3));
+            const uint64_t g = widefp_float_div(q.data(), x.data(), y.data(), p);
+            if (!th::is_zero(q.data())) continue;
+            ++underflows;
+            ASSERT_NE(g, 0u);
+            th::to_mpfr(a, x.data(), p);
+            th::to_mpfr(b, y.data(), p);
+            for (int k = 0; k < 4; ++k) {
+                Words r = q;
+                rounds[k](r.data(), g, p);
+                mpfr_set_emin(2 - static_cast<mpfr_exp_t>(th::kBias));
+                mpfr_div(c, a, b, modes[k]);
+                mpfr_set_emin(old_emin);
+                ASSERT_TRUE(th::same_value(r.data(), th::from_mpfr(c, p).data(), p))
+                    << "p=" << p << " mode " << k << ": " << th::hex(x) << " / " << th::hex(y);
+            }
+        }
+    }
+    EXPECT_GT(underflows, th::cases(60) * 2);
 }
 
 TEST(FloatDiv, ResultMayAliasEitherOperand) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -11,10 +12,6 @@
 #include "convert/tables.h"
 #include "convert/text_in.h"
 #include "harness.h"
-
-namespace wr {
-bool parse(const std::string &text, uint64_t *res, uint64_t p, std::string *message, int *status);
-}
 
 namespace {
 
@@ -401,9 +398,10 @@ TEST(Etowr, Grammar) {
 
     // Named constants and hexadecimal words.
     for (uint64_t q2 : {1, 5, 1022}) {
-        Words pi(q2 + 1), twopi(q2 + 1);
+        Words pi(q2 + 1);
         widefp_float_ctowr("pi", pi.data(), q2);
-        widefp_float_mul(twopi.data(), pi.data(), dbl(2, q2).data(), q2);
+        Words twopi = pi;  // times 2, exactly (the product kernels need p >= 2)
+        ++twopi[0];
         EXPECT_EQ(etowr("#pi*2", q2), twopi);
         Words g(q2 + 1);
         widefp_float_ctowr("g", g.data(), q2);
@@ -590,23 +588,38 @@ TEST(Etowr, ErrorsThroughHandler) {
 }
 
 // ---------------------------------------------------------------------------
-// The parse plug-in's algorithm: the whole text must be read.
+// Strict reading with its report, as the parse plug-in calls it: the whole
+// text must be read.
+
+// widefp_float_etowr_report: true on success, else the report in *msg.
+bool parse(const char *text, uint64_t *res, uint64_t p, std::string *msg, int *status) {
+    char buf[1024];
+    *status = widefp_float_etowr_report(text, res, p, buf, sizeof buf);
+    if (*status != WIDEFP_PARSE_OK) *msg = buf;
+    return *status == WIDEFP_PARSE_OK;
+}
 
 TEST(WrParse, WholeTextOrError) {
     const uint64_t p = 2;
     Words res = dbl(9, p);
     std::string msg;
     int status = 0;
-    EXPECT_TRUE(wr::parse("1+2  \t", res.data(), p, &msg, &status));
+    EXPECT_TRUE(parse("1+2  \t", res.data(), p, &msg, &status));
     EXPECT_EQ(res, dbl(3, p));
     for (const char *bad : {"1 + 2", "1)", "1#pi", "4,5", " 1", "2@3", "x", "", "*2", "(1", "#nope"}) {
         res = dbl(9, p);
-        EXPECT_FALSE(wr::parse(bad, res.data(), p, &msg, &status)) << bad;
+        EXPECT_FALSE(parse(bad, res.data(), p, &msg, &status)) << bad;
         EXPECT_EQ(res, dbl(9, p)) << bad;
         EXPECT_NE(msg.find('^'), std::string::npos) << msg;
     }
-    wr::parse("12+34 + 5", res.data(), p, &msg, &status);
+    parse("12+34 + 5", res.data(), p, &msg, &status);
     EXPECT_NE(msg.find("character 6"), std::string::npos) << msg;
+    // a short buffer receives the report's beginning, terminated
+    char small[8];
+    std::memset(small, 'x', sizeof small);
+    EXPECT_EQ(widefp_float_etowr_report("12+34 + 5", res.data(), p, small, sizeof small), status);
+    ASSERT_EQ(strnlen(small, sizeof small), 7u);
+    EXPECT_EQ(std::string(small), msg.substr(0, 7));
 }
 
 // Strict reading: every malformed text is refused with the offset where

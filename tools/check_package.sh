@@ -7,9 +7,11 @@
 set -e
 cd "$(dirname "$0")/.."
 src=$PWD
-tarball=$src/$(bash tools/make_package.sh | tail -1)
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
+# The tarball goes into this run's own folder: runs from several build
+# folders at once must not rewrite one shared file under each other.
+tarball=$(bash tools/make_package.sh "$tmp" | tail -1)
 export HOME=$tmp OCTAVE_HISTFILE=/dev/null
 cd "$tmp"
 octave-cli --no-gui --norc --silent --no-history --eval "

@@ -1,5 +1,6 @@
 #!/bin/bash
-# Writes build/widefp-VERSION.tar.gz, the Octave package: DESCRIPTION,
+# Writes build/widefp-VERSION.tar.gz (or into the folder given as the first
+# argument), the Octave package: DESCRIPTION,
 # COPYING, INDEX, NEWS; inst/ with the widereal class and the Octave
 # helpers; src/ with the Makefile, the library and plug-in sources and the
 # plug-ins' help texts.  VERSION is the library's (CMakeLists.txt), and
@@ -28,6 +29,7 @@ for dir in include kernel elementary convert linalg; do
 done
 cp plugins/wr_*.cpp plugins/*.h "$top/src/plugins/"
 if ls plugins/wr_*.m >/dev/null 2>&1; then cp plugins/wr_*.m "$top/src/help/"; fi
-mkdir -p build
-tar -C "$stage" -czf "build/$name.tar.gz" "$name"
-echo "build/$name.tar.gz"
+out=${1:-build}
+mkdir -p "$out"
+tar -C "$stage" -czf "$out/$name.tar.gz" "$name"
+echo "$out/$name.tar.gz"

@@ -6,6 +6,7 @@
 
 #include "convert/tables.h"
 #include "convert/text_in.h"
+#include "kernel/guard.h"
 #include "widefp.h"
 
 namespace {
@@ -43,9 +44,9 @@ const uint64_t *find_constant(const char *name) {
 extern "C" void widefp_float_ctowr(const char *name, uint64_t *result, uint64_t p) {
     const uint64_t *table = widefp::convert::find_constant(name);
     if (!table) {
-        std::string text = "Unkown constant: #";
-        text += name;
-        text += '\n';
+        const std::string text = widefp::detail::guard("naming an unknown constant", [&] {
+            return std::string("Unkown constant: #") + name + '\n';
+        });
         widefp_fatal("widefp:constant", text.c_str());
     }
     if (static_cast<int64_t>(p) < 0) return;

@@ -2,13 +2,13 @@
 // scientific and fixed notations of a digit array.
 #include <cstdint>
 #include <cstring>
-#include <exception>
 #include <memory>
 #include <vector>
 
 #include "convert/decimal.h"
 #include "convert/tables.h"
 #include "kernel/array_mul_skip.h"
+#include "kernel/guard.h"
 #include "kernel/heap.h"
 #include "kernel/internal.h"
 #include "widefp.h"
@@ -198,11 +198,15 @@ extern "C" void widefp_convert_pow(const uint64_t *x, int64_t *exponent, uint64_
     const uint64_t *ln10 = widefp::tables::ln10;
 
     // Three working arrays of n words: y (first T, later the mantissa), the
-    // series term and the series sum.
-    std::unique_ptr<uint64_t[]> work = widefp::detail::heap_words(3 * n);
+    // series term and the series sum; then a copy of x, read after digits is
+    // written (x may share memory with digits or exponent).
+    std::unique_ptr<uint64_t[]> work = widefp::detail::heap_words(3 * n + p + 1);
     uint64_t *y = work.get();
     uint64_t *term = y + n;
     uint64_t *sum = term + n;
+    uint64_t *const xc = sum + n;
+    std::memcpy(xc, x, (p + 1) * sizeof(uint64_t));
+    x = xc;
 
     // E + frac = B * log10(2), E = floor(B * log10(2)).
     const int64_t b = static_cast<int64_t>(x[0] & kExpMask) - static_cast<int64_t>(kBias);
@@ -252,7 +256,10 @@ extern "C" void widefp_convert_pow(const uint64_t *x, int64_t *exponent, uint64_
     // so the exact one has the leading digit of e, or of a neighbour of e at
     // a power of ten.
     uint64_t *exact = term;
-    for (int64_t cand = e, tries = 0; tries < 2 && ceil_digits(x, p, cand, exact); ++tries) {
+    auto exact_digits = [&](int64_t cand) {
+        return widefp::detail::guard("converting to decimal", [&] { return ceil_digits(x, p, cand, exact); });
+    };
+    for (int64_t cand = e, tries = 0; tries < 2 && exact_digits(cand); ++tries) {
         if (exact[0] >= 10) {
             ++cand;
         } else if (exact[0] == 0) {
@@ -410,22 +417,18 @@ uint64_t format_bounded(Formatter f, uint64_t bound, uint64_t control, const uin
         if (size >= 1) out[0] = '\0';
         return 0;
     }
-    uint64_t need = 0;
-    std::vector<char> text;
-    try {
+    return widefp::detail::guard("formatting a number", [&] {
         std::vector<uint64_t> copy(digits, digits + w);
-        text.assign(bound, '\0');
+        std::vector<char> text(bound, '\0');
         f(control, copy.data(), e, text.data());
-        need = std::strlen(text.data()) + 1;
-    } catch (const std::exception &) {
-        widefp_fatal("widefp:memory", "Out of memory formatting a number.\n");
-    }
-    if (need <= size) {
-        std::memcpy(out, text.data(), need);
-    } else if (size >= 1) {
-        out[0] = '\0';
-    }
-    return need;
+        const uint64_t need = std::strlen(text.data()) + 1;
+        if (need <= size) {
+            std::memcpy(out, text.data(), need);
+        } else if (size >= 1) {
+            out[0] = '\0';
+        }
+        return need;
+    });
 }
 
 }  // namespace

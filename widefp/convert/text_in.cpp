@@ -1,5 +1,6 @@
 // Expression and hexadecimal-word readers: a recursive-descent evaluator over
 // numbers, #constants, @hex words, + - * /, unary signs and parentheses.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "convert/text_in.h"
+#include "kernel/guard.h"
 #include "kernel/heap.h"
 #include "kernel/internal.h"
 #include "widefp.h"
@@ -278,18 +280,82 @@ int evaluate_strict(const char *text, uint64_t *result, uint64_t p, size_t *stop
     return status;
 }
 
+namespace {
+
+// A message written into `size` bytes and cut short there.
+class Message {
+public:
+    Message(char *out, size_t size) : out_(out), size_(size) {}
+    void put(char c) {
+        if (used_ + 1 < size_) out_[used_] = c;
+        ++used_;
+    }
+    void put(const char *s) {
+        while (*s) put(*s++);
+    }
+    void finish() { out_[used_ < size_ ? used_ : size_ - 1] = '\0'; }
+
+private:
+    char *out_;
+    size_t size_;
+    size_t used_ = 0;
+};
+
+// What went wrong and where, then the text around `stop` on one line (40
+// characters before it, 30 from it, the unprintable ones as '?') with a
+// marker under the stop position.
+void write_report(const char *text, int status, size_t stop, char *out, size_t size) {
+    constexpr size_t kBefore = 40, kAfter = 30, kNameShown = 200;
+    const size_t len = std::strlen(text);
+    Message m(out, size);
+    m.put(widefp_parse_message(status));
+    if (status == WIDEFP_PARSE_UNKNOWN_CONSTANT) {
+        size_t end = stop + 1;
+        while (end < len && is_name_char(static_cast<unsigned char>(text[end]))) ++end;
+        m.put(": ");
+        for (size_t i = stop; i < std::min(end, stop + kNameShown); ++i) m.put(text[i]);
+    }
+    char at[64];
+    std::snprintf(at, sizeof at, " at character %zu, reading stopped here:\n  ", stop + 1);
+    m.put(at);
+    const size_t from = stop > kBefore ? stop - kBefore : 0;
+    const size_t to = std::min(len, stop + kAfter);
+    size_t marker = stop - from;
+    if (from > 0) {
+        m.put("...");
+        marker += 3;
+    }
+    for (size_t i = from; i < to; ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        m.put((c >= 0x20 && c < 0x7f) ? static_cast<char>(c) : '?');
+    }
+    if (to < len) m.put("...");
+    m.put("\n  ");
+    for (size_t i = 0; i < marker; ++i) m.put(' ');
+    m.put('^');
+    m.finish();
+}
+
+}  // namespace
+
 }  // namespace widefp::convert
 
 extern "C" int widefp_float_etowr(const char *text, uint64_t *result, uint64_t p) {
-    return widefp::convert::evaluate(text, result, p, nullptr);
+    return widefp::detail::guard("reading an expression",
+                                 [&] { return widefp::convert::evaluate(text, result, p, nullptr); });
 }
 
 extern "C" int widefp_float_etowr_n(const char *text, uint64_t *result, uint64_t p, size_t *stop) {
-    try {
-        return widefp::convert::evaluate_strict(text, result, p, stop);
-    } catch (const std::bad_alloc &) {
-        widefp_fatal("widefp:memory", "Out of memory reading an expression.\n");
-    }
+    return widefp::detail::guard("reading an expression",
+                                 [&] { return widefp::convert::evaluate_strict(text, result, p, stop); });
+}
+
+extern "C" int widefp_float_etowr_report(const char *text, uint64_t *result, uint64_t p, char *message,
+                                         size_t size) {
+    size_t stop = 0;
+    const int status = widefp_float_etowr_n(text, result, p, &stop);
+    if (status != WIDEFP_PARSE_OK && size > 0) widefp::convert::write_report(text, status, stop, message, size);
+    return status;
 }
 
 extern "C" const char *widefp_parse_message(int status) {

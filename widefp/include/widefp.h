@@ -107,12 +107,19 @@ enum {
 int widefp_float_etowr_n(const char *text, uint64_t *result, uint64_t p, size_t *stop);
 /* A short text for a status of widefp_float_etowr_n. */
 const char *widefp_parse_message(int status);
+/* widefp_float_etowr_n, and after a failure the message for its reader:
+ * what went wrong and at which character (counted from 1), then the text
+ * around that place with a marker under it.  The message, NUL-terminated and
+ * cut short to size bytes, goes to message when size > 0; it is not written
+ * after a success.  Returns the status. */
+int widefp_float_etowr_report(const char *text, uint64_t *result, uint64_t p, char *message, size_t size);
 /* Reads one decimal number from the start of the text. */
 void widefp_float_atowr(const char *text, uint64_t *result, uint64_t p);
 /* Reads the raw words of a number written in hexadecimal, colon-separated. */
 void widefp_float_htowr(const char *text, uint64_t *result, uint64_t p);
 /* |x| = digits * 10^exponent, digits a fixed-point array of p+2 words whose
- * integer word is 1..9.  x finite and nonzero; 1 <= p <= 1022. */
+ * integer word is 1..9.  x finite and nonzero; 1 <= p <= 1022.  x may share
+ * memory with digits or exponent: it is read whole before they are written. */
 void widefp_convert_pow(const uint64_t *x, int64_t *exponent, uint64_t *digits, uint64_t p);
 /* Text of digits * 10^exponent under the control word; the digit array is
  * consumed.  out receives the NUL-terminated text. */

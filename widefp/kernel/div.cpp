@@ -481,7 +481,7 @@ uint64_t widefp_float_div(uint64_t *result, const uint64_t *x, const uint64_t *y
     }
 
     int64_t diff = static_cast<int64_t>(ex) - static_cast<int64_t>(ey);
-    uint64_t guard;
+    uint64_t guard, next = 0;  // next: the 64 quotient bits after the fraction, unbiased
     uint64_t j = 0;
     while (j < p && x[j + 1] == y[j + 1]) ++j;
     if (j == p) {
@@ -497,10 +497,10 @@ uint64_t widefp_float_div(uint64_t *result, const uint64_t *x, const uint64_t *y
             scratch = heap_buf.get();
         }
         bool q0_one;
-        uint64_t g = divide_mantissas(result + 1, x + 1, y + 1, p, j, scratch, &q0_one);
+        next = divide_mantissas(result + 1, x + 1, y + 1, p, j, scratch, &q0_one);
         if (!q0_one) --diff;
-        guard = g + 0x200000000ULL;
-        if (guard < g) guard = kSaturated;
+        guard = next + 0x200000000ULL;
+        if (guard < next) guard = kSaturated;
     }
 
     const int64_t bias = static_cast<int64_t>(kBias);
@@ -508,9 +508,11 @@ uint64_t widefp_float_div(uint64_t *result, const uint64_t *x, const uint64_t *y
         result[0] = sign | kExpMask;
         return 0;
     }
-    if (diff <= -bias) {
+    if (diff <= -bias) {  // underflow to a signed zero, rounded later by the true value
         result[0] = sign;
-        return 1;
+        // diff = -bias: v = 1.F/2 * m.  Unequal mantissas give a quotient
+        // other than 1, so F or the bits after it are nonzero and v > m/2.
+        return underflow_guard(result, diff < -bias, next, p);
     }
     result[0] = sign | static_cast<uint64_t>(diff + bias);
     return guard;

@@ -59,6 +59,21 @@ using u128 = unsigned __int128;
 inline uint64_t exp_field(const uint64_t *x) { return x[0] & kExpMask; }
 inline uint64_t sign_of(const uint64_t *x) { return x[0] & kSign; }
 
+// The guard word of a product or quotient that underflowed to zero,
+// measured against the smallest magnitude m (exponent field 1, fraction 0),
+// so that rounding the zero decides as the true value v says: to nearest
+// gives m only when v > m/2, toward zero gives zero, away from zero gives m
+// (the guard is never 0).  With v = 1.F/2 * m, in [m/2, m), the guard is
+// v/m: a half plus F shifted right once, the bits below it and the result's
+// own guard sticky; a smaller v (below_half) gives 1.  result[1..p] holds F.
+inline uint64_t underflow_guard(const uint64_t *result, bool below_half, uint64_t guard, uint64_t p) {
+    if (below_half) return 1;
+    uint64_t rest = guard | (result[1] & 1);
+    for (uint64_t j = 2; j <= p; ++j) rest |= result[j];
+    const uint64_t g = kHalf | (result[1] >> 1) | (rest != 0);
+    return g == kSaturated ? kSaturated - 1 : g;  // all ones is the saturation marker
+}
+
 }  // namespace widefp::detail
 
 #endif

@@ -55,21 +55,6 @@ inline uint64_t store_fraction(uint64_t *result, const uint64_t *s, uint64_t c, 
     return prev;
 }
 
-// The guard word of a product that underflowed to zero, measured against
-// the smallest magnitude m (exponent field 1, fraction 0), so that rounding
-// the zero decides as the true value v says: to nearest gives m only when
-// v > m/2, toward zero gives zero, away from zero gives m (the guard is never
-// 0).  sum = bias means v = 1.F/2 * m, in [m/2, m): the guard is v/m, that is
-// a half plus F shifted right once, the bits below it sticky.  A smaller sum
-// means v < m/2: the guard is 1.  result[1..p] holds F.
-inline uint64_t underflow_guard(const uint64_t *result, uint64_t sum, uint64_t guard, uint64_t p) {
-    if (sum < kBias) return 1;
-    uint64_t rest = guard | (result[1] & 1);
-    for (uint64_t j = 2; j <= p; ++j) rest |= result[j];
-    const uint64_t g = kHalf | (result[1] >> 1) | (rest != 0);
-    return g == kSaturated ? kSaturated - 1 : g;  // all ones is the saturation marker
-}
-
 // Word 0 of the product and the returned guard word, from the biased
 // exponents, the sign, the normalisation shift s and the product's guard.
 inline uint64_t finish_exponent(uint64_t *result, uint64_t ex, uint64_t ey, uint64_t sign, uint64_t s,
@@ -77,7 +62,7 @@ inline uint64_t finish_exponent(uint64_t *result, uint64_t ex, uint64_t ey, uint
     const uint64_t sum = ex + ey + s;  // ex, ey <= 0x7ffffffffffffffe: no wrap
     if (sum <= kBias) {                // underflow to a signed zero
         result[0] = sign;
-        return underflow_guard(result, sum, guard, p);
+        return underflow_guard(result, sum < kBias, guard, p);  // sum = bias: v in [m/2, m)
     }
     const uint64_t e = sum - kBias;
     if (e >= kSign) {  // overflow to infinity
