@@ -49,3 +49,4 @@ function r = atan2 (y, x)
   r.w(1, yneg) = bitor (r.w(1, yneg), 0x8000000000000000u64);
   r = reshape (r, sz);
 endfunction
+%!error <^atan2: nonconformant arguments \(op1 is 1x2, op2 is 2x3\)$> atan2 (widereal ([1 2]), ones (2, 3))

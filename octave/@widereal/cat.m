@@ -6,6 +6,13 @@
 ## Empty 0x0 pieces are skipped and mismatched sizes raise Octave's errors,
 ## exactly as for numeric arrays.
 ##
+## Octave itself limits the bracket forms: in @code{[x; 5 6 7 8]} a row of
+## several doubles beside a widereal fails before any method runs (write
+## @code{[x; [5 6 7 8]]}), and an error inside brackets (a NaN, a complex
+## number, mismatched sizes) reaches the user as "widereal/horzcat method
+## failed" or "widereal/vertcat method failed"; @code{cat} shows the
+## error itself.
+##
 ## @example
 ## y = cat (3, widereal (1), 2)   # 1x1x2
 ## @end example

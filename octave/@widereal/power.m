@@ -108,3 +108,4 @@ endfunction
 %! assert (double (widereal ([-1 -2 -0.5 -Inf -Inf]) .^ [Inf Inf Inf 3 -2]), [1 Inf 0 -Inf 0]);
 %! assert (double (widereal (0) .^ 0.5), 0);
 %!error <negative base> widereal (-2) .^ 0.5
+%!error <^operator \.\^: nonconformant arguments \(op1 is 1x2, op2 is 1x3\)$> widereal ([1 2]) .^ [1 2 3]

@@ -9,6 +9,11 @@
 ## widereal be assigned into part of an existing double array: convert the
 ## array first, @code{d = widereal (d); d(2) = x}.
 ##
+## Fields cannot be assigned (@code{widefp:index}).  For an @var{x} of more
+## than one element Octave refuses @code{x.name = v} itself, before this
+## method runs, with its own "invalid dot name structure assignment"
+## message; to reuse the variable as a struct, @code{clear} it first.
+##
 ## @example
 ## v = widereal (zeros (1, 3));
 ## v(2) = widereal ("1/3");
@@ -28,7 +33,10 @@ function x = subsasgn (x, s, v)
     end_try_catch
   endif
   sub = s(1).subs;
-  if (numel (s) > 1 || ! strcmp (s(1).type, "()"))
+  if (s(1).type(1) == ".")
+    error ("widefp:index",
+           "widereal has no public fields; use precision (x), size (x), ...");
+  elseif (numel (s) > 1 || ! strcmp (s(1).type, "()"))
     error ("widefp:index",
            "widereal: only x(...) = v assignments are supported");
   endif
@@ -109,3 +117,5 @@ endfunction
 %!error id=Octave:nonconformant-args x = widereal (1:3); x(logical ([1 1])) = widereal ([1 2 3]);
 %!error id=Octave:invalid-index x = widereal (1:3); x(0) = 1;
 %!error <cannot assign> x = widereal (1:3); x(1) = {1};
+%!error id=widefp:index x = widereal (1); x.p = 3;
+%!error id=widefp:index x = widereal (1:3); x{2} = 3;

@@ -26,10 +26,11 @@ function varargout = subsref (x, s)
   endif
   if (s(1).type(1) == "(")
     sub = s(1).subs;
-    index = reshape (1:prod (x.sz), x.sz);
-    index = index(sub{:});                  # Octave checks the subscripts
-    x.w = x.w(:, index(:));
-    x.sz = size (index);
+    ## Octave checks the subscripts; indexing an expression, not a named
+    ## variable, lets its message read "index (17): out of bound 16 ..."
+    k = reshape (1:prod (x.sz), x.sz)(sub{:});
+    x.w = x.w(:, k(:));
+    x.sz = size (k);
   elseif (s(1).type(1) == "{")
     error ("widefp:index",
            "'{' undefined for arguments of type 'widereal'; use x(...)");
@@ -61,5 +62,6 @@ endfunction
 %! assert (size (v(false)), [0 0]);
 %!error id=Octave:index-out-of-bounds widereal (1:3)(4)
 %!error id=Octave:index-out-of-bounds widereal (ones (2))(1, 3)
-%!error id=Octave:invalid-index widereal (1:3)(0)
+%!error <index \(0\): subscripts> widereal (1:3)(0)
+%!error <^index \(5,_\): out of bound 4 \(dimensions are 4x4\)$> widereal (magic (4))(5, 1)
 %!error <no public fields> widereal (1).w

@@ -9,8 +9,8 @@
 ##
 ## @var{v} may be
 ## @itemize
-## @item a double, single, logical or integer array (int64 and uint64 too),
-## converted exactly.  Beware: a double literal is already rounded to 53 bits
+## @item a double, single, logical or integer array (int64 and uint64 too;
+## sparse ones as full), converted exactly.  Beware: a double literal is already rounded to 53 bits
 ## before it gets here, so @code{widereal (0.1)} is the double nearest 0.1,
 ## correct to only about 16 digits, not 1/10.  Give such numbers as text.
 ## @item a text or a cell array of texts, read with @code{wr_parse}: decimal
@@ -19,7 +19,11 @@
 ## separated by colons (@qcode{"@@3fffffffffffffff:8000000000000000"} is
 ## 1.5) and expressions with + - * / and parentheses (@qcode{"1/3"},
 ## @qcode{"2*#pi-1"}); blanks are ignored.  Each text is read at precision
-## @var{p} (at most 1022).
+## @var{p} (at most 1022).  The reader's division by zero gives an
+## infinity, 0/0 included, and it gives a value to the forms the class's
+## arithmetic refuses with @code{widefp:domain} (0/0, Inf-Inf, 0*Inf,
+## Inf/Inf): @qcode{"0/0"} reads as Inf, @qcode{"1/0-1/0"} as 0.  Keep
+## divisions by zero out of texts; use @code{widereal (Inf)} for infinity.
 ## @item a widereal: returned as is, or rounded to nearest (ties to even) or
 ## extended with zero words when @var{p} is given.
 ## @end itemize
@@ -41,7 +45,8 @@ function x = widereal (v, p, how, sz)
   persistent scalar = [];                   # a zero scalar of precision q,
   persistent q = 0;                         # whose words new scalars replace
   if (nargin == 1 && isa (v, "double") && isscalar (v) && isreal (v))
-    [m, e] = log2 (v);                      # the common case, kept short
+    [m, e] = log2 (v + 0);                  # the common case, kept short
+    ## (+ 0 makes a sparse scalar full, cheaper than asking issparse)
     if (m * m >= 0.25 && m * m < 1)         # v finite and nonzero
       p = widereal_precision ();
       if (p != q)
@@ -87,6 +92,10 @@ function x = widereal (v, p, how, sz)
     n = numel (v) / (p + 1);
     if (nargin < 4)
       sz = [n 1];
+    elseif (! (isnumeric (sz) && isreal (sz) && isvector (sz) && numel (sz) >= 2
+               && all (sz >= 0 & sz == fix (sz))))
+      error ("widefp:size",
+             "widereal: SZ must be a size vector of non-negative integers");
     elseif (prod (sz) != n)
       error ("widefp:size", "widereal: SZ does not match the number of words");
     endif
@@ -140,7 +149,7 @@ function x = widereal (v, p, how, sz)
   if (isa (v, "int64") || isa (v, "uint64"))
     w = wr_fromints (v, p);
   else
-    v = double (v);
+    v = full (double (v));                  # sparse arrays as full ones
     if (any (isnan (v(:))))
       error ("widefp:domain", "widereal: NaN has no widereal value");
     endif
@@ -196,5 +205,10 @@ endfunction
 %!error <NaN> widereal ([1 NaN])
 %!error <Unkown constant> widereal ({"1", "#tau"})
 %!error <widefp:type|cannot convert> widereal (1i)
+%!error id=widefp:type widereal (struct ())
 %!error <P must be> widereal (1, 0)
 %!error <P\+1 words> widereal (uint64 ([1 2 3]), 3, "words")
+%!error <SZ must be> widereal (uint64 ([1 0 1 0]), 1, "words", [2 0.5])
+%!error <SZ must be> widereal (uint64 ([1 0 1 0]), 1, "words", [-1 -2])
+%!assert (double (widereal (sparse ([0 2; 1.5 0]))), [0 2; 1.5 0])
+%!assert (double (widereal (sparse (-3))), -3)

@@ -8,7 +8,8 @@
 ## appended, exact).  NaN raises @code{widefp:domain}.
 ##
 ## With two arguments the operands are broadcast to a common size @var{sz}
-## by Octave's rules (@code{Octave:nonconformant-args} otherwise).  With a
+## by Octave's rules (@code{Octave:nonconformant-args} otherwise, under
+## the calling operation's name, e.g. "operator .^" or "atan2").  With a
 ## third argument false they keep their sizes @var{sa}, @var{sb}.
 ## The arrays returned are only to be read: they may share the operands'
 ## memory.
@@ -50,12 +51,43 @@ function [x, y, p, sz, sb] = wr_operands (a, b, broadcast)
     x = x(:, ones (1, columns (y)));
     sz = sb;
   else
-    ka = reshape (1:columns (x), sz) + zeros (sb);   # Octave's broadcasting and
-    kb = reshape (1:columns (y), sb) + zeros (sz);   # its nonconformant error
+    try
+      ka = reshape (1:columns (x), sz) + zeros (sb);   # Octave's broadcasting
+    catch err
+      nonconformant (err, sz, sb);
+    end_try_catch
+    kb = reshape (1:columns (y), sb) + zeros (sz);
     x = x(:, ka(:));
     y = y(:, kb(:));
     sz = size (ka);
   endif
+endfunction
+
+## Octave's nonconformant error under the name of the operation that met
+## it: the first caller on the stack outside these private helpers (looked
+## up only here, so the common paths pay nothing).
+function nonconformant (err, sz, sb)
+  if (! strcmp (err.identifier, "Octave:nonconformant-args"))
+    rethrow (err);
+  endif
+  name = "widereal";
+  st = dbstack ();
+  for k = 1:numel (st)
+    if (! strncmp (st(k).name, "wr_", 3) && ! strcmp (st(k).name, "nonconformant"))
+      name = st(k).name;
+      break;
+    endif
+  endfor
+  ops = struct ("plus", "+", "minus", "-", "times", ".*", "rdivide", "./",
+                "power", ".^", "eq", "==", "ne", "!=", "lt", "<", "le", "<=",
+                "gt", ">", "ge", ">=");
+  if (isfield (ops, name))
+    name = ["operator " ops.(name)];
+  endif
+  dims = @(d) regexprep (sprintf ("%dx", d), "x$", "");
+  error ("Octave:nonconformant-args",
+         "%s: nonconformant arguments (op1 is %s, op2 is %s)",
+         name, dims (sz), dims (sb));
 endfunction
 
 function w = numwords (v, p)
