@@ -12,9 +12,7 @@ void arcsine(uint64_t *res, const uint64_t *x, uint64_t p, uint64_t *work) {
 
 }  // namespace wr
 
-#ifndef WIDEFP_NO_MEX
 extern "C" void mexFunction(int, mxArray *[], int nrhs, const mxArray *prhs[]) {
     const auto a = wr::elementary_args("wr_asin", nrhs, prhs, false, &widefp_float_asin_work_size, false);
     wr::arcsine(a.res, a.x, a.p, a.work);
 }
-#endif

@@ -11,9 +11,7 @@ void arctangent(uint64_t *res, const uint64_t *x, uint64_t p, uint64_t *work, ui
 
 }  // namespace wr
 
-#ifndef WIDEFP_NO_MEX
 extern "C" void mexFunction(int, mxArray *[], int nrhs, const mxArray *prhs[]) {
     const auto a = wr::elementary_args("wr_atan", nrhs, prhs, false, &widefp_float_atan_work_size, true);
     wr::arctangent(a.res, a.x, a.p, a.work, a.cache);
 }
-#endif

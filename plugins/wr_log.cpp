@@ -13,9 +13,7 @@ void logarithm(uint64_t *res, const uint64_t *x, uint64_t p, uint64_t *work, uin
 
 }  // namespace wr
 
-#ifndef WIDEFP_NO_MEX
 extern "C" void mexFunction(int, mxArray *[], int nrhs, const mxArray *prhs[]) {
     const auto a = wr::elementary_args("wr_log", nrhs, prhs, false, &widefp_float_log_work_size, true);
     wr::logarithm(a.res, a.x, a.p, a.work, a.cache);
 }
-#endif

@@ -17,9 +17,7 @@ void power(uint64_t *res, const uint64_t *x, const uint64_t *y, uint64_t p, uint
 
 }  // namespace wr
 
-#ifndef WIDEFP_NO_MEX
 extern "C" void mexFunction(int, mxArray *[], int nrhs, const mxArray *prhs[]) {
     const auto a = wr::elementary_args("wr_pow", nrhs, prhs, true, &widefp_float_pow_work_size, true);
     wr::power(a.res, a.x, a.y, a.p, a.work, a.cache);
 }
-#endif

@@ -10,9 +10,7 @@ void sine(uint64_t *res, const uint64_t *x, uint64_t p, uint64_t *work) {
 
 }  // namespace wr
 
-#ifndef WIDEFP_NO_MEX
 extern "C" void mexFunction(int, mxArray *[], int nrhs, const mxArray *prhs[]) {
     const auto a = wr::elementary_args("wr_sin", nrhs, prhs, false, &widefp_float_sincos_work_size, false);
     wr::sine(a.res, a.x, a.p, a.work);
 }
-#endif
