@@ -21,6 +21,16 @@ void with_exponent(uint64_t *dst, const uint64_t *x, uint64_t p, int64_t e) {
 int add_rounded(const char *who, uint64_t *y, const uint64_t *a, const uint64_t *b, bool flip, uint64_t p,
                 int mode) {
     check_args(who, p, mode);
+    const uint64_t fa = a[0] & kExpMask, fb = b[0] & kExpMask;
+    const uint64_t ftop = fa > fb ? fa : fb;
+    // Both finite and nonzero, the larger exponent far enough from either end
+    // of the range that the kernel neither overflows nor underflows.
+    const uint64_t safe_low = 64 * p + 3, safe_high = kExpMask - 2;
+    if (fa != 0 && fb != 0 && ftop >= safe_low && ftop < safe_high) [[likely]] {
+        const uint64_t g = flip ? widefp_float_sub(y, a, b, p) : widefp_float_add(y, a, b, p);
+        if (is_zero(y)) return set_zero(y, p, mode == WIDEFP_RNDD);  // exact cancellation
+        return round_in_place(y, p, g, mode);
+    }
     const bool na = is_neg(a), nb = is_neg(b) != flip;
     // ---- special operands ----
     if (is_inf(a) || is_inf(b)) {
@@ -38,12 +48,9 @@ int add_rounded(const char *who, uint64_t *y, const uint64_t *a, const uint64_t 
 
     const int64_t ea = unbiased_of(a), eb = unbiased_of(b);
     const int64_t top = ea > eb ? ea : eb;
-    const int64_t low_limit = kEmin + 64 * static_cast<int64_t>(p) + 2;
     uint64_t g;
     int64_t shift = 0;  // the true exponent is the stored one plus shift
-    if (top >= low_limit && top < kEmax) {
-        g = flip ? widefp_float_sub(y, a, b, p) : widefp_float_add(y, a, b, p);
-    } else {
+    {
         // Scale so that the larger operand has exponent 0; a smaller operand
         // pushed below the range lies far beneath the last place of the sum
         // and only its sign and presence matter: it becomes the smallest

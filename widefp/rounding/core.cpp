@@ -6,16 +6,14 @@
 
 namespace widefp::rnd {
 
-void check_args(const char *who, uint64_t p, int mode) {
+void bad_args(const char *who, uint64_t p, int mode) {
     char text[160];
     if (p < 1 || p > kMaxP) {
         std::snprintf(text, sizeof text, "%s: precision %llu outside 1..1023\n", who, static_cast<unsigned long long>(p));
         widefp_fatal("widefp:range", text);
     }
-    if (mode < WIDEFP_RNDN || mode > WIDEFP_RNDD) {
-        std::snprintf(text, sizeof text, "%s: rounding mode %d is none of 0..3\n", who, mode);
-        widefp_fatal("widefp:range", text);
-    }
+    std::snprintf(text, sizeof text, "%s: rounding mode %d is none of 0..3\n", who, mode);
+    widefp_fatal("widefp:range", text);
 }
 
 void domain_error(const char *who) {

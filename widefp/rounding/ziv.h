@@ -32,7 +32,11 @@ constexpr uint64_t kMaxP = 1023;
 // Ends in widefp_fatal("widefp:range", ...) unless 1 <= p <= 1023, and in
 // widefp_fatal("widefp:range", ...) for a mode other than the four.  `who`
 // names the entry point in the message.
-void check_args(const char *who, uint64_t p, int mode);
+[[noreturn]] void bad_args(const char *who, uint64_t p, int mode);
+inline void check_args(const char *who, uint64_t p, int mode) {
+    if (p - 1 >= kMaxP || static_cast<unsigned>(mode) > 3u) [[unlikely]]
+        bad_args(who, p, mode);
+}
 // widefp_fatal("widefp:domain", "<who>: domain error\n").
 [[noreturn]] void domain_error(const char *who);
 
@@ -73,6 +77,27 @@ inline bool away_from_zero(bool neg, int mode) {
 // is written.  Returns the ternary value.
 int round_value(uint64_t *y, uint64_t p, bool neg, int64_t e, const uint64_t *frac, uint64_t q, uint64_t g,
                 int mode);
+
+// A finite nonzero widereal y (precision p) holding a truncated result
+// whose discarded part the guard word g classifies exactly (as for
+// round_value), rounded in place; the exponent must lie inside the range
+// with room for the carry (an exponent field reaching all ones overflows).
+// Returns the ternary value.
+inline int round_in_place(uint64_t *y, uint64_t p, uint64_t g, int mode) {
+    if (g == 0) return 0;
+    const bool neg = (y[0] & kSign) != 0;
+    const int up = neg ? -1 : 1;
+    bool inc;
+    if (mode == WIDEFP_RNDN)
+        inc = g > kHalf || (g == kHalf && (y[p] & 1));
+    else
+        inc = away_from_zero(neg, mode);
+    if (!inc) return -up;
+    uint64_t j = p;
+    while (j >= 1 && ++y[j] == 0) --j;
+    if (j == 0 && (++y[0] & kExpMask) == kExpMask) return overflow(y, p, neg, mode);
+    return up;
+}
 
 // An approximation x = (-1)^neg * 1.F * 2^e (F = frac[0..q-1]) of a value v
 // of the same sign with |v - x| <= 2^(e - 64q + err), 0 <= err <= 64q - 2
