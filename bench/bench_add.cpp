@@ -1,4 +1,5 @@
-// Benchmark of widefp_float_add / widefp_float_sub against mpfr_add / mpfr_sub (RNDZ, 64p+1 bits).
+// Benchmark of widefp_float_add / widefp_float_sub against mpfr_add / mpfr_sub (RNDZ, 64p+1 bits),
+// and of the correctly rounded widefp_rnd_add / widefp_rnd_sub against them to nearest.
 //
 // Both sides work on the same positive operands with mixed exponent
 // differences (equal exponents, inside a word, whole words, beyond the last
@@ -14,11 +15,12 @@
 
 #include "bench_report.h"
 #include "harness.h"
+#include "widefp_rnd.h"
 
 namespace {
 
 constexpr int kPairs = 64;
-const std::vector<uint64_t> kPrecisions = {1, 2, 4, 8, 16, 64, 256, 1024};
+const std::vector<uint64_t> kPrecisions = {1, 2, 4, 8, 16, 64, 256, 1023, 1024};
 
 struct Operands {
     uint64_t p;
@@ -72,14 +74,16 @@ Operands &operands(uint64_t p) {
     return *slot;
 }
 
-template <bool Sub>
+template <bool Sub, bool Rounded = false>
 void BM_widefp(benchmark::State &state) {
     Operands &o = operands(static_cast<uint64_t>(state.range(0)));
     const uint64_t p = o.p, stride = p + 1;
     for (auto _ : state) {
         for (int i = 0; i < kPairs; ++i) {
-            uint64_t g = Sub ? widefp_float_sub(o.c.data(), &o.a[i * stride], &o.b[i * stride], p)
-                             : widefp_float_add(o.c.data(), &o.a[i * stride], &o.b[i * stride], p);
+            const uint64_t *a = &o.a[i * stride], *b = &o.b[i * stride];
+            uint64_t g = Rounded ? static_cast<uint64_t>(Sub ? widefp_rnd_sub(o.c.data(), a, b, p, WIDEFP_RNDN)
+                                                             : widefp_rnd_add(o.c.data(), a, b, p, WIDEFP_RNDN))
+                                 : Sub ? widefp_float_sub(o.c.data(), a, b, p) : widefp_float_add(o.c.data(), a, b, p);
             benchmark::DoNotOptimize(g);
         }
         benchmark::ClobberMemory();
@@ -87,12 +91,12 @@ void BM_widefp(benchmark::State &state) {
     state.SetItemsProcessed(state.iterations() * kPairs);
 }
 
-template <bool Sub>
+template <bool Sub, mpfr_rnd_t Mode = MPFR_RNDZ>
 void BM_mpfr(benchmark::State &state) {
     Operands &o = operands(static_cast<uint64_t>(state.range(0)));
     for (auto _ : state) {
         for (int i = 0; i < kPairs; ++i) {
-            int t = Sub ? mpfr_sub(o.mc, o.ma[i], o.mb[i], MPFR_RNDZ) : mpfr_add(o.mc, o.ma[i], o.mb[i], MPFR_RNDZ);
+            int t = Sub ? mpfr_sub(o.mc, o.ma[i], o.mb[i], Mode) : mpfr_add(o.mc, o.ma[i], o.mb[i], Mode);
             benchmark::DoNotOptimize(t);
         }
         benchmark::ClobberMemory();
@@ -110,17 +114,25 @@ int main(int argc, char **argv) {
         benchmark::RegisterBenchmark("mpfr_add", BM_mpfr<false>)->Arg(arg);
         benchmark::RegisterBenchmark("widefp_sub", BM_widefp<true>)->Arg(arg);
         benchmark::RegisterBenchmark("mpfr_sub", BM_mpfr<true>)->Arg(arg);
+        if (p <= 1023) {
+            benchmark::RegisterBenchmark("rnd_add", BM_widefp<false, true>)->Arg(arg);
+            benchmark::RegisterBenchmark("mpfr_add_rndn", BM_mpfr<false, MPFR_RNDN>)->Arg(arg);
+            benchmark::RegisterBenchmark("rnd_sub", BM_widefp<true, true>)->Arg(arg);
+            benchmark::RegisterBenchmark("mpfr_sub_rndn", BM_mpfr<true, MPFR_RNDN>)->Arg(arg);
+        }
     }
     benchreport::Reporter reporter;
     return benchreport::run(argc, argv, reporter, [&] {
-        std::printf("\n%6s  %12s  %12s\n", "p", "add ours/mpfr", "sub ours/mpfr");
+        std::printf("\n%6s  %12s  %12s  %16s  %16s\n", "p", "add ours/mpfr", "sub ours/mpfr", "rounded add, RNDN",
+                    "rounded sub, RNDN");
         for (uint64_t p : kPrecisions) {
             const std::string s = "/" + std::to_string(p);
             auto ratio = [&](const char *ours, const char *theirs) {
                 return reporter.ratio(ours + s, theirs + s, benchreport::Time::real);
             };
-            std::printf("%6llu  %12.3f  %12.3f\n", static_cast<unsigned long long>(p), ratio("widefp_add", "mpfr_add"),
-                        ratio("widefp_sub", "mpfr_sub"));
+            std::printf("%6llu  %12.3f  %12.3f  %16.3f  %16.3f\n", static_cast<unsigned long long>(p),
+                        ratio("widefp_add", "mpfr_add"), ratio("widefp_sub", "mpfr_sub"), ratio("rnd_add", "mpfr_add_rndn"),
+                        ratio("rnd_sub", "mpfr_sub_rndn"));
         }
     });
 }
