@@ -10,6 +10,10 @@
 ## @qcode{"E"}, @qcode{"NAPIER"}, @qcode{"LN2"}, @qcode{"LN10"},
 ## @qcode{"G"}.
 ##
+## The words are the table's, cut off (not rounded, and whatever
+## @code{widereal_rounding} says); @code{widereal ("#pi", p)} gives the
+## constant correctly rounded in the mode, for p up to 1022.
+##
 ## @example
 ## x = wr_constant ("pi", 16);   # pi to 1025 bits
 ## num2str (x, 30)               # "3.14159265358979323846264338328"

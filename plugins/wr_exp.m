@@ -2,7 +2,9 @@
 ##
 ## e^x, computed at p+1 words and truncated to p,
 ## written into res.
-## |x| >= 2^60 gives infinity (x > 0) or zero (x < 0).
+## Results cover the whole widereal range: e^x is infinity from
+## x >= 2^62 ln 2 (about 3.2e18) on, zero below the smallest number
+## (x < -(2^62-2) ln 2).
 ##
 ##   res    result, p+1 words; written only when the call succeeds
 ##   x      one element (res, x and work may be the same array)

@@ -1,9 +1,11 @@
 ## wr_pow (res, x, y, p, work1, work2)
 ##
 ## The power x^y = e^(y ln x), computed at p+1 words and truncated to p,
-## written into res.  A negative base needs an integer exponent (the sign
-## follows its parity), otherwise widefp:domain ("pow : domain error, base
-## is negative."), res untouched.  0^y is 0 for y > 0 and infinity for
+## written into res.  Results cover the whole widereal range (infinity
+## from y ln x >= 2^62 ln 2 on, as for wr_exp).  A negative base needs an
+## integer exponent (the sign follows its parity, for exponents of any
+## size), otherwise widefp:domain ("pow : domain error, base is
+## negative."), res untouched.  0^y is 0 for y > 0 and infinity for
 ## y <= 0.
 ##
 ##   res    result, p+1 words; written only when the call succeeds

@@ -128,6 +128,48 @@ inline double trimmed_vs_plain(const Words &t, uint64_t P, int sign, int64_t *te
     return th::error_in_ulp64(a, b, P) / 18446744073709551616.0;
 }
 
+// A widereal of p words with unbiased exponent e >= 64p next to a multiple
+// of pi/2 (of pi/4 when quarter is set): M 2^s with s = e - 64p and M (of
+// 64p+1 bits) the numerator of a convergent of the continued fraction of
+// beta = pi/2^(s+1) (pi/2^(s+2)), or of the intermediate fraction that first
+// reaches 64p+1 bits; |x - k pi/2| = 2^s |M - k beta| lies then near
+// 2^s/k, about 2^-64p.
+inline Words near_pi_multiple(uint64_t p, int64_t e, bool quarter) {
+    const long bits = 64 * static_cast<long>(p), s = static_cast<long>(e) - bits;
+    const long L = 2 * (bits + s) + 128;  // beta to L bits: B / 2^L
+    th::Mp pi(L + 64, true);
+    mpfr_const_pi(pi, MPFR_RNDZ);
+    mpfr_mul_2si(pi, pi, L - s - 1 - (quarter ? 1 : 0), MPFR_RNDZ);
+    mpz_t num, den, a, r, h, h1, h2, kk, k1, k2, top, t;
+    mpz_inits(num, den, a, r, h, h1, h2, kk, k1, k2, top, t, nullptr);
+    mpfr_get_z(num, pi, MPFR_RNDZ);
+    mpz_set_ui(den, 1);
+    mpz_mul_2exp(den, den, static_cast<mp_bitcnt_t>(L));
+    mpz_set_ui(top, 1);
+    mpz_mul_2exp(top, top, static_cast<mp_bitcnt_t>(bits));
+    mpz_set_ui(h2, 0), mpz_set_ui(h1, 1), mpz_set_ui(k2, 1), mpz_set_ui(k1, 0);
+    // num/den = B/2^L: a = floor(num/den), then den/(num - a den) and so on.
+    for (;;) {
+        mpz_fdiv_qr(a, r, num, den);
+        mpz_mul(h, a, h1), mpz_add(h, h, h2);
+        mpz_mul(kk, a, k1), mpz_add(kk, kk, k2);
+        if (mpz_cmp(h, top) >= 0) {  // the least t with h2 + t h1 >= 2^64p
+            mpz_sub(t, top, h2);
+            mpz_cdiv_q(t, t, h1);
+            mpz_mul(h, t, h1), mpz_add(h, h, h2);
+            mpz_mul(kk, t, k1), mpz_add(kk, kk, k2);
+            break;
+        }
+        mpz_swap(h2, h1), mpz_swap(h1, h);
+        mpz_swap(k2, k1), mpz_swap(k1, kk);
+        mpz_swap(num, den), mpz_swap(den, r);
+    }
+    th::Mp x(p);
+    mpfr_set_z_2exp(x, h, s, MPFR_RNDN);  // exact: h has 64p+1 bits
+    mpz_clears(num, den, a, r, h, h1, h2, kk, k1, k2, top, t, nullptr);
+    return th::from_mpfr(x, p);
+}
+
 // Runs f with a fatal handler that throws; returns "identifier|text" of the
 // fatal error, or "" when f returned normally.
 template <class F>

@@ -99,6 +99,47 @@ TEST(Atan, FoldsAndSpecialValues) {
     }
 }
 
+// Arguments in [1/2, 1) are folded about 1/2, never inverted: the record
+// and the reduced value (2x - 1)/(x + 2), folded on about 1/4 and 1/8 as its
+// size asks, against MPFR.
+TEST(Atan, ArgumentsFromAHalfToOneFoldAboutAHalf) {
+    th::Rng rng(0xf01d);
+    for (uint64_t P : {1, 2, 9}) {
+        th::Mp t(P + 4), u(P + 4), got(P);
+        for (int i = 0; i < 60; ++i) {
+            Words x = th::random_wr(rng, P, -1, -1, false);
+            if (i == 0) x = th::from_double(0.5, P);
+            th::to_mpfr(t, x.data(), P);
+            uint64_t want = 4;
+            mpfr_mul_2ui(u, t, 1, MPFR_RNDN);  // (2x - 1)/(x + 2)
+            mpfr_sub_ui(u, u, 1, MPFR_RNDN);
+            mpfr_add_ui(t, t, 2, MPFR_RNDN);
+            mpfr_div(t, u, t, MPFR_RNDN);
+            if (mpfr_cmp_d(t, 0.25) >= 0) {  // (4t - 1)/(t + 4)
+                want |= 8;
+                mpfr_mul_2ui(u, t, 2, MPFR_RNDN);
+                mpfr_sub_ui(u, u, 1, MPFR_RNDN);
+                mpfr_add_ui(t, t, 4, MPFR_RNDN);
+                mpfr_div(t, u, t, MPFR_RNDN);
+            }
+            if (mpfr_cmp_d(t, 0.125) >= 0) {  // (1 - 4t)/(t + 4)
+                want |= 16;
+                mpfr_mul_2ui(u, t, 2, MPFR_RNDN);
+                mpfr_ui_sub(u, 1, u, MPFR_RNDN);
+                mpfr_add_ui(t, t, 4, MPFR_RNDN);
+                mpfr_div(t, u, t, MPFR_RNDN);
+            }
+            Words w = x;
+            EXPECT_EQ(widefp_atan_arg_reduction(w.data(), P), want) << "P=" << P << " x=" << th::hex(x);
+            th::to_mpfr(got, w.data(), P);
+            mpfr_sub(u, got, t, MPFR_RNDN);
+            if (!mpfr_zero_p(u)) {  // a few units of 2^-64P: each fold truncates sums and quotients below 5
+                EXPECT_LE(mpfr_get_exp(u), 6 - 64 * static_cast<long>(P)) << th::hex(x);
+            }
+        }
+    }
+}
+
 TEST(Atan, CacheSharedWithTheLogarithmAndRangeErrors) {
     const uint64_t p = 6;
     Words fresh(widefp_cache_size(p), 0), used(widefp_cache_size(p), 0), work(3 * p + 6), l(p + 1);

@@ -139,9 +139,12 @@ TEST(WiderealToDouble, EdgeCases) {
     EXPECT_EQ(widefp_float_wrtod(element(-1074, 0).data()), std::ldexp(1.0, -1074));
     EXPECT_EQ(widefp_float_wrtod(element(-1074, 0x8000000000000000ULL).data()), std::ldexp(1.0, -1073));
     EXPECT_EQ(widefp_float_wrtod(element(-1023, ~uint64_t{0}).data()), DBL_MIN);  // rounds up to normal
+    EXPECT_EQ(widefp_float_wrtod(element(-1075, ~uint64_t{0}).data()), std::ldexp(1.0, -1074));  // to nearest
     for (int64_t e : {-1075LL, -1076LL, -5000LL, -0x3ffffffffffffffeLL}) {
-        EXPECT_EQ(bits_of(widefp_float_wrtod(element(e, ~uint64_t{0}).data())), bits_of(0.0)) << e;
-        EXPECT_EQ(bits_of(widefp_float_wrtod(element(e, 0, true).data())), bits_of(-0.0)) << e;
+        if (e != -1075) {
+            EXPECT_EQ(bits_of(widefp_float_wrtod(element(e, ~uint64_t{0}).data())), bits_of(0.0)) << e;
+        }
+        EXPECT_EQ(bits_of(widefp_float_wrtod(element(e, 0, true).data())), bits_of(-0.0)) << e;  // -1075: a tie, to even
     }
     // Zeros of either sign (junk fraction), infinities whatever their fraction.
     Words z(4, kJunk), nzero(4, kJunk), inf(4, kJunk), ninf(4, kJunk);
@@ -157,18 +160,19 @@ TEST(WiderealToDouble, EdgeCases) {
 
 // The expected double of an element, from MPFR: the value of sign, exponent
 // and word 1 (64 fraction bits), rounded to nearest with ties away from zero
-// in the normal range; in the subnormal range the top 52 fraction bits
-// rounded upward in magnitude; zero below half the smallest subnormal range.
+// in the normal range; in the subnormal range to nearest with ties to even
+// (the nearest integer multiple of 2^-1074); zero below 2^-1075.
 double oracle(const uint64_t *x) {
     const int64_t e = th::unbiased(x);
     const bool neg = (x[0] & th::kSign) != 0;
-    if (e <= -1075) return neg ? -0.0 : 0.0;
+    if (e <= -1076) return neg ? -0.0 : 0.0;
     th::Mp v(static_cast<mpfr_prec_t>(65), true), t(static_cast<mpfr_prec_t>(65), true);
     Words top = {x[0], x[1]};
     th::to_mpfr(v, top.data(), 1);
     if (e <= -1023) {
-        mpfr_prec_round(v, 53, MPFR_RNDZ);
-        return mpfr_get_d(v, MPFR_RNDA);
+        mpfr_mul_2si(v, v, 1074, MPFR_RNDN);
+        mpfr_rint(v, v, MPFR_RNDN);
+        return std::ldexp(mpfr_get_d(v, MPFR_RNDN), -1074);
     }
     // Nearest, ties away: compare the distances to the two neighbours.
     const double lo = mpfr_get_d(v, MPFR_RNDZ), hi = mpfr_get_d(v, MPFR_RNDA);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "elem_check.h"
+#include "rnd_exp_check.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ Words argument(th::Rng &rng, uint64_t p, int kind, th::Mp &ln2) {
             x = th::from_mpfr(v, p);
             break;
         }
-        default:  // large: up to 2^60, where the result stays finite
+        default:  // large: up to 2^60, far inside the range
             x = th::random_wr(rng, p, 0, 59);
             break;
     }
@@ -124,15 +125,22 @@ TEST(Exp, SpecialValuesAndIdentities) {
             EXPECT_EQ(widefp_float_exp(y.data(), x.data(), p, work.data()), 0u);
             EXPECT_EQ(th::hex(y), th::hex(th::from_double(1, p)));
         }
-        x[0] = th::kBias - 64 * (p + 1) - 3;  // below 2^(-64(p+1)-2): 1 exactly
-        EXPECT_EQ(widefp_float_exp(y.data(), x.data(), p, work.data()), 0u);
+        // |x| = 2^-(64p+66): the truncation of 1 + x (1, a little more) and of
+        // 1 - x (one unit below 1, almost one more unit).
+        x[0] = th::kBias - 64 * p - 66;
+        EXPECT_EQ(widefp_float_exp(y.data(), x.data(), p, work.data()), 1u);
         EXPECT_EQ(th::hex(y), th::hex(th::from_double(1, p)));
-        for (uint64_t w0 : {th::kBias + 60, th::kExpMask}) {  // 2^60 and infinity
+        x[0] |= th::kSign;
+        EXPECT_EQ(widefp_float_exp(y.data(), x.data(), p, work.data()), ~uint64_t{0} - 1);
+        Words below_one(p + 1, ~uint64_t{0});
+        below_one[0] = th::kBias - 1;
+        EXPECT_EQ(th::hex(y), th::hex(below_one));
+        for (uint64_t w0 : {th::kBias + 62, th::kExpMask}) {  // 2^62 (> 2^62 ln 2) and infinity
             x[0] = w0;
             EXPECT_EQ(widefp_float_exp(y.data(), x.data(), p, work.data()), 0u);
             EXPECT_EQ(y[0], th::kExpMask);
             x[0] = w0 | th::kSign;
-            widefp_float_exp(y.data(), x.data(), p, work.data());
+            EXPECT_EQ(widefp_float_exp(y.data(), x.data(), p, work.data()), w0 == th::kExpMask ? 0u : 1u);  // e^-inf = 0 exactly
             EXPECT_EQ(y[0], 0u);
             for (uint64_t j = 1; j <= p; ++j) EXPECT_EQ(y[j], 0u);
         }
@@ -166,6 +174,79 @@ TEST(Exp, SpecialValuesAndIdentities) {
         th::to_mpfr(v, s.data(), p);
         // a+b is truncated (relative 2^-64p, times |a+b| < 64) before exp.
         EXPECT_LE(th::error_in_ulp64(u, v, p), 70.0 * 18446744073709551616.0) << th::hex(a) << " " << th::hex(b);
+    }
+}
+
+// The truncated result with its guard word, rounded by the four rounding
+// functions, equals MPFR's rounding of e^x at 64p+1 bits with our smallest
+// exponent (results in our top binade compared from e^(x - 2^61 ln 2)).
+void expect_roundings(const Words &x, uint64_t p) {
+    Words t(p + 1), work(2 * p + 5);
+    const uint64_t g = widefp_float_exp(t.data(), x.data(), p, work.data());
+    using RoundFn = void (*)(uint64_t *, uint64_t, uint64_t);
+    const struct {
+        RoundFn f;
+        int mode;
+    } rs[] = {{widefp_float_round_near, WIDEFP_RNDN}, {widefp_float_round_chop, WIDEFP_RNDZ},
+              {widefp_float_round_plus, WIDEFP_RNDU}, {widefp_float_round_minus, WIDEFP_RNDD}};
+    for (const auto &r : rs) {
+        Words y = t;
+        r.f(y.data(), g, p);
+        std::optional<rc::Ref> ref = rc::reference1(mpfr_exp, x.data(), p, r.mode);
+        if (!ref) ref = rx::exp_scaled_ref(p, r.mode, rx::kScale, [&](mpfr_ptr T, mpfr_prec_t) { th::to_mpfr(T, x.data(), p); });
+        ASSERT_TRUE(ref.has_value());
+        if (th::is_inf(t.data())) {  // an overflow, infinite as the products' are: e^x above the largest number
+            if (r.mode == WIDEFP_RNDU) {
+                ASSERT_TRUE(th::is_inf(ref->w.data())) << "p=" << p << " x=" << th::hex(x);
+            }
+            continue;
+        }
+        ASSERT_TRUE(th::same_value(y.data(), ref->w.data(), p))
+            << rc::mode_name(r.mode) << " p=" << p << " x=" << th::hex(x) << "\n  ours " << th::hex(y) << " (guard "
+            << th::hex(g) << ")\n  MPFR " << th::hex(ref->w);
+    }
+}
+
+// Arguments next to 0, where e^x is 1 and a little or one unit below 1 and
+// almost one more: every rounding of the truncated result with its guard
+// word is MPFR's (a guard 0 there claimed an exact 1).
+TEST(Exp, TinyArgumentsRoundAsTheExactValue) {
+    for (uint64_t p : {1, 2, 3, 9}) {
+        const int64_t P = static_cast<int64_t>(p);
+        for (int64_t e = -(64 * P + 72); e <= -(64 * P + 56); ++e)
+            for (uint64_t f : {uint64_t{0}, ~uint64_t{0}, uint64_t{0x5555555555555555}})
+                for (uint64_t s : {uint64_t{0}, th::kSign}) {
+                    Words x(p + 1, f);
+                    x[0] = s | static_cast<uint64_t>(e + static_cast<int64_t>(th::kBias));
+                    ASSERT_NO_FATAL_FAILURE(expect_roundings(x, p));
+                }
+    }
+}
+
+// The range of the result is the widereal one: e^x is finite up to
+// x < 2^62 ln 2 (about 3.2e18; it was +inf from 2^60 on) and reaches the
+// smallest number down to -(2^62-2) ln 2, below which it is +0 with the
+// guard word of an underflowed product.  Random arguments over [2^59, 2^62)
+// of either sign and arguments next to each threshold; every rounding by the
+// guard word against MPFR.
+TEST(Exp, RangeThresholds) {
+    th::Rng rng(25);
+    for (uint64_t p : {1, 2, 4, 13}) {
+        for (int i = 0; i < 40; ++i) ASSERT_NO_FATAL_FAILURE(expect_roundings(th::random_wr(rng, p, 59, 61), p));
+        th::Mp l(64 * p + 200, true), c(64 * p + 200, true), v(p);
+        mpfr_const_log2(l, MPFR_RNDN);
+        for (long k : {static_cast<long>(th::kBias) + 1, -static_cast<long>(th::kBias) + 1, -static_cast<long>(th::kBias)}) {
+            mpfr_mul_si(c, l, k, MPFR_RNDN);  // 2^62 ln 2, -(2^62-2) ln 2 (the smallest number), half of it
+            mpfr_set(v, c, MPFR_RNDN);
+            for (int j = 0; j < 3; ++j) mpfr_nextbelow(v);
+            for (int j = 0; j < 7; ++j, mpfr_nextabove(v)) ASSERT_NO_FATAL_FAILURE(expect_roundings(th::from_mpfr(v, p), p));
+        }
+        // 2^60 and 2^61: finite now, to the error bound.
+        for (double d : {0x1p60, 0x1p61, -0x1p60, -0x1p61}) {
+            Words x = th::from_double(d, p), y(p + 1), work(2 * p + 5);
+            widefp_float_exp(y.data(), x.data(), p, work.data());
+            EXPECT_FALSE(th::is_inf(y.data()) || th::is_zero(y.data())) << d;
+        }
     }
 }
 

@@ -143,6 +143,112 @@ TEST(Pow, SpecialValues) {
     }
 }
 
+// Results near the top of the range are finite: (2^(2^61))^1 (it was +inf:
+// the exponential gave up from |y ln x| = 2^60 on), and random bases and
+// exponents with y ln x up to the overflow threshold 2^62 ln 2, each within
+// the error bound of e^(y ln x) against MPFR (whose largest exponent holds
+// them; e^(y ln x) 2^-61 and our result 2^-61 compared beyond).
+TEST(Pow, LargeResultsAreFinite) {
+    th::Rng rng(0x62);
+    ec::Stats st("pow near overflow");
+    for (uint64_t p : {1, 2, 3, 7, 16}) {
+        for (int i = 0; i < 12; ++i) {
+            Words x(p + 1, 0), y = th::from_double(1, p);
+            if (i == 0) {
+                x[0] = 0x5fffffffffffffffULL;  // 2^(2^61)
+            } else {  // |y ln x| in [2^60, 2^62 ln 2)
+                x = th::random_wr(rng, p, 1, 20, false);
+                th::Mp lx(64 * p + 100, true), t(64 * p + 100, true), ym(p);
+                th::to_mpfr(lx, x.data(), p);
+                mpfr_log(lx, lx, MPFR_RNDN);
+                mpfr_set_ui_2exp(t, 1, 60, MPFR_RNDN);
+                mpfr_mul_d(t, t, 1 + 0.38 * static_cast<double>(rng.below(1000)) / 1000, MPFR_RNDN);  // up to 1.38 * 2^60 < 2^62 ln 2 / 2
+                mpfr_mul_2ui(t, t, rng.coin(), MPFR_RNDN);
+                mpfr_div(ym, t, lx, MPFR_RNDZ);
+                y = th::from_mpfr(ym, p);
+            }
+            uint64_t g;
+            Words z = pow_of(x, y, p, &g);
+            ASSERT_FALSE(th::is_inf(z.data())) << "p=" << p << " x=" << th::hex(x) << " y=" << th::hex(y);
+            th::Mp xm(p), ym(p), exact(64 * p + 200, true), zz(p + 3);
+            th::to_mpfr(xm, x.data(), p);
+            th::to_mpfr(ym, y.data(), p);
+            mpfr_log(zz, xm, MPFR_RNDN);
+            mpfr_mul(zz, zz, ym, MPFR_RNDN);
+            const double t = mpfr_get_d(zz, MPFR_RNDN);
+            mpfr_pow(exact, xm, ym, MPFR_RNDN);  // inside MPFR's range: exponent below 2^62
+            ASSERT_FALSE(mpfr_inf_p(exact));
+            ASSERT_LE(ec::check(st, z, g, exact, p), pow_bound(p, t)) << "p=" << p << " x=" << th::hex(x);
+        }
+    }
+}
+
+// Odd integer exponents of 2^64 and more on negative bases keep the sign,
+// wherever the units bit lies in the exponent's words: -(1 + 2^-64p) to
+// 2^64 + 1, 2^100 + 1, 2^(64p) + 1, and -1 to them; even ones give +.
+TEST(Pow, NegativeBaseHugeOddExponents) {
+    ec::Stats st("pow of a negative base, odd and even exponents from 2^64");
+    for (uint64_t p : {1, 2, 3, 4, 9}) {
+        for (int64_t E : {int64_t{64}, int64_t{65}, int64_t{100}, 64 * static_cast<int64_t>(p)}) {
+            if (E > 64 * static_cast<int64_t>(p)) continue;
+            for (bool odd : {true, false}) {
+                Words y(p + 1, 0);
+                y[0] = th::kBias + static_cast<uint64_t>(E);  // 2^E (+ 1)
+                if (odd) y[1 + (E - 1) / 64] |= uint64_t{1} << (63 - (E - 1) % 64);
+                for (bool unit : {true, false}) {
+                    Words x = th::from_double(-1, p);
+                    if (!unit) x[p] = 1;
+                    uint64_t g;
+                    Words z = pow_of(x, y, p, &g);
+                    EXPECT_EQ((z[0] & th::kSign) != 0, odd) << "p=" << p << " E=" << E << " unit=" << unit;
+                    th::Mp xm(p), ym(p), exact(64 * p + 200, true);
+                    th::to_mpfr(xm, x.data(), p);
+                    th::to_mpfr(ym, y.data(), p);
+                    mpfr_pow(exact, xm, ym, MPFR_RNDN);
+                    EXPECT_LE(ec::check(st, z, g, exact, p), pow_bound(p, unit ? 0 : mpfr_get_d(ym, MPFR_RNDN) * std::ldexp(1.0, -64 * static_cast<int>(p))));
+                }
+            }
+        }
+    }
+}
+
+// y ln x beyond the range: a product that underflowed leaves x^y next to 1
+// (1 and a little, or one unit below 1 and almost one more: a guard 0 there
+// claimed an exact 1), one that overflowed a result beyond the range (+0
+// with a guard that rounds upward to the smallest number).
+TEST(Pow, ProductBeyondTheRange) {
+    for (uint64_t p : {1, 2, 5}) {
+        Words x = th::from_double(2, p), y(p + 1, 0), work(3 * p + 6), cache(widefp_cache_size(p), 0);
+        y[0] = 2;  // 2^(2 - bias): y ln 2 underflows
+        uint64_t g;
+        Words z = pow_of(x, y, p, &g);
+        widefp_float_round_plus(z.data(), g, p);
+        Words one_up = th::from_double(1, p);
+        one_up[p] = 1;
+        EXPECT_EQ(th::hex(z), th::hex(one_up)) << "rounded up: 1 + one unit";
+        y[0] |= th::kSign;
+        z = pow_of(x, y, p, &g);
+        widefp_float_round_chop(z.data(), g, p);
+        Words below(p + 1, ~uint64_t{0});
+        below[0] = th::kBias - 1;
+        EXPECT_EQ(th::hex(z), th::hex(below)) << "cut: one unit below 1";
+        for (auto round : {widefp_float_round_near, widefp_float_round_plus}) {
+            z = pow_of(x, y, p, &g);
+            round(z.data(), g, p);
+            EXPECT_EQ(th::hex(z), th::hex(th::from_double(1, p))) << "to nearest and upward: 1";
+        }
+        // 0.5^(2^(2^62-2)): y ln x overflows, x^y lies far below the smallest number.
+        x = th::from_double(0.5, p);
+        y.assign(p + 1, 0);
+        y[0] = th::kExpMask - 1;
+        z = pow_of(x, y, p, &g);
+        EXPECT_EQ(z[0], 0u);
+        EXPECT_NE(g, 0u);
+        widefp_float_round_plus(z.data(), g, p);
+        EXPECT_EQ(z[0], 1u) << "rounded up: the smallest number";
+    }
+}
+
 TEST(Pow, DomainAndRange) {
     const uint64_t p = 2;
     Words work(3 * p + 6), cache(widefp_cache_size(p), 0), z(p + 1, 0x55);

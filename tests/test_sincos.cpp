@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "elem_check.h"
+#include "rnd_check.h"
 
 namespace {
 
@@ -203,6 +204,69 @@ TEST(SinCos, SpecialValuesAndIdentities) {
             th::to_mpfr(v, s.data(), p);
             mpfr_set_ui(one, 1, MPFR_RNDN);
             EXPECT_LE(th::error_in_ulp64(v, one, p), 8 * 18446744073709551616.0) << th::hex(a);
+        }
+    }
+}
+
+// Next to a multiple of pi/2 at large exponents about 64p bits beyond the
+// argument's exponent cancel in the reduction, which must make up for them:
+// the result stays within the series bound (and the reduction's 2^-8).  The
+// first argument lies within 2^-129 of a multiple (p = 2; its sine once came
+// out -2.5742288238562697941471783613...e-40 for -2.5742288238562697941471785106...e-40).
+TEST(SinCos, NextToMultiplesOfHalfPiAtLargeExponents) {
+    ec::Stats st("sin/cos next to k pi/2");
+    auto check = [&](const Words &x, uint64_t p) {
+        th::Mp xm(p), exact(64 * p + 200, true);
+        th::to_mpfr(xm, x.data(), p);
+        Words y(p + 1), work(widefp_float_sincos_work_size(p));
+        for (bool sine : {true, false}) {
+            const uint64_t g = (sine ? widefp_float_sin : widefp_float_cos)(y.data(), x.data(), p, work.data());
+            (sine ? mpfr_sin : mpfr_cos)(exact, xm, MPFR_RNDN);
+            ASSERT_LE(ec::check(st, y, g, exact, p), kSeriesBound + 1) << (sine ? "sin" : "cos") << " p=" << p
+                                                                          << " x=" << th::hex(x);
+        }
+    };
+    check({0x40000000000003e7ULL, 0x7dd0c764055c996dULL, 0x05e7c21307f82fc2ULL}, 2);
+    th::Rng rng(36);
+    for (uint64_t p : {1, 2, 3, 5, 8, 16, 31, 64, 160, 1023}) {
+        for (int i = 0; i < (p > 64 ? 1 : 6); ++i) {
+            const int64_t lo = 64 * static_cast<int64_t>(p);
+            const int64_t e = lo + static_cast<int64_t>(rng.below(static_cast<uint64_t>(i % 2 ? 64 : 65535 - lo) + 1));
+            Words x = ec::near_pi_multiple(p, e, false);
+            if (rng.coin()) x[0] |= th::kSign;
+            check(x, p);
+        }
+    }
+}
+
+// Below 2^(-32(p+1)) the stored words are the truncation of the exact value
+// (one unit below |x| or 1) and the guard says that almost a unit was cut
+// off: each rounding function then gives MPFR's result in its mode (a zero
+// guard, claiming an exact result, sent the directed roundings one unit off).
+TEST(SinCos, TinyArgumentsRoundAsMpfr) {
+    th::Rng rng(37);
+    void (*const rounding[4])(uint64_t *, uint64_t, uint64_t) = {widefp_float_round_near, widefp_float_round_chop,
+                                                                  widefp_float_round_plus, widefp_float_round_minus};
+    for (uint64_t p : {1, 2, 3, 9}) {
+        const int64_t top = -32 * static_cast<int64_t>(p + 1) - 1;
+        Words y(p + 1), work(widefp_float_sincos_work_size(p));
+        for (int i = 0; i < 40; ++i) {
+            Words x = th::random_wr(rng, p, top - 70, top);
+            if (i % 4 == 1) std::fill(x.begin() + 1, x.end(), 0);  // a power of two
+            if (i == 2 || i == 5) x[0] = 1;                           // the bottom binade, m itself
+            if (i % 2) x[0] |= th::kSign;
+            for (bool sine : {true, false}) {
+                const uint64_t g = (sine ? widefp_float_sin : widefp_float_cos)(y.data(), x.data(), p, work.data());
+                EXPECT_EQ(g, 0xfffffffffffffffeULL);
+                for (int mode : rc::kModes) {
+                    Words r = y;
+                    rounding[mode](r.data(), g, p);
+                    auto ref = rc::reference1(sine ? mpfr_sin : mpfr_cos, x.data(), p, mode);
+                    ASSERT_TRUE(ref && th::same_value(r.data(), ref->w.data(), p))
+                        << (sine ? "sin " : "cos ") << rc::mode_name(mode) << " p=" << p << " x=" << th::hex(x)
+                        << "\n  got " << th::hex(r) << "\n  MPFR " << th::hex(ref->w);
+                }
+            }
         }
     }
 }

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "convert/tables.h"
+#include "elem_check.h"
 #include "harness.h"
 
 namespace {
@@ -202,6 +203,37 @@ TEST(Reduction, AgainstMpfr) {
         mpz_clear(k);
     }
     std::printf("largest reduction error: %.3f of the bound\n", worst);
+}
+
+// Next to a multiple of pi/2 at large exponents about 64p bits beyond the
+// exponent cancel: the reduced argument must still be right to 2^-8 of a unit
+// in its word p (beside the truncation of its last word).
+TEST(Reduction, NextToMultiplesOfHalfPi) {
+    th::Rng rng(16);
+    double worst = 0;
+    for (uint64_t p : {1, 2, 3, 4, 7, 16, 40, 160, 1023}) {
+        const long bits = 64 * static_cast<long>(p) * 3 + 65600;
+        th::Mp x(p), h(bits, true), r(bits, true), d(bits, true), got(p + 1);
+        mpfr_const_pi(h, MPFR_RNDN);
+        mpfr_div_2ui(h, h, 1, MPFR_RNDN);
+        for (int i = 0; i < (p > 40 ? 2 : 8); ++i) {
+            const int64_t lo = 64 * static_cast<int64_t>(p);
+            const int64_t e = lo + static_cast<int64_t>(rng.below(static_cast<uint64_t>(i % 2 ? 64 : 65535 - lo) + 1));
+            Words w = ec::near_pi_multiple(p, e, false), out(p + 2);
+            int64_t k;
+            widefp_add_reduction(w.data(), 3, out.data(), p, &k);
+            th::to_mpfr(x, w.data(), p);
+            mpfr_remainder(r, x, h, MPFR_RNDN);  // x - n pi/2, n the nearest integer
+            th::to_mpfr(got, out.data(), p + 1);
+            mpfr_sub(d, got, r, MPFR_RNDN);
+            // |d| <= 2^(e_r - 64p - 8) + 2^(e_r - 64(p+1)), e_r the unbiased exponent of r
+            mpfr_mul_2si(d, d, 64 * static_cast<long>(p) + 1 - static_cast<long>(mpfr_get_exp(r)), MPFR_RNDN);
+            const double units = std::fabs(mpfr_get_d(d, MPFR_RNDN));
+            worst = std::max(worst, units);
+            ASSERT_LE(units, 0x1p-7 + 0x1p-63) << "p=" << p << " x=" << th::hex(w) << " r ~ 2^" << mpfr_get_exp(r);
+        }
+    }
+    std::printf("largest reduction error next to k pi/2: %.3g units of the word p of r\n", worst);
 }
 
 // The reduction as first written: the integer multiple always read from the

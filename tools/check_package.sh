@@ -2,7 +2,8 @@
 # Builds the Octave package, installs it with pkg install into a throw-away
 # prefix (HOME pointing there too, so the user's packages are untouched),
 # loads it and runs, on the installed copy only, the class tests (every
-# method's own blocks), the arithmetic test and the tests of two plug-ins,
+# method's own blocks), the arithmetic and rounding tests and the tests of
+# two plug-ins,
 # and checks that a plug-in's help text sits beside it.
 set -e
 cd "$(dirname "$0")/.."
@@ -27,7 +28,7 @@ octave-cli --no-gui --norc --silent --no-history --eval "
     error ('the help text of wr_div is not beside its plug-in');
   end
   total = 0;
-  for t = {'test_widereal_class', 'test_widereal_arith', 'test_wr_div', 'test_wr_sqrt'}
+  for t = {'test_widereal_class', 'test_widereal_arith', 'test_widereal_rounding', 'test_wr_div', 'test_wr_sqrt'}
     [n, m] = test (fullfile ('$src', 'tests', 'octave', [t{1} '.m']), 'quiet', stdout);
     printf ('%s: %d of %d passed\n', t{1}, n, m);
     if (n != m || m == 0)

@@ -1,48 +1,23 @@
 ## -*- texinfo -*-
 ## @deftypefn {} {@var{r} =} acos (@var{x})
-## Element-wise arccosine of the widereal array @var{x}, in [0, pi].  For
-## |x| <= 1/2 it is pi/2 - asin (x); nearer to +-1, where that difference
-## would cancel, 2 asin (sqrt ((1-x)/2)) and pi - 2 asin (sqrt ((1+x)/2)),
-## whose 1 -+ x is exact.  Each step is truncated toward zero (the square
-## root lies a few units of the last place from the exact one), so the
-## result is within a few units of the last place; acos (1) = 0 exactly.
+## Element-wise arccosine of the widereal array @var{x}, in [0, pi].
+##
+## Rounding: every value is the exact arccosine correctly rounded to p
+## words in the mode of @code{widereal_rounding} (to nearest, ties to even,
+## by default), through the gateway wr_rnd, near +-1 too (no digits are
+## lost to cancellation).  acos (1) = 0 exactly, acos (-1) = pi rounded;
 ## |x| > 1 raises @code{widefp:domain}.
 ##
 ## @example
 ## 3 * acos (widereal (0.5, 8))        # pi to about 512 bits
 ## acos (widereal ("0.999999", 8))     # 1.4142136802e-3, no digits lost
 ## @end example
-## @seealso{asin, cos}
+## @seealso{asin, cos, widereal_rounding}
 ## @end deftypefn
 function r = acos (x)
-  p = x.p;
-  mag = bitand (x.w(1, :), 0x7fffffffffffffffu64);
-  one = mag == 0x3fffffffffffffffu64 & all (x.w(2:end, :) == 0, 1);
-  if (any (mag > 0x3fffffffffffffffu64 | (mag == 0x3fffffffffffffffu64 & ! one)))
-    error ("widefp:domain", "acos: |x| > 1 has no real arccosine");
-  endif
-  n = columns (x.w);
-  neg = bitand (x.w(1, :), 0x8000000000000000u64) != 0;
-  near = mag >= 0x3ffffffffffffffeu64 & ! (mag == 0x3ffffffffffffffeu64
-                                           & all (x.w(2:end, :) == 0, 1));
-  R = zeros (p + 1, n, "uint64");           # |x| > 1/2 goes by the half angle
-  k = ! near;
-  if (any (k))
-    t = wr_new (wr_pi (p, -1), p, [1 1]) - asin (wr_new (x.w(:, k), p, [1 nnz(k)]));
-    R(:, k) = t.w;
-  endif
-  k = near & ! neg;
-  if (any (k))
-    t = asin (sqrt ((1 - wr_new (x.w(:, k), p, [1 nnz(k)])) ./ 2)) .* 2;
-    R(:, k) = t.w;
-  endif
-  k = near & neg;
-  if (any (k))
-    t = asin (sqrt ((1 + wr_new (x.w(:, k), p, [1 nnz(k)])) ./ 2)) .* 2;
-    t = wr_new (wr_pi (p), p, [1 1]) - t;
-    R(:, k) = t.w;
-  endif
-  r = wr_new (R, p, x.sz);
+  [~, m] = widereal_rounding ();
+  r = x;
+  r.w = wr_rnd ("acos", m, x.p, x.w);
 endfunction
 
 %!test

@@ -1,26 +1,20 @@
 ## -*- texinfo -*-
 ## @deftypefn {} {@var{r} =} atan (@var{x})
-## Element-wise arctangent of the widereal array @var{x} with wr_atan, one
-## element per call, computed at p+1 words and truncated toward zero to p;
-## in (-pi/2, pi/2).  atan (+-0) = +-0, atan (+-Inf) = +-pi/2.
+## Element-wise arctangent of the widereal array @var{x}, in
+## [-pi/2, pi/2].
+##
+## Rounding: every value is the exact arctangent correctly rounded to p
+## words in the mode of @code{widereal_rounding} (to nearest, ties to even,
+## by default), through the gateway wr_rnd.  atan (+-0) = +-0,
+## atan (+-Inf) = +-pi/2 rounded.
 ##
 ## @example
 ## 4 * atan (widereal (1, 8))   # pi to about 512 bits
 ## @end example
-## @seealso{atan2, tan, asin}
+## @seealso{atan2, tan, asin, widereal_rounding}
 ## @end deftypefn
 function r = atan (x)
-  [zero, inf, neg] = wr_special (x.w);
-  R = zeros (x.p + 1, columns (x.w), "uint64");
-  R(1, zero) = x.w(1, zero);
-  if (any (inf))
-    R(:, inf) = repmat (wr_pi (x.p, -1), 1, nnz (inf));
-    R(1, inf & neg) = bitor (R(1, inf & neg), 0x8000000000000000u64);
-  endif
-  k = ! (zero | inf);
-  if (any (k))
-    R(:, k) = wr_elementary ("atan", x.w(:, k), x.p);
-  endif
+  [~, m] = widereal_rounding ();
   r = x;
-  r.w = R;
+  r.w = wr_rnd ("atan", m, x.p, x.w);
 endfunction

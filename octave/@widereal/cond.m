@@ -5,8 +5,11 @@
 ## for the 2-norm (default) the ratio of the largest to the smallest
 ## singular value (Inf for a singular matrix, the zero matrix included);
 ## for @var{type} 1, Inf or "fro" @code{norm (A, type) * norm (inv (A),
-## type)}, Inf for the zero matrix; each step truncated toward zero as in
-## svd, inv and ./.
+## type)}, Inf for the zero matrix.
+##
+## Rounding: each step rounds as @code{svd}, @code{norm}, @code{inv} and
+## @code{./} state, in the mode of @code{widereal_rounding}; the condition
+## number is an estimate, not correctly rounded.
 ##
 ## @example
 ## cond (widereal ([1 2; 3 4]))   # 14.933...

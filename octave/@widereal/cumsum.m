@@ -2,29 +2,26 @@
 ## @deftypefn  {} {@var{c} =} cumsum (@var{x})
 ## @deftypefnx {} {@var{c} =} cumsum (@var{x}, @var{dim})
 ## Cumulative sums of the widereal array @var{x} along dimension @var{dim}
-## (default: the first that is not 1), each sum truncated toward zero to p
-## words.  One wr_sum call per position along @var{dim} adds all the runs at
-## once.  Inf and -Inf in one run raise @code{widefp:domain}.
+## (default: the first that is not 1).  Inf and -Inf in one run raise
+## @code{widefp:domain}.
+##
+## Rounding: one call of the gateway wr_rnd_reduce: each run is accumulated
+## at p+2 words (at most 1023), each step truncated, and every running sum
+## is rounded once to p words in the mode of @code{widereal_rounding}, with
+## the bound that @code{sum} states for its terms so far.
 ##
 ## @example
 ## cumsum (widereal ([1 2 3]))   # [1 3 6]
 ## @end example
-## @seealso{sum}
+## @seealso{sum, widereal_rounding}
 ## @end deftypefn
 function c = cumsum (x, dim = [])
   [G, osz, len, k] = wr_groups (x, dim);
-  p = x.p;
-  count = prod (osz);
-  C = reshape (G, p + 1, len, count);
-  for j = 2:len
-    X = [C(:, j - 1, :); C(:, j, :)];
-    R = zeros (p + 1, count, "uint64");
-    wr_sum (R, X, 2, count, p);
-    C(:, j, :) = wr_sumfix (R, reshape (X, p + 1, []), 2);
-  endfor
-  W = zeros (p + 1, numel (k), "uint64");
-  W(:, k) = reshape (C, p + 1, []);
-  c = wr_new (W, p, x.sz);
+  [~, m] = widereal_rounding ();
+  R = wr_rnd_reduce ("cumsum", m, x.p, G, len, prod (osz));
+  W = R;
+  W(:, k) = R;                               # back to the order of x
+  c = wr_new (W, x.p, x.sz);
 endfunction
 
 %!test

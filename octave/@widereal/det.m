@@ -1,9 +1,16 @@
 ## -*- texinfo -*-
 ## @deftypefn {} {@var{d} =} det (@var{A})
 ## Determinant of the square widereal matrix @var{A}: one call of wr_det
-## (elimination with partial pivoting, then the product of the pivots),
-## every operation truncated toward zero to p words.  A singular @var{A}
-## gives 0.  Infinite entries raise @code{widefp:domain}.
+## (elimination with partial pivoting, then the product of the pivots).  A
+## singular @var{A} gives 0.  Infinite entries raise @code{widefp:domain}.
+##
+## Rounding: the computation runs at p+2 words (at most 1023 words; the
+## operands extended exactly) and the determinant is rounded once
+## to p words in the mode of @code{widereal_rounding}.  It is not correctly
+## rounded: it carries the error of the algorithm at 64(p+2)+1
+## bits, about (n 2^(-64(p+2))) times the condition number in relative
+## terms, which stays below one unit of the last place of the result unless
+## the condition number reaches about 2^120 / n.
 ##
 ## @example
 ## det (widereal ([1 2; 3 4]))   # -2
@@ -21,10 +28,7 @@ function d = det (a)
   else
     wr_det (wr_byrowscopy (x, n, n), n, q, D);
   endif
-  D = wr_tidy (D);
-  if (q > a.p)
-    D = wr_roundwords (D, q, a.p);
-  endif
+  D = wr_back (D, q, a.p);
   d = wr_new (D, a.p, [1 1]);
 endfunction
 

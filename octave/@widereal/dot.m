@@ -1,39 +1,43 @@
 ## -*- texinfo -*-
 ## @deftypefn  {} {@var{d} =} dot (@var{a}, @var{b})
 ## @deftypefnx {} {@var{d} =} dot (@var{a}, @var{b}, @var{dim})
-## Dot product of two vectors with the same number of elements (one call
-## of wr_dot: each product and each sum truncated toward zero to p words),
-## or the dot products of the columns of two arrays of one size along
-## @var{dim}, @code{sum (a .* b, dim)}.  Operands and precision as for
-## @code{plus}.
+## Dot product of two vectors with the same number of elements, or the dot
+## products of two arrays of one size along @var{dim} (default: the first
+## dimension that is not 1).  Operands and precision as for @code{plus}.
+##
+## Rounding: one call of the gateway wr_rnd_reduce: the products and their
+## sum are formed at q = p+2 words (at most 1023), each step truncated, and
+## each dot product is rounded once to p words in the mode of
+## @code{widereal_rounding}.  Before that rounding a dot product of n terms
+## is within n u / (1 - n u) sum |x_i y_i| of the exact one, u = 2^(-64q),
+## so it is correctly rounded unless the exact value lies this close to a
+## rounding boundary; when no terms cancel that distance is below
+## 2 n 2^(-64(q-p)) units of the last place (n 2^-127 units for q = p+2).
+## 0 * Inf and Inf - Inf raise @code{widefp:domain}.
 ##
 ## @example
 ## dot (widereal ([1 2 3]), [4; 5; 6])   # 32
 ## @end example
-## @seealso{mtimes, sum}
+## @seealso{mtimes, sum, widereal_rounding}
 ## @end deftypefn
 function d = dot (a, b, dim = [])
   [x, y, p, sa, sb] = wr_operands (a, b, false);
+  [~, m] = widereal_rounding ();
   n = columns (x);
-  vectors = isempty (dim) && numel (sa) == 2 && numel (sb) == 2 ...
-            && min (sa) <= 1 && min (sb) <= 1;
-  E = 0x7fffffffffffffffu64;
-  if (vectors && columns (y) == n && p > 1
-      && ! any (bitand ([x(1, :), y(1, :)], E) == E))
-    D = zeros (p + 1, 1, "uint64");
-    wr_dot (D, [x, y], n, p, zeros (p + 1, 1, "uint64"));
-    d = wr_new (wr_tidy (D), p, [1 1]);
-  elseif (vectors)
+  if (isempty (dim) && numel (sa) == 2 && numel (sb) == 2
+      && min (sa) <= 1 && min (sb) <= 1)     # two vectors
     if (columns (y) != n)
       error ("Octave:nonconformant-args", "dot: sizes of X and Y must match");
     endif
-    d = sum (wr_new (x, p, [n 1]) .* wr_new (y, p, [n 1]));
-  else
-    if (numel (sa) != numel (sb) || any (sa != sb))
-      error ("Octave:nonconformant-args", "dot: sizes of X and Y must match");
-    endif
-    d = sum (wr_new (x, p, sa) .* wr_new (y, p, sb), dim);
+    d = wr_new (wr_rnd_reduce ("dot", m, p, x, y, n, 1), p, [1 1]);
+    return;
   endif
+  if (numel (sa) != numel (sb) || any (sa != sb))
+    error ("Octave:nonconformant-args", "dot: sizes of X and Y must match");
+  endif
+  [X, osz, len] = wr_groups (wr_new (x, p, sa), dim);
+  Y = wr_groups (wr_new (y, p, sb), dim);
+  d = wr_new (wr_rnd_reduce ("dot", m, p, X, Y, len, prod (osz)), p, osz);
 endfunction
 
 %!test
@@ -43,4 +47,6 @@ endfunction
 %! assert (double (dot (widereal ([1 Inf]), [2 3])), Inf);
 %! assert (double (dot (widereal ([3 4], 1), [3 4])), 25);
 %! assert (double (dot (widereal (zeros (1, 0)), zeros (1, 0))), 0);
+%!assert (double (dot (widereal (reshape (1:8, 2, 2, 2)), ones (2, 2, 2), 3)), [6 10; 8 12])
 %!error <must match> dot (widereal ([1 2 3]), [1 2])
+%!error <0 \* Inf> dot (widereal ([0 1]), [Inf 2])

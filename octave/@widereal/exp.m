@@ -1,23 +1,20 @@
 ## -*- texinfo -*-
 ## @deftypefn {} {@var{r} =} exp (@var{x})
-## Element-wise exponential of the widereal array @var{x} with wr_exp, one
-## element per call, computed at p+1 words and truncated toward zero to p.
-## exp (-Inf) = 0, exp (Inf) = Inf, exp (+-0) = 1.
+## Element-wise exponential of the widereal array @var{x}.
+##
+## Rounding: every value is the exact e^x correctly rounded to p words in
+## the mode of @code{widereal_rounding} (to nearest, ties to even, by
+## default), through the gateway wr_rnd.  exp (-Inf) = 0, exp (Inf) = Inf,
+## exp (+-0) = 1 exactly; results beyond the exponent range overflow or
+## underflow as the mode says.
 ##
 ## @example
 ## exp (widereal (1, 8))   # e to 512 bits: 2.7182818284590452353602874713526...
 ## @end example
-## @seealso{log, power}
+## @seealso{log, power, widereal_rounding}
 ## @end deftypefn
 function r = exp (x)
-  [zero, inf, neg] = wr_special (x.w);
-  R = zeros (x.p + 1, columns (x.w), "uint64");
-  R(1, zero) = 0x3fffffffffffffffu64;
-  R(1, inf & ! neg) = 0x7fffffffffffffffu64;  # exp (-Inf) stays +0
-  k = ! (zero | inf);
-  if (any (k))
-    R(:, k) = wr_elementary ("exp", x.w(:, k), x.p);
-  endif
+  [~, m] = widereal_rounding ();
   r = x;
-  r.w = R;
+  r.w = wr_rnd ("exp", m, x.p, x.w);
 endfunction

@@ -13,7 +13,7 @@ function y = int64 (x)
 endfunction
 
 %!test
-%! x = widereal ({"2.5", "-2.5", "2.5-1e-60", "-0", "1e30", "-1e30", "-9223372036854775808", "-9223372036854775807.5"}, 3);
+%! x = widereal ({"2.5", "-2.5", "2.5-1e-50", "-0", "1e30", "-1e30", "-9223372036854775808", "-9223372036854775807.5"}, 3);
 %! assert (int64 (x), int64 ([3 -3 2 0 intmax("int64") intmin("int64") intmin("int64") intmin("int64")]));
 %! assert (uint64 (x), uint64 ([3 0 2 0 intmax("uint64") 0 0 0]));
 %! assert (uint64 (widereal ("18446744073709551614.5")), intmax ("uint64"));

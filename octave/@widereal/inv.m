@@ -1,10 +1,18 @@
 ## -*- texinfo -*-
 ## @deftypefn {} {@var{X} =} inv (@var{A})
 ## Inverse of the square widereal matrix @var{A}: one call of wr_inv
-## (elimination with partial pivoting on [A | I], then back substitution),
-## every operation truncated toward zero to p words.  A pivot more than
-## 2^(8-64p) below the largest gives the warning
-## @code{Octave:singular-matrix}; a zero pivot also a matrix of Inf.  Infinite entries raise @code{widefp:domain}.
+## (elimination with partial pivoting on [A | I], then back substitution).
+## A pivot more than 2^(8-64q) below the largest (q the working precision
+## below) gives the warning @code{Octave:singular-matrix}; a zero pivot also
+## a matrix of Inf.  Infinite entries raise @code{widefp:domain}.
+##
+## Rounding: the computation runs at p+2 words (at most 1023 words; the
+## operands extended exactly) and every entry of the result is rounded once
+## to p words in the mode of @code{widereal_rounding}.  It is not correctly
+## rounded: the entries carry the error of the algorithm at 64(p+2)+1
+## bits, about (n 2^(-64(p+2))) times the condition number in relative
+## terms, which stays below one unit of the last place of the result unless
+## the condition number reaches about 2^120 / n.
 ##
 ## @example
 ## inv (widereal ([4 7; 2 6]))   # [0.6 -0.7; -0.2 0.4]
@@ -21,10 +29,7 @@ function X = inv (a)
   M = zeros (q + 1, 2 * n * n, "uint64");
   M(:, G(:, 1:n)(:)) = x;
   wr_inv (M, n, q, zeros (q + 1, 2, "uint64"));
-  W = wr_tidy (M(:, G(:, n+1:end)(:).'));
-  if (q > p)
-    W = wr_roundwords (W, q, p);
-  endif
+  W = wr_back (M(:, G(:, n+1:end)(:).'), q, p);
   state = wr_pivots (M, (0:n-1) * 2 * n + (1:n), q);
   if (state > 0)
     warning ("Octave:singular-matrix", "matrix singular to machine precision");

@@ -1,27 +1,20 @@
 ## -*- texinfo -*-
 ## @deftypefn {} {@var{r} =} log (@var{x})
-## Element-wise natural logarithm of the widereal array @var{x} with wr_log,
-## one element per call, computed at p+1 words and truncated toward zero to
-## p.  log (+-0) = -Inf, log (Inf) = Inf; a negative element raises
+## Element-wise natural logarithm of the widereal array @var{x}.
+##
+## Rounding: every value is the exact ln x correctly rounded to p words in
+## the mode of @code{widereal_rounding} (to nearest, ties to even, by
+## default), through the gateway wr_rnd; log (1) = 0 exactly.
+## log (+-0) = -Inf, log (Inf) = Inf; a negative element raises
 ## @code{widefp:domain} (no complex widereals).
 ##
 ## @example
 ## log (widereal (2, 8))   # ln 2 to 512 bits: 0.69314718055994530941723212145818...
 ## @end example
-## @seealso{exp, power}
+## @seealso{exp, power, widereal_rounding}
 ## @end deftypefn
 function r = log (x)
-  [zero, inf, neg] = wr_special (x.w);
-  if (any (neg & ! zero))
-    error ("widefp:domain", "log: a negative number has no real logarithm");
-  endif
-  R = zeros (x.p + 1, columns (x.w), "uint64");
-  R(1, zero) = 0xffffffffffffffffu64;          # -Inf
-  R(1, inf) = 0x7fffffffffffffffu64;
-  k = ! (zero | inf);
-  if (any (k))
-    R(:, k) = wr_elementary ("log", x.w(:, k), x.p);
-  endif
+  [~, m] = widereal_rounding ();
   r = x;
-  r.w = R;
+  r.w = wr_rnd ("log", m, x.p, x.w);
 endfunction

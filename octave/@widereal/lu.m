@@ -4,13 +4,19 @@
 ## @deftypefnx {} {[@var{L}, @var{U}] =} lu (@var{A})
 ## @deftypefnx {} {@var{Y} =} lu (@var{A})
 ## LU factorisation of the m-by-n widereal matrix @var{A} with partial
-## pivoting, @code{P * A = L * U}: one call of wr_lu (Crout's order), every
-## operation truncated toward zero to p words.  @var{L} is m-by-min(m,n)
-## with a unit diagonal, @var{U} min(m,n)-by-n upper triangular, @var{P} a
-## permutation matrix (double), or with @qcode{"vector"} the column
-## @var{p} of the rows taken, @code{A(p, :) = L * U}.  With two outputs @var{L} is
-## @code{P' * L}; with one, @var{Y} holds U and the multipliers of L below
-## its diagonal.  Infinite entries raise @code{widefp:domain}.
+## pivoting, @code{P * A = L * U}: one call of wr_lu (Crout's order).
+## @var{L} is m-by-min(m,n) with a unit diagonal, @var{U} min(m,n)-by-n
+## upper triangular, @var{P} a permutation matrix (double), or with
+## @qcode{"vector"} the column @var{p} of the rows taken,
+## @code{A(p, :) = L * U}.  With two outputs @var{L} is @code{P' * L}; with
+## one, @var{Y} holds U and the multipliers of L below its diagonal.  Infinite entries raise @code{widefp:domain}.
+##
+## Rounding: the factorisation runs at p+2 words (at most 1023 words; A
+## extended exactly) and every entry of L and U is rounded once to p words
+## in the mode of @code{widereal_rounding}.  It is not correctly rounded:
+## each entry carries the elimination's error at 64(p+2)+1 bits before that
+## rounding, and @code{L * U} reproduces @code{P * A} only to about one unit
+## of the last place of its entries.
 ##
 ## @example
 ## [L, U, P] = lu (widereal ([1 2; 3 4]));   # L = [1 0; 1/3 1], U = [3 4; 0 2/3]
@@ -27,10 +33,7 @@ function [L, U, P] = lu (a, how)
   M = wr_byrowscopy (x, m, n);
   index = zeros (m, 1, "int64");
   wr_lu (M, m, n, index, q, zeros (q + 1, m + 2, "uint64"));
-  W = wr_tidy (M(:, wr_rowsidx (n, m)));     # back to Octave's order
-  if (q > p)
-    W = wr_roundwords (W, q, p);
-  endif
+  W = wr_back (M(:, wr_rowsidx (n, m)), q, p);   # back to Octave's order
   if (nargout < 2)
     L = wr_new (W, p, [m n]);
     return;

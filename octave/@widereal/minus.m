@@ -3,55 +3,50 @@
 ## Element-wise difference @code{@var{a} - @var{b}}; operands, precision and
 ## broadcasting as for @code{plus}.
 ##
-## Rounding: truncated toward zero to p words (the library's addition of
-## the negated operand, wr_sum over pairs).  Inf - Inf raises
-## @code{widefp:domain}.
+## Rounding: each difference is the exact difference correctly rounded to
+## p words in the mode of @code{widereal_rounding} (to nearest, ties to
+## even, by default), through the gateway wr_rnd.  x - x is +0 (-0
+## rounding down).  Inf - Inf raises @code{widefp:domain}.
 ##
 ## @example
 ## widereal (1) - widereal ("1/3")   # 0.6666...
 ## @end example
-## @seealso{plus}
+## @seealso{plus, widereal_rounding}
 ## @end deftypefn
 function r = minus (a, b)
-  ## Scalars take a short way (few function calls: each costs more than the
-  ## sum itself), unless the result is zero or its exponent within 2^40 of
-  ## the top of the range, where an infinite operand lands: those go the
-  ## general way, through wr_addwords.
-  one = false;
-  if (isobject (a) && isobject (b))         # two scalars of one precision:
-    p = a.p;                                # the words as they are
-    x = a.w;
-    y = b.w;
-    one = numel (x) == p + 1 && size_equal (x, y);
-    r = a;
-  endif
-  if (! one)
-    [x, y, p, r] = wr_pair (a, b);
-    one = numel (x) == p + 1;
-  endif
-  if (one)
-    X = [x; y];                                # a fresh array: the sum goes
-    t = y(1);                                  # b's sign flipped
-    if (t < 0x8000000000000000u64)
-      X(p + 2) = t + 0x8000000000000000u64;
-    else
-      X(p + 2) = t - 0x8000000000000000u64;
-    endif
-    wr_sum (X, X, 2, 1, p);                  # into its first element
-    w = X(1);
-    if ((w > 0 && w < 0x7fffff0000000000u64)
-        || (w > 0x8000000000000000u64 && w < 0xffffff0000000000u64))
-      r.w = X(1:p+1);
+  ## Short ways for a scalar operand (one call of the gateway; it broadcasts
+  ## a single element and converts a double exactly), else wr_pair.
+  [~, m] = widereal_rounding ();
+  if (isobject (a))
+    if (isobject (b))
+      if (a.p == b.p)
+        if (columns (b.w) == 1)
+          r = a;
+          r.w = wr_rnd ("sub", m, a.p, a.w, b.w);
+          return;
+        elseif (columns (a.w) == 1)
+          r = b;
+          r.w = wr_rnd ("sub", m, a.p, a.w, b.w);
+          return;
+        endif
+      endif
+    elseif (isa (b, "double") && isscalar (b) && isreal (b) && ! issparse (b))
+      r = a;
+      r.w = wr_rnd ("sub", m, a.p, a.w, b);
       return;
     endif
+  elseif (isa (a, "double") && isscalar (a) && isreal (a) && ! issparse (a))
+    r = b;
+    r.w = wr_rnd ("sub", m, b.p, a, b.w);
+    return;
   endif
-  y(1, :) = bitxor (y(1, :), 0x8000000000000000u64);
-  r.w = wr_addwords (x, y, p);
+  [x, y, p, r] = wr_pair (a, b);
+  r.w = wr_rnd ("sub", m, p, x, y);
 endfunction
 
 %!test
 %! x = widereal ("1/3", 3);
-%! assert (double (1 - x - x - x), 0);
+%! assert (double (1 - x - x - x), 2^-193);   # each step rounded to nearest (MPFR)
 %! assert (double ([5; 6] - widereal ([1 2])), [4 3; 5 4]);
 %! assert (double (widereal (-Inf) - 1), -Inf);
 %! y = widereal (1) - 1;

@@ -3,12 +3,21 @@
 ## Solution of @code{@var{A} * @var{X} = @var{B}}, written @code{A \ B}.
 ##
 ## A square @var{A}: one call of wr_solve (elimination with partial
-## pivoting, then back substitution), every operation truncated toward zero
-## to p words.  A pivot more than 2^(8-64p) below the largest gives the
-## warning @code{Octave:singular-matrix}; a zero pivot also a result of Inf
-## entries.  A tall @var{A} (more rows than columns):
-## the least-squares solution through @code{qr}.  A scalar @var{A}:
-## @code{B ./ A}.  Infinite entries raise @code{widefp:domain}.
+## pivoting, then back substitution).  A pivot more than 2^(8-64q) below
+## the largest (q the working precision below) gives the warning
+## @code{Octave:singular-matrix}; a zero pivot also a result of Inf
+## entries.  A tall @var{A} (more rows than columns): the least-squares
+## solution through @code{qr}, @code{mtimes} and a square solve, each
+## rounded as it states.  A scalar @var{A}: @code{B ./ A}, correctly
+## rounded.  Infinite entries raise @code{widefp:domain}.
+##
+## Rounding: a square solve runs at p+2 words (at most 1023 words; the
+## operands extended exactly) and every entry of X is rounded once to p
+## words in the mode of @code{widereal_rounding}.  It is not correctly
+## rounded: the entries carry the error of the elimination at 64(p+2)+1
+## bits, about n 2^(-64(p+2)) times the condition number of A in relative
+## terms, which stays below one unit of the last place unless the condition
+## number reaches about 2^120 / n.
 ##
 ## @example
 ## A = widereal ([4 1; 2 3]);
@@ -43,10 +52,7 @@ function X = mldivide (a, b)
   G = reshape (1:n*(n+r), n + r, n).';     # G(i,j): position of (i,j) by rows
   M = wr_byrowscopy ([xa, xb], n, n + r);
   wr_solve (M, n, r, q, zeros (q + 1, 2, "uint64"));
-  W = wr_tidy (M(:, G(:, n+1:end)(:).'));
-  if (q > p)
-    W = wr_roundwords (W, q, p);
-  endif
+  W = wr_back (M(:, G(:, n+1:end)(:).'), q, p);
   state = wr_pivots (M, (0:n-1) * (n + r) + (1:n), q);
   if (state > 0)
     warning ("Octave:singular-matrix", "matrix singular to machine precision");

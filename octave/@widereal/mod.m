@@ -2,13 +2,17 @@
 ## @deftypefn {} {@var{r} =} mod (@var{x}, @var{y})
 ## Remainder @code{x - floor (x ./ y) .* y} with the sign of @var{y}, and
 ## @code{mod (x, 0) = x}, as Octave's @code{mod}; operands, precision and
-## broadcasting as for @code{plus}.  The steps run with enough extra words
-## to hold the quotient's integer part and its product with y exactly, so
-## the remainder is exact whenever p words hold it and otherwise rounded
-## to nearest (only when |x| < |y| with opposite signs, where it is x + y;
-## a tiny such x may then round to y itself).  Where x/y exceeds 2^16384
-## the extra words stop at 256 and the result is within a unit of the
-## last place of x.  Infinite operands raise @code{widefp:domain}.
+## broadcasting as for @code{plus}.  Infinite operands raise
+## @code{widefp:domain}.
+##
+## Rounding: the steps run with enough extra words to hold the quotient's
+## integer part and its product with y exactly, so the remainder is formed
+## exactly and then rounded once in the mode of @code{widereal_rounding}:
+## it is exact whenever p words hold it, and correctly rounded otherwise
+## (only when |x| < |y| with opposite signs, where it is x + y; a tiny such
+## x may then round to y itself).  The extra words stop at 256 and at 1023
+## words in all (the library's limit): where x/y exceeds 2^16384, or
+## 2^(64(1023-p)), the result is within a unit of the last place of x.
 ##
 ## @example
 ## mod (widereal ([7 -7]), 3)                    # [1 2]
@@ -31,20 +35,21 @@ function r = mod (x, y)
   ## exponents differ by at most 2^63: int64 holds both, a double their gap
   k = ex != 0;
   span = max ([0, abs(double (int64 (ex(k))) - double (int64 (ey(k))))]);
-  q = p + min (ceil ((span + 3) / 64), 256);
-  lift = @(w) wr_new ([w; zeros(q - p, n, "uint64")], q, [1 n]);
+  q = min (p + min (ceil ((span + 3) / 64), 256), 1023);
+  lift = @(w) wr_new (wr_rnd ("prec", 0, q, w, p), q, [1 n]);
   X = lift (xw);
   Y = lift (yw);
   R = X - floor (X ./ Y) .* Y;
-  ## the floor of the truncated quotient may be one low: bring R into
-  ## [0, y) or (y, 0]
+  ## the floor of the rounded quotient may be one off either way: bring R
+  ## into [0, y) or (y, 0]
   negy = bitand (Y.w(1, :), 0x8000000000000000u64) != 0;
   negr = bitand (R.w(1, :), 0x8000000000000000u64) != 0;
   k = bitand (R.w(1, :), E) != 0 & negr != negy;
   R.w(:, k) = plus (wr_new (R.w(:, k), q, [1 nnz(k)]), wr_new (Y.w(:, k), q, [1 nnz(k)])).w;
   k = ! (abs (R) < abs (Y))(:).';
   R.w(:, k) = minus (wr_new (R.w(:, k), q, [1 nnz(k)]), wr_new (Y.w(:, k), q, [1 nnz(k)])).w;
-  w = wr_roundwords (R.w, q, p);
+  [~, m] = widereal_rounding ();
+  w = wr_rnd ("prec", m, p, R.w, q);
   w(:, zero) = xw(:, zero);
   r = wr_new (w, p, sz);
 endfunction

@@ -1,10 +1,16 @@
 ## -*- texinfo -*-
 ## @deftypefn {} {@var{r} =} mpower (@var{A}, @var{k})
 ## Matrix power @code{@var{A} ^ @var{k}} of a square widereal matrix for an
-## integer @var{k}: repeated squaring with @code{mtimes} (every product
-## truncated toward zero); a negative @var{k} powers @code{inv (A)}, and
-## @code{A ^ 0} is the identity.  Two scalars give @code{x .^ y}.  Other
+## integer @var{k}: repeated squaring with @code{mtimes}; a negative @var{k}
+## powers @code{inv (A)}, and @code{A ^ 0} is the identity.  Two scalars
+## give @code{x .^ y}, correctly rounded (see @code{power}).  Other
 ## exponents raise @code{widefp:domain}.
+##
+## Rounding: each matrix product is accumulated at p+2 words and its
+## entries rounded once in the mode of @code{widereal_rounding} (see
+## @code{mtimes}), so a matrix power carries about 2 log2 |k| such
+## roundings (and those of @code{inv} for a negative k): it is not
+## correctly rounded.
 ##
 ## @example
 ## widereal ([1 1; 1 0]) ^ 10   # [89 55; 55 34]

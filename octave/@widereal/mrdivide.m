@@ -4,6 +4,11 @@
 ## @code{(A.' \ B.').'} (see @code{mldivide}); a scalar @var{A} gives
 ## @code{B ./ A}.
 ##
+## Rounding: a scalar @var{A} gives quotients correctly rounded in the mode
+## of @code{widereal_rounding}; a matrix @var{A} rounds as @code{mldivide}
+## states (a solve at p+2 words, each entry rounded once, not correctly
+## rounded).
+##
 ## @example
 ## widereal ([1 2]) / widereal ([4 1; 2 3])   # [-0.1 0.7]
 ## widereal (1) / 3                           # 0.3333...

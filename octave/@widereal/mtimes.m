@@ -3,18 +3,21 @@
 ## Matrix product @code{@var{A} * @var{B}} (a scalar factor gives the
 ## element-wise product).  Operands and precision as for @code{plus}.
 ##
-## One call of wr_matmul: every entry is accumulated from zero, left to
-## right, each product and each sum truncated toward zero to p words.  At
-## p = 1 the product is formed at p = 2 and rounded to nearest.  With an
-## infinite entry the product is formed from element-wise operations, so
-## 0 * Inf raises @code{widefp:domain} as in @code{times}.
+## Rounding: a scalar factor gives @code{times}, correctly rounded.  A
+## matrix product is one call of the gateway wr_rnd_reduce: every entry is
+## accumulated from zero, left to right, at p+2 words (at most 1023), each
+## product and each sum truncated, and rounded once to p words in the mode
+## of @code{widereal_rounding}: within the bound that @code{dot} states for
+## its row and column, so correctly rounded unless the exact entry lies
+## that close to a rounding boundary.  0 * Inf and Inf - Inf in an entry
+## raise @code{widefp:domain}.
 ##
 ## @example
 ## A = widereal ([1 2; 3 4]);
 ## A * A          # [7 10; 15 22]
 ## A * [1; 1]     # [3; 7]
 ## @end example
-## @seealso{times, mldivide}
+## @seealso{times, mldivide, widereal_rounding}
 ## @end deftypefn
 function r = mtimes (a, b)
   if (isobject (a))                         # numel (a) would call a method
@@ -39,28 +42,8 @@ function r = mtimes (a, b)
            "operator *: nonconformant arguments (op1 is %dx%d, op2 is %dx%d)",
            sa(1), sa(2), sb(1), sb(2));
   endif
-  m = sa(1);
-  k = sa(2);
-  n = sb(2);
-  E = 0x7fffffffffffffffu64;
-  if (any (bitand ([x(1, :), y(1, :)], E) == E))
-    ## outer products of columns and rows, with the checks of times and plus
-    r = wr_new (zeros (p + 1, m * n, "uint64"), p, [m n]);
-    for l = 1:k
-      r = r + wr_new (x(:, (l-1)*m + (1:m)), p, [m 1]) ...
-              .* wr_new (y(:, l:k:k*n), p, [1 n]);
-    endfor
-    return;
-  endif
-  q = max (p, 2);
-  C = zeros (q + 1, m * n, "uint64");
-  wr_matmul (C, wr_lift (x(:, wr_rowsidx (m, k)), p, q), wr_lift (y, p, q), ...
-             m, k, n, q, zeros (q + 1, 1, "uint64"));
-  C = wr_tidy (C);
-  if (q > p)
-    C = wr_roundwords (C, q, p);
-  endif
-  r = wr_new (C, p, [m n]);
+  [~, m] = widereal_rounding ();
+  r = wr_new (wr_rnd_reduce ("matmul", m, p, x, y, sa(1), sa(2), sb(2)), p, [sa(1) sb(2)]);
 endfunction
 
 %!test

@@ -1,19 +1,29 @@
 ## -*- texinfo -*-
 ## @deftypefn  {} {@var{n} =} norm (@var{A})
 ## @deftypefnx {} {@var{n} =} norm (@var{A}, @var{type})
-## Norm of a widereal vector or matrix, computed in widereal arithmetic
-## (every operation truncated toward zero to p words), never in doubles.
-## @var{type}: 2 (default), 1, Inf, -Inf (vectors only) or "fro".  The
-## 2-norm of a vector is the square root of its dot product, that of a
-## matrix its largest singular value (svd); 1 and Inf are the largest
-## column and row sums of magnitudes.
+## Norm of a widereal vector or matrix, computed in widereal arithmetic,
+## never in doubles.  @var{type}: 2 (default), 1, Inf, -Inf (vectors only)
+## or "fro".  The 2-norm of a vector is the square root of the sum of the
+## squares of its elements, that of a matrix its largest singular value
+## (svd); 1 and Inf are the largest column and row sums of magnitudes.
+##
+## Rounding (mode of @code{widereal_rounding}): the Inf and -Inf norms of a
+## vector are exact.  The 2-norm of a vector and the Frobenius norm: the
+## squares are summed at p+2 words (at most 1023), each step truncated,
+## and the square root of that sum is rounded once to p words (one call of
+## the gateway wr_rnd_reduce), so the result is within a relative
+## n 2^(-64(p+2)) of the correctly rounded norm: correctly rounded unless
+## the exact norm lies that close to a rounding boundary (for elements
+## whose squares stay inside the exponent range, below 2^(2^61)).  The 1-norm and
+## the matrix 1 and Inf norms: sums of magnitudes rounded once (see
+## @code{sum}).  The matrix 2-norm: as @code{svd} states.
 ##
 ## @example
 ## norm (widereal ([3 4]))              # 5
 ## norm (widereal ([1 2; 3 4]), 1)      # 6
 ## norm (widereal ([1 2; 3 4]), "fro")  # sqrt(30)
 ## @end example
-## @seealso{cond, svd, abs}
+## @seealso{cond, svd, abs, widereal_rounding}
 ## @end deftypefn
 function n = norm (A, type = 2)
   if (! isa (A, "widereal"))
@@ -40,7 +50,8 @@ function n = norm (A, type = 2)
   elseif (min (A.sz) == 1 || strcmp (type, "fro"))    # as a vector
     v = wr_new (A.w, p, [numel(A) 1]);
     if (strcmp (type, "fro") || type == 2)
-      n = sqrt (dot (v, v));
+      [~, m] = widereal_rounding ();
+      n = wr_new (wr_rnd_reduce ("norm2", m, p, A.w, numel (v), 1), p, [1 1]);
     elseif (type == 1)
       n = sum (abs (v));
     else

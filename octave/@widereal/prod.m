@@ -2,42 +2,29 @@
 ## @deftypefn  {} {@var{y} =} prod (@var{x})
 ## @deftypefnx {} {@var{y} =} prod (@var{x}, @var{dim})
 ## Product of the widereal array @var{x} along dimension @var{dim}
-## (default: the first that is not 1): one call of wr_prod for all the
-## products, multiplied strictly in order, each product truncated toward
-## zero to p words (at p = 1 formed at p = 2 and rounded to nearest).  An
-## empty product is 1; 0 * Inf raises @code{widefp:domain}.
+## (default: the first that is not 1).  An empty product is 1; 0 * Inf
+## raises @code{widefp:domain}.
+##
+## Rounding: one call of the gateway wr_rnd_reduce for all the products:
+## the elements are multiplied in order at p+2 words (at most 1023), each
+## step truncated, and each product is rounded once to p words in the mode
+## of @code{widereal_rounding}.  Before that rounding a product of n factors
+## is within a relative (n-1) u / (1 - (n-1) u) of the exact one, u =
+## 2^(-64q) with q = p+2 (at most 1023), inside the exponent range: below
+## 2 (n-1) 2^(-64(q-p)) units of the last place ((n-1) 2^-127 units for
+## q = p+2).  So the product is the exact one correctly rounded unless that
+## lies this close to a rounding boundary, and otherwise within half a unit
+## plus that (to nearest) or one unit plus that (other modes).
 ##
 ## @example
 ## prod (widereal ([1 2; 3 4]))   # [3 8]
 ## @end example
-## @seealso{sum, times}
+## @seealso{sum, times, widereal_rounding}
 ## @end deftypefn
 function y = prod (x, dim = [])
   [G, osz, len] = wr_groups (x, dim);
-  p = x.p;
-  q = max (p, 2);
-  count = prod (osz);
-  R = zeros (q + 1, count, "uint64");
-  if (len > 0 && count > 0)
-    G = wr_lift (G, p, q);
-    wr_prod (R, G, len, count, q);
-    E = 0x7fffffffffffffffu64;
-    inf = bitand (R(1, :), E) == E;
-    if (any (inf))
-      ## a group with an infinity and a zero has no product
-      z = reshape (bitand (G(1, :), E), len, []);
-      if (any (any (z == 0, 1) & any (z == E, 1)))
-        error ("widefp:domain", "widereal: 0 * Inf has no value");
-      endif
-    endif
-    R = wr_tidy (R);
-    if (q > p)
-      R = wr_roundwords (R, q, p);
-    endif
-  else
-    R(1, :) = 0x3fffffffffffffffu64;
-  endif
-  y = wr_new (R(1:p+1, :), p, osz);
+  [~, m] = widereal_rounding ();
+  y = wr_new (wr_rnd_reduce ("prod", m, x.p, G, len, prod (osz)), x.p, osz);
 endfunction
 
 %!test

@@ -2,11 +2,18 @@
 ## @deftypefn  {} {[@var{Q}, @var{R}] =} qr (@var{A})
 ## @deftypefnx {} {@var{R} =} qr (@var{A})
 ## QR factorisation of the m-by-n widereal matrix @var{A} by Householder
-## reflections, @code{A = Q * R}: one call of wr_qr, every operation
-## truncated toward zero to p words.  Always the economy form (as
-## @code{qr (A, 0)} in Octave): @var{Q} is m-by-min(m,n) with orthonormal
-## columns, @var{R} min(m,n)-by-n upper triangular.  The diagonal of R may
-## be negative.  Infinite entries raise @code{widefp:domain}.
+## reflections, @code{A = Q * R}: one call of wr_qr.  Always the economy
+## form (as @code{qr (A, 0)} in Octave): @var{Q} is m-by-min(m,n) with
+## orthonormal columns, @var{R} min(m,n)-by-n upper triangular.  The
+## diagonal of R may be negative.  Infinite entries raise
+## @code{widefp:domain}.
+##
+## Rounding: the reflections run at p+2 words (at most 1023 words; A
+## extended exactly) and every entry of Q and R is rounded once to p words
+## in the mode of @code{widereal_rounding}.  It is not correctly rounded:
+## the factors carry the error of Householder's method at 64(p+2)+1 bits,
+## about n 2^(-64(p+2)) relative to the norm of A, below one unit of the
+## last place of the entries of Q and of the largest entries of R.
 ##
 ## @example
 ## [Q, R] = qr (widereal ([3 1; 4 2]));   # R(1,1) = -5
@@ -21,17 +28,11 @@ function [Q, R] = qr (a, varargin)
   Qw = zeros (q + 1, m * n * wantq, "uint64");
   Rw = zeros (q + 1, k * n, "uint64");
   wr_qr (wr_byrowscopy (x, m, n), m, n, q, Qw, Rw, double (wantq), 1);
-  Rw = wr_tidy (Rw(:, wr_rowsidx (n, k)));
-  if (q > p)
-    Rw = wr_roundwords (Rw, q, p);
-  endif
+  Rw = wr_back (Rw(:, wr_rowsidx (n, k)), q, p);
   R = wr_new (Rw, p, [k n]);
   if (wantq)
-    Qw = wr_tidy (Qw(:, wr_rowsidx (n, m)));
-    Qw = Qw(:, 1:m*k);                       # m < n: only m columns are Q's
-    if (q > p)
-      Qw = wr_roundwords (Qw, q, p);
-    endif
+    Qw = Qw(:, wr_rowsidx (n, m));
+    Qw = wr_back (Qw(:, 1:m*k), q, p);       # m < n: only m columns are Q's
     Q = wr_new (Qw, p, [m k]);
   else
     Q = R;

@@ -3,56 +3,53 @@
 ## Element-wise quotient @code{@var{a} ./ @var{b}}; operands, precision and
 ## broadcasting as for @code{plus}.
 ##
-## Rounding: truncated toward zero to p words (wr_div).  x ./ 0 is an
-## infinity of the sign of x (the zero's sign counts); 0 ./ 0 and
-## Inf ./ Inf raise @code{widefp:domain}.
+## Rounding: each quotient is the exact quotient correctly rounded to p
+## words in the mode of @code{widereal_rounding} (to nearest, ties to even,
+## by default), through the gateway wr_rnd.  x ./ 0 is an infinity whose
+## sign is the product of the signs of x and of the zero (1 ./ -0 is -Inf,
+## as in IEEE arithmetic); 0 ./ 0 and Inf ./ Inf raise
+## @code{widefp:domain}.
 ##
 ## @example
 ## widereal (1) ./ [3 7]        # 0.3333..., 0.142857...
 ## @end example
-## @seealso{ldivide, mrdivide}
+## @seealso{ldivide, mrdivide, widereal_rounding}
 ## @end deftypefn
 function r = rdivide (a, b)
-  ## Scalars take a short way when the quotient is finite and nonzero (then
-  ## so were both operands); zeros, infinities and the domain errors go the
-  ## general way.
-  one = false;
-  if (isobject (a) && isobject (b))         # two scalars of one precision:
-    p = a.p;                                # the words as they are
-    x = a.w;
-    y = b.w;
-    one = numel (x) == p + 1 && size_equal (x, y);
-    r = a;
-  endif
-  if (! one)
-    [x, y, p, r] = wr_pair (a, b);
-    one = numel (x) == p + 1;
-  endif
-  if (one)
-    R = x + 0;                                 # a fresh copy of x
-    wr_div (R, R, y, 1, p);
-    w = R(1);
-    if ((w > 0 && w < 0x7fffffffffffffffu64)
-        || (w > 0x8000000000000000u64 && w < 0xffffffffffffffffu64))
-      r.w = R;
+  ## Short ways for a scalar operand (one call of the gateway; it broadcasts
+  ## a single element and converts a double exactly), else wr_pair.
+  [~, m] = widereal_rounding ();
+  if (isobject (a))
+    if (isobject (b))
+      if (a.p == b.p)
+        if (columns (b.w) == 1)
+          r = a;
+          r.w = wr_rnd ("div", m, a.p, a.w, b.w);
+          return;
+        elseif (columns (a.w) == 1)
+          r = b;
+          r.w = wr_rnd ("div", m, a.p, a.w, b.w);
+          return;
+        endif
+      endif
+    elseif (isa (b, "double") && isscalar (b) && isreal (b) && ! issparse (b))
+      r = a;
+      r.w = wr_rnd ("div", m, a.p, a.w, b);
       return;
     endif
+  elseif (isa (a, "double") && isscalar (a) && isreal (a) && ! issparse (a))
+    r = b;
+    r.w = wr_rnd ("div", m, b.p, a, b.w);
+    return;
   endif
-  ex = bitand (x(1, :), 0x7fffffffffffffffu64);
-  ey = bitand (y(1, :), 0x7fffffffffffffffu64);
-  if (any ((ex == 0 & ey == 0) | (ex == 0x7fffffffffffffffu64 & ey == ex)))
-    error ("widefp:domain", "widereal: 0/0 and Inf/Inf have no value");
-  endif
-  n = columns (x);
-  R = zeros (p + 1, n, "uint64");
-  wr_div (R, x, y, n, p);
-  r.w = R;
+  [x, y, p, r] = wr_pair (a, b);
+  r.w = wr_rnd ("div", m, p, x, y);
 endfunction
 
 %!test
 %! x = widereal (1, 2) ./ [3 -4];
 %! assert (double (x), [1/3 -0.25]);
-%! assert (double (x(1) * 3), 1, 1e-37);
+%! assert (double (x(1) * 3), 1);
 %! assert (double (widereal ([1 -1 0 1]) ./ [0 0 Inf -Inf]), [Inf -Inf 0 -0]);
 %! assert (double (widereal (1) ./ -0), -Inf);
 %!error <0/0> widereal (0) ./ 0

@@ -1,26 +1,22 @@
 ## -*- texinfo -*-
 ## @deftypefn {} {@var{r} =} sqrt (@var{x})
-## Element-wise square root of the widereal array @var{x}: one call of
-## wr_sqrt (Newton's iteration; the result may lie a few units of the last
-## place from the exact root, it is not rounded).  At p = 1 the root is
-## formed at p = 2 and rounded to nearest.  sqrt (-0) is -0; a negative
-## element raises @code{widefp:domain} (there are no complex widereals).
+## Element-wise square root of the widereal array @var{x}.
+##
+## Rounding: every root is the exact square root correctly rounded to p
+## words in the mode of @code{widereal_rounding} (to nearest, ties to even,
+## by default), through the gateway wr_rnd; the root of a square is exact.
+## sqrt (-0) is -0, sqrt (Inf) is Inf; a negative element raises
+## @code{widefp:domain} (there are no complex widereals).
 ##
 ## @example
 ## sqrt (widereal (2, 8))   # 1.41421356237309504880168872420969807856967...
 ## @end example
-## @seealso{power, norm}
+## @seealso{power, norm, widereal_rounding}
 ## @end deftypefn
 function r = sqrt (x)
-  p = x.p;
-  q = max (p, 2);
-  n = columns (x.w);
-  R = zeros (q + 1, n, "uint64");
-  wr_sqrt (R, wr_lift (x.w, p, q), n, q, zeros (4 * q + 8, 1, "uint64"));
-  if (q > p)
-    R = wr_roundwords (R, q, p);
-  endif
-  r = wr_new (R, p, x.sz);
+  [~, m] = widereal_rounding ();
+  r = x;
+  r.w = wr_rnd ("sqrt", m, x.p, x.w);
 endfunction
 
 %!test

@@ -3,12 +3,19 @@
 ## @deftypefnx {} {[@var{U}, @var{S}, @var{V}] =} svd (@var{A})
 ## Singular value decomposition of the m-by-n widereal matrix @var{A},
 ## @code{A = U * S * V'}: one call of wr_svd (Householder bidiagonalisation
-## and shifted QR sweeps), every operation truncated toward zero to p
-## words; the sweeps stop when each superdiagonal entry is below 2^(-64p)
-## of its neighbours.  @var{s} is the column of the min(m,n) singular
+## and shifted QR sweeps); the sweeps stop when each superdiagonal entry is
+## below 2^(-64q) of its neighbours (q the working precision below).  @var{s} is the column of the min(m,n) singular
 ## values in decreasing order.  Always the economy form (as
 ## @code{svd (A, "econ")}): @var{U} m-by-k, @var{S} k-by-k, @var{V}
 ## n-by-k with k = min(m,n).  Infinite entries raise @code{widefp:domain}.
+##
+## Rounding: the decomposition runs at p+2 words (at most 1023 words; A
+## extended exactly) and every singular value and every entry of U and V
+## is rounded once to p words in the mode of @code{widereal_rounding}.  It
+## is not correctly rounded: a singular value carries an error of about
+## n 2^(-64(p+2)) times the largest one before that rounding, below one
+## unit of the last place of the largest singular values (the small ones
+## are known to that absolute accuracy only).
 ##
 ## @example
 ## svd (widereal ([3 0; 4 5]))   # [3*sqrt(5); sqrt(5)]
@@ -31,23 +38,17 @@ function [U, S, V] = svd (a, varargin)
   Vw = zeros (q + 1, n * n * want, "uint64");
   sw = zeros (q + 1, min (n, m + 1), "uint64");
   wr_svd (wr_byrowscopy (x, m, n), m, n, q, Uw, sw, Vw, double (want), double (want));
-  sw = back (sw(:, 1:n), q, p);
+  sw = wr_back (sw(:, 1:n), q, p);
   U = wr_new (sw, p, [n 1]);
   if (want)
     Sw = zeros (p + 1, n * n, "uint64");
     Sw(:, 1:n+1:n*n) = sw;
     S = wr_new (Sw, p, [n n]);
-    U = wr_new (back (Uw(:, wr_rowsidx (n, m)), q, p), p, [m n]);
-    V = wr_new (back (Vw(:, wr_rowsidx (n, n)), q, p), p, [n n]);
+    U = wr_new (wr_back (Uw(:, wr_rowsidx (n, m)), q, p), p, [m n]);
+    V = wr_new (wr_back (Vw(:, wr_rowsidx (n, n)), q, p), p, [n n]);
   endif
 endfunction
 
-function w = back (w, q, p)
-  w = wr_tidy (w);
-  if (q > p)
-    w = wr_roundwords (w, q, p);
-  endif
-endfunction
 
 %!test
 %! s = svd (widereal ([3 0; 4 5]));

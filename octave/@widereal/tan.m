@@ -1,18 +1,20 @@
 ## -*- texinfo -*-
 ## @deftypefn {} {@var{r} =} tan (@var{x})
-## Element-wise tangent of the widereal array @var{x}: sin (x) ./ cos (x),
-## each truncated toward zero, so within a few units of the last place.
-## tan (+-0) = +-0; an infinity raises @code{widefp:domain}.
+## Element-wise tangent of the widereal array @var{x} (radians).
+##
+## Rounding: every value is the exact tangent correctly rounded to p words
+## in the mode of @code{widereal_rounding} (to nearest, ties to even, by
+## default), through the gateway wr_rnd (not a quotient of rounded sine and
+## cosine).  tan (+-0) = +-0; an infinity raises @code{widefp:domain},
+## |x| >= 2^65536 @code{widefp:range}.
 ##
 ## @example
 ## tan (widereal ("#pi", 8) / 4)   # 1, to about 512 bits
 ## @end example
-## @seealso{sin, cos, atan}
+## @seealso{sin, cos, atan, widereal_rounding}
 ## @end deftypefn
 function r = tan (x)
-  n = columns (x.w);
-  R = zeros (x.p + 1, n, "uint64");
-  wr_div (R, wr_trig ("sin", x), wr_trig ("cos", x), n, x.p);
+  [~, m] = widereal_rounding ();
   r = x;
-  r.w = R;
+  r.w = wr_rnd ("tan", m, x.p, x.w);
 endfunction

@@ -13,24 +13,38 @@
 ## sparse ones as full), converted exactly.  Beware: a double literal is already rounded to 53 bits
 ## before it gets here, so @code{widereal (0.1)} is the double nearest 0.1,
 ## correct to only about 16 digits, not 1/10.  Give such numbers as text.
-## @item a text or a cell array of texts, read with @code{wr_parse}: decimal
+## @item a text or a cell array of texts in the syntax of @code{wr_parse}: decimal
 ## numbers (@qcode{"0.1"}, @qcode{"-1.5e-300"}), named constants
 ## (@qcode{"#pi"}, @qcode{"#e"}, @qcode{"#ln2"}), raw words in hexadecimal
 ## separated by colons (@qcode{"@@3fffffffffffffff:8000000000000000"} is
 ## 1.5) and expressions with + - * / and parentheses (@qcode{"1/3"},
-## @qcode{"2*#pi-1"}); blanks are ignored.  Each text is read at precision
-## @var{p} (at most 1022).  The reader's division by zero gives an
+## @qcode{"2*#pi-1"}); blanks are ignored.  Each text's exact value is
+## correctly rounded to precision @var{p} (at most 1022) in the mode of
+## @code{widereal_rounding} (to nearest, ties to even, by default): the
+## gateway wr_rnd bounds it in interval arithmetic from the exact digits
+## and rounds once.  Where the bounds cannot decide (an exact value reached
+## through inexact steps, as @qcode{"1/3*3"} toward zero, or one within
+## 2^-65472 of a rounding boundary) the reader's value at p+1 words,
+## each step truncated, is rounded instead.  The reader's division by zero gives an
 ## infinity, 0/0 included, and it gives a value to the forms the class's
 ## arithmetic refuses with @code{widefp:domain} (0/0, Inf-Inf, 0*Inf,
 ## Inf/Inf): @qcode{"0/0"} reads as Inf, @qcode{"1/0-1/0"} as 0.  Keep
 ## divisions by zero out of texts; use @code{widereal (Inf)} for infinity.
-## @item a widereal: returned as is, or rounded to nearest (ties to even) or
-## extended with zero words when @var{p} is given.
+## @item a widereal: returned as is, or, when @var{p} is given, correctly
+## rounded to @var{p} words in the mode of @code{widereal_rounding} or
+## extended exactly (the library's change of precision, through wr_rnd).
 ## @end itemize
 ##
 ## With @qcode{"words"}, @var{w} is a uint64 array of p+1 words per element
 ## (sign and exponent word first) as the plug-ins use; the result has size
 ## @var{sz}, by default a column of numel (w) / (p+1) elements.
+##
+## Rounding: doubles, singles, logicals and integers (int64 and uint64
+## too) need at most 64 bits and are converted exactly at any @var{p}.
+## Texts and changes of precision round in the mode of
+## @code{widereal_rounding} as described above: correctly rounded (a text
+## where its bounds decide, which covers every plain decimal number and
+## named constant short of texts of hundreds of thousands of digits).
 ##
 ## NaN has no widereal value and raises @code{widefp:domain}.
 ##
@@ -39,7 +53,7 @@
 ## y = widereal (0.1)               # 0.1000000000000000055511151231257827...
 ## z = widereal (intmax ("uint64")) # 18446744073709551615 exactly
 ## @end example
-## @seealso{widereal_precision, wr_constant, double, precision}
+## @seealso{widereal_precision, widereal_rounding, wr_constant, double, precision}
 ## @end deftypefn
 function x = widereal (v, p, how, sz)
   persistent scalar = [];                   # a zero scalar of precision q,
@@ -110,10 +124,9 @@ function x = widereal (v, p, how, sz)
   if (isa (v, "widereal"))
     if (nargin == 1 || p == v.p)
       x = v;
-    elseif (p > v.p)
-      x = wr_new ([v.w; zeros(p - v.p, columns (v.w), "uint64")], p, v.sz);
     else
-      x = wr_new (wr_roundwords (v.w, v.p, p), p, v.sz);
+      [~, m] = widereal_rounding ();
+      x = wr_new (wr_rnd ("prec", m, p, v.w, v.p), p, v.sz);
     endif
     return;
   endif
@@ -129,15 +142,8 @@ function x = widereal (v, p, how, sz)
         v = cellstr (v);
       endif
     endif
-    n = numel (v);
-    w = zeros (p + 1, n, "uint64");
-    for k = 1:n
-      r = zeros (p + 1, 1, "uint64");
-      t = v{k};
-      wr_parse (t(! isspace (t)), r, p);     # the reader takes no blanks
-      w(:, k) = r;
-    endfor
-    x = wr_new (w, p, size (v));
+    [~, m] = widereal_rounding ();
+    x = wr_new (wr_rnd ("text", m, p, v), p, size (v));   # blanks dropped there
     return;
   endif
 
@@ -193,7 +199,7 @@ endfunction
 %! assert (double (x), 1.5);
 %! assert (precision (widereal (x, 5)), 5);
 %! assert (double (widereal (x, 5)), 1.5);
-%! ## 1 + 2^-128 + 2^-129 at p = 3 rounds up at p = 2, down at p = 1
+%! ## 1 + 2^-128 + 2^-129 at p = 3 rounds up at p = 2, down at p = 1 (to nearest)
 %! y = widereal ([b; 0; 0; 3 * 2^62], 3, "words");
 %! assert (widereal (y, 2) > 1);
 %! assert (widereal (y, 1) == 1);

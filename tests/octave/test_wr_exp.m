@@ -31,8 +31,12 @@
 %! assert (wexp (wr_fromdouble (0, p), p), one);
 %! assert (wexp (wr_fromdouble (-0, p), p), one);
 %! assert (wexp (wr_fromdouble (2^-300, p), p), one);
-%! assert (wexp (wr_fromdouble (2^60, p), p), wr_fromdouble (Inf, p));
-%! assert (wexp (wr_fromdouble (-2^60, p), p), wr_fromdouble (0, p));
+%! assert (wexp (wr_fromdouble (2^62, p), p), wr_fromdouble (Inf, p));   # beyond 2^62 ln 2
+%! r = wexp (wr_fromdouble (-2^62, p), p);
+%! assert (r(1), uint64 (0));                               # +0
+%! r = wexp (wr_fromdouble (2^60, p), p);                   # e^(2^60) is finite: about 2^(1.66e18)
+%! e = double (r(1) - uint64 (0x3fffffffffffffff));       # its unbiased exponent
+%! assert (abs (e - 2^60 / log (2)) < 1e4);
 
 %!test # against Octave's double exp, through wr_map
 %! p = 3;

@@ -16,13 +16,16 @@
 %! assert (C, [bias; 1; uint64(9223372036854775810)]);
 
 %!test # an exact tie, (1 + 2^-64)(1 + 2^-65) = 1 + 2^-64 + 2^-65 + 2^-129 at p = 2:
-%! ## the column product's guard word carries its +2p correction and reads as
-%! ## just above half a unit, so the even last word still rounds up
+%! ## the part below word 2 is exactly half a unit and the last word is even,
+%! ## so it stays (the column product's guard word alone reads just above half)
 %! p = 2;
 %! bias = uint64 (4611686018427387903);
 %! C = wr_zeros (1, p);
 %! wr_mul (C, [bias; 1; 0], [bias; 0; uint64(9223372036854775808)], p);
-%! assert (C, [bias; 1; uint64(9223372036854775809)]);
+%! assert (C, [bias; 1; uint64(9223372036854775808)]);
+%! ## (1 + 3*2^-64)(1 + 2^-65): a tie after the odd word 2^63 + 1, which rounds up
+%! wr_mul (C, [bias; 3; 0], [bias; 0; uint64(9223372036854775808)], p);
+%! assert (C, [bias; 3; uint64(9223372036854775810)]);
 
 %!error <expected 4 arguments> wr_mul (wr_zeros (1, 2), wr_zeros (1, 2), wr_zeros (1, 2))
 %!error <B.*holds 2 words, needs 3> wr_mul (wr_zeros (1, 2), wr_zeros (1, 2), zeros (2, 1, "uint64"), 2)

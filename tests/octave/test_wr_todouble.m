@@ -24,11 +24,13 @@
 %! assert (wr_todouble ([e1023; uint64(18446744073709549567)]), realmax);   # 0xfffffffffffff7ff
 %! assert (wr_todouble ([e1023; uint64(18446744073709549568)]), Inf);       # 0xfffffffffffff800
 
-%!test # subnormal results
+%!test # subnormal results: to nearest, ties to even
 %! assert (wr_todouble ([bias - 1023; 0]), 2^-1023);
 %! assert (wr_todouble ([bias - 1074; 0]), 2^-1074);
-%! assert (wr_todouble ([bias - 1074; uint64(2)^63]), 2^-1073);
-%! assert (wr_todouble ([bias - 1075; uint64(2)^63]), 0);
+%! assert (wr_todouble ([bias - 1074; uint64(2)^63]), 2^-1073);   # 1.5 units: to even
+%! assert (wr_todouble ([bias - 1073; uint64(2)^62]), 2^-1073);   # 2.5 units: to even
+%! assert (wr_todouble ([bias - 1075; uint64(2)^63]), 2^-1074);   # 0.75 units
+%! assert (wr_todouble ([bias - 1075; 0]), 0);                    # half a unit: to even
 
 %!test # infinities whatever the fraction
 %! assert (wr_todouble ([uint64(9223372036854775807); 12345]), Inf);

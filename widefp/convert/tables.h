@@ -32,11 +32,15 @@ extern const uint64_t gamma[1025];   // Euler's constant
 // below); the additive reduction's have 2,049 and two zero words, as its
 // working precision runs to about twice the caller's (2p+1 words, p <= 1024)
 // and, for sine and cosine, to p words plus the length of the integer
-// quotient.  The logarithm takes its ln 2 from widefp_ln2.
+// quotient.  The logarithm takes its ln 2 from widefp_ln2.  pi/4 runs
+// further, to kPiQuarterFracWords: next to a multiple of pi/2 the reduction
+// of sine and cosine loses the leading bits of its difference to
+// cancellation and takes more words of pi/4 to make up for them.
 namespace reduction {
 constexpr long kReductionFracWords = 2049;
+constexpr long kPiQuarterFracWords = 3136;
 extern const uint64_t widefp_ln2[2052];  // ln 2        (exponential)
-extern const uint64_t piq[2052];         // pi/4        (sine, cosine)
+extern const uint64_t piq[3139];         // pi/4        (sine, cosine)
 extern const uint64_t pih[2052];         // pi/2        (sine, cosine)
 extern const uint64_t pi_h[1026];        // pi/2        (arctangent)
 extern const uint64_t atan_h[1026];      // arctan(1/2) (arctangent)

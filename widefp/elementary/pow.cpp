@@ -88,9 +88,12 @@ uint64_t widefp_float_ceil_work_size(uint64_t p) { return p + 1; }
 
 // z = x^y at precision p, 1 <= p <= 1023; returns the next word of the
 // exponential.  y ln x and its exponential are formed at p+1 words, so that
-// large results keep their last words.  0^y is 0 for y > 0 and +inf otherwise; a negative base needs an
-// integer exponent (an infinite exponent counts as even), else a domain
-// error.  work: 3p+6 words; cache as the logarithm's.  z may be x or y.
+// large results keep their last words; the range is the exponential's
+// (results up to the largest widereal are finite).  0^y is 0 for y > 0 and
+// +inf otherwise; a negative base needs an integer exponent (an infinite
+// exponent counts as even; the parity of any finite one is read from its
+// units bit), else a domain error.  work: 3p+6 words; cache as the
+// logarithm's.  z may be x or y.
 uint64_t widefp_float_pow(uint64_t *z, const uint64_t *x, const uint64_t *y, uint64_t p, uint64_t *work,
                           uint64_t *cache) {
     check_precision("pow", p);
@@ -125,9 +128,37 @@ uint64_t widefp_float_pow(uint64_t *z, const uint64_t *x, const uint64_t *y, uin
         std::memset(L, 0, (P + 1) * sizeof(uint64_t));
         L[0] = kBias;
     } else {
+        const bool finite = (L[0] & kExpMask) != kExpMask, negative = ((L[0] ^ Y[0]) & kSign) != 0;
         widefp_float_mul(L, L, Y, P);
+        const uint64_t el = L[0] & kExpMask;
+        if (finite && (el == 0 || el == kExpMask)) {
+            // t = y ln x beyond the range, e^t inexact: next to 1 for a product
+            // that underflowed (stored and guard as the exponential's next to
+            // 1), beyond the range for one that overflowed (+inf, or +0 with a
+            // guard below half of the smallest number).
+            std::memset(z + 1, el == 0 && negative ? 0xff : 0, p * sizeof(uint64_t));
+            if (el == 0) {
+                z[0] = negative ? kBias - 1 : kBias;
+                g = negative ? kSaturated - 1 : 1;
+            } else {
+                z[0] = negative ? 0 : kExpMask;
+                g = negative ? 1 : 0;
+            }
+            if (odd) z[0] |= kSign;
+            return g;
+        }
         if (p < 3) {  // the exponential at p+1 words directly
-            widefp_float_exp(L, L, P, work);
+            // The word after p is the guard; the exponential's own guard tells
+            // whether anything follows it: below the range it is the guard,
+            // after a word 0 it makes it 1 (inexact), and a word of all ones
+            // followed by more is not the saturation marker.
+            const uint64_t gx = widefp_float_exp(L, L, P, work);
+            if ((L[0] & kExpMask) == 0)
+                L[P] = gx;
+            else if (L[P] == 0 && gx != 0)
+                L[P] = 1;
+            else if (L[P] == kSaturated)
+                L[P] = kSaturated - 1;
         } else {
             // e^(h + l) = e^h (1 + l), h = y ln x cut to p words (the
             // exponential at p words gives e^h to p+1) and l < 2^(60-64p) the

@@ -13,8 +13,42 @@ namespace {
 
 // Arguments from 2^65536 on are refused: the reduction's constants hold
 // 2,049 words, and the integer quotient of such an x by pi/4 alone would take
-// 1,025 of them beside the 1,025 the fraction of the reduced argument needs.
+// 1,025 of them beside the 1,025 the fraction of the reduced argument needs
+// (pi/4 itself runs to 3,136 words, for the cancellation next to a multiple
+// of pi/2).
 constexpr int64_t kMaxExponent = 65535;
+
+// The guard word of a result one unit short of a full unit cut off: all ones
+// would be the saturation marker, worth two units to the directed roundings.
+constexpr uint64_t kAlmostUnit = 0xfffffffffffffffeULL;
+
+// y = the truncation of sin x (sine) or cos x for 0 < |x| < 2^(-32(p+1)),
+// where the series at p+1 words stops at its leading term: sin x lies below
+// x in magnitude by less than a unit of the word after the last, cos x below
+// 1.  The stored words are |x| or 1 less one unit of the last word (|x| =
+// m, the smallest magnitude, gives a zero of x's sign: the guard then
+// measures against m as for an underflowed product); the guard says that
+// almost a unit was cut off.
+uint64_t tiny(uint64_t *y, const uint64_t *x, uint64_t p, bool sine) {
+    if (!sine) {
+        y[0] = kBias - 1;
+        for (uint64_t j = 1; j <= p; ++j) y[j] = ~uint64_t{0};
+        return kAlmostUnit;
+    }
+    y[0] = x[0];
+    for (uint64_t j = 1; j <= p; ++j) y[j] = x[j];
+    uint64_t j = p;
+    for (; j >= 1 && y[j] == 0; --j) y[j] = ~uint64_t{0};
+    if (j >= 1) {
+        --y[j];
+    } else if ((y[0] & kExpMask) == 1) {  // x = +-m: below the smallest magnitude
+        y[0] &= kSign;
+        for (uint64_t i = 1; i <= p; ++i) y[i] = 0;
+    } else {  // a power of two: the largest number of the binade below
+        --y[0];
+    }
+    return kAlmostUnit;
+}
 
 // w = the working array of |r| (P+1 words), S = its square; returns the term
 // count, or -1 when r is below 2^(-32P) (the series is its leading term).
@@ -72,6 +106,7 @@ uint64_t sin_or_cos(uint64_t *y, const uint64_t *x, uint64_t p, uint64_t *work, 
         widefp_fatal("widefp:range", sine ? "sin : argument too large (|x| >= 2^65536)\n"
                                           : "cos : argument too large (|x| >= 2^65536)\n");
     const uint64_t P = p + 1;
+    if (unbiased(x[0]) < -32 * static_cast<int64_t>(P)) return tiny(y, x, p, sine);
     uint64_t *W = work, *R = work + p + 2;
     const bool negative = (x[0] & kSign) != 0;
     int64_t k = 0;
@@ -126,6 +161,8 @@ void widefp_array_sin(const uint64_t *r, uint64_t *w, uint64_t P) {
 // y = sin x, cos x at precision p; return the next word of the
 // precision-(p+1) result.  work: 2p+5 words.  y may be x.  Infinite x ends
 // in widefp_fatal("widefp:domain", ...), |x| >= 2^65536 in "widefp:range".
+// For 0 < |x| < 2^(-32(p+1)) the result is the truncation of the exact value
+// (one unit below |x| or 1) with the guard 0xff...fe.
 uint64_t widefp_float_sin(uint64_t *y, const uint64_t *x, uint64_t p, uint64_t *work) {
     return sin_or_cos(y, x, p, work, true);
 }

@@ -9,6 +9,40 @@
  *
  * Every entry point is a plain C function; the result element comes first
  * and may alias any operand.
+ *
+ * Rounding contract.  The operations here truncate; what their guard word g
+ * says about the cut-off part T (in units of 2^-64 of the last stored place,
+ * so that half a unit is 2^63):
+ *  - widefp_float_add, widefp_float_sub: exact.  g holds the leading 64 bits
+ *    of T with a sticky bit in bit 0 (0 only when T = 0; 2^63 only for an
+ *    exact half); all ones is returned as 0xfffffffffffffffe.  Overflow gives
+ *    an infinity with g = 0, underflow a signed zero with g = 1.
+ *  - widefp_float_mul_k, and widefp_float_mul at p = 1 or p >= 720: exact,
+ *    as for the addition.  widefp_float_mul_h (widefp_float_mul for
+ *    2 <= p < 720): g - 2p <= T < g (g is T rounded up plus the correction
+ *    2p for the columns left out), or g = all ones (saturation) when that
+ *    does not fit; g may be nonzero for an exact product, and a T within 2p
+ *    of a half can fall on either side of it.  The rounded-product loops of
+ *    widefp_linalg.h decide such near-ties exactly.
+ *  - widefp_float_div: with n the next 64 quotient bits, g = n + 2^33
+ *    (saturating to all ones) and n - 2p < T < n + 2; g = 0 only when the
+ *    mantissas are equal (an exact power of two).  An exact quotient of
+ *    unequal mantissas gets g near 2^33.
+ *  - widefp_float_sqrt: the stored root is within 8.5 units of the last
+ *    place of the exact root (either side); g is the bit shifted out when
+ *    the root is normalised, not a description of T.
+ *  - The elementary functions compute at p+1 words and return the next word
+ *    w; the value y.w (p+1 words) is within these bounds of the exact result,
+ *    either side, in units of 2^-64 of y's last place: exp 5 (x > 0) and 10
+ *    (x < 0); log 8(N+8) and atan 4(N+64), N the series length
+ *    widefp_taylor_tranc_log_calc(p+1, -2) resp. _atan_calc(p+1, -4); sin
+ *    and cos 10 plus the reduction's share (within 2^-8 units of R's last
+ *    word p, relative to the reduced argument R); asin 2^60 + 400(p+1) +
+ *    1000 (its series stops at 2^56 units); pow 2(|z|(8N+66) + 4), z = y ln x.
+ *    Rounding y with w by the functions below is therefore faithful, not
+ *    always correct.
+ * The correctly rounded operations, whose results equal the exact result
+ * rounded once in any of four modes, are declared in widefp_rnd.h.
  */
 #ifndef WIDEFP_H
 #define WIDEFP_H
@@ -182,7 +216,13 @@ int64_t widefp_taylor_tranc_log_calc(uint64_t p, int64_t e);
 int64_t widefp_taylor_tranc_atan_calc(uint64_t p, int64_t e);
 
 /* Exponential.  work: widefp_float_exp_work_size(p) = 2p+5 words.
- * |x| >= 2^60 (infinities included) gives +inf or +0. */
+ * The range is the widereal one: e^x is +inf (guard 0) from 2^(2^62) on
+ * (x >= 2^62 ln 2, about 3.2e18) and +0 below the smallest number
+ * (x < -(2^62-2) ln 2) with the guard word of an underflowed product, so
+ * that the rounding functions decide by the true value; e^(+inf) = +inf
+ * and e^(-inf) = +0 exactly.  For 0 < |x| < 2^-(64p+64) the stored words
+ * are the truncation of e^x, 1 for x > 0 and one unit below 1 for x < 0,
+ * with the guard 1 and 0xff...fe. */
 uint64_t widefp_float_exp(uint64_t *y, const uint64_t *x, uint64_t p, uint64_t *work);
 uint64_t widefp_float_exp_work_size(uint64_t p);
 /* w (precision P) = e^r for 0 <= r < 1 (r's sign ignored), 1 <= P <= 1024. */
@@ -190,7 +230,10 @@ void widefp_array_exp(const uint64_t *r, uint64_t *w, uint64_t P);
 
 /* Sine and cosine.  work: widefp_float_sincos_work_size(p) = 2p+5 words.
  * An infinite x ends in widefp_fatal("widefp:domain", ...), |x| >= 2^65536
- * in "widefp:range" (the reduction carries pi/4 to 2,049 words). */
+ * in "widefp:range" (the reduction carries pi/4 to 3,136 words, enough for
+ * the cancellation next to a multiple of pi/2).  For 0 < |x| < 2^(-32(p+1))
+ * the stored words are the truncation of the exact value (one unit below |x|
+ * or 1) and the guard is 0xff...fe. */
 uint64_t widefp_float_sin(uint64_t *y, const uint64_t *x, uint64_t p, uint64_t *work);
 uint64_t widefp_float_cos(uint64_t *y, const uint64_t *x, uint64_t p, uint64_t *work);
 uint64_t widefp_float_sincos_work_size(uint64_t p);
@@ -221,7 +264,11 @@ uint64_t widefp_invadd(uint64_t *acc, uint64_t k, uint64_t *cache, int sign, uin
 void widefp_array_log(const uint64_t *t, uint64_t *out, uint64_t *cache, uint64_t P);
 
 /* Power, modf, ceil, floor.  pow work: 3p+6 words; cache as the logarithm's.
- * ceil/floor work: p+1 words. */
+ * ceil/floor work: p+1 words.  The power's range is the exponential's; a
+ * product y ln x beyond the range gives x^y next to 1 (it underflowed: as
+ * the exponential next to 0) or beyond the range (+inf, or +0 with a
+ * nonzero guard), inexact.  The sign of a negative base's power is read
+ * from the units bit of its integer exponent, of any size. */
 uint64_t widefp_float_pow(uint64_t *z, const uint64_t *x, const uint64_t *y, uint64_t p, uint64_t *work,
                           uint64_t *cache);
 uint64_t widefp_float_modf(const uint64_t *x, uint64_t *ip, uint64_t *fp, uint64_t p);

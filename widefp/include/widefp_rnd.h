@@ -41,6 +41,22 @@
  * +-inf, 1/(+-0) = +-inf are results, not errors.  sin, cos and tan accept
  * |x| < 2^65536; larger arguments end in widefp_fatal("widefp:range", ...).
  *
+ * Working precision.  Each function evaluates an approximation with a
+ * proven error bound at some working precision and returns once that bound
+ * decides the rounding, retrying with more words otherwise (exact results
+ * and exact midpoints are recognised beforehand, so the retries end).  The
+ * working precision has a ceiling: 2,047 words for exp, expm1, log, log1p,
+ * log2, log10, pow and the hyperbolic functions (ln 2 is stored to 2,049
+ * words), 1,024 words for sin, cos and tan (the limit of the reduction) and
+ * for atan, asin, acos and atan2 (the length of the stored pi).  A value still
+ * undecided at the ceiling is rounded from that approximation and may then
+ * be one unit off, ternary value included: for the trigonometric functions
+ * at p = 1023 this can happen for about one argument in 2^50, for smaller p
+ * (and for the other functions, whose hardest known arguments at p = 1023
+ * decide well below their ceiling) none is known.  The arithmetic (add,
+ * sub, mul, div, sqrt, hypot, pow_si, prec) decides exactly and has no
+ * ceiling.
+ *
  * Scratch: small precisions work on the stack, larger ones take memory from
  * the heap and release it before returning.  The functions keep no state
  * between calls and may run concurrently on distinct results.

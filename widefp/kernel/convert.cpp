@@ -62,11 +62,18 @@ extern "C" double widefp_float_wrtod(const uint64_t *x) {
             ++be;
         }
         bits = sign | (static_cast<uint64_t>(be) << 52) | frac;
-    } else if (e >= -1074) {
-        uint64_t m = (uint64_t{1} << 52) | (w >> 12);
-        int k = static_cast<int>(-(e + 1022));
-        for (int i = 0; i < k; ++i) m = (m + 1) >> 1;
-        bits = sign | m;
+    } else if (e >= -1075) {
+        // Subnormal: the value (2^64 + w) 2^(e-64) in units of 2^-1074 is
+        // (2^64 + w) / 2^s, s = -1010 - e in 13..65, rounded to nearest with
+        // ties to even (2^-1075 itself, a tie with zero, gives zero).  The
+        // words after word 1 are not read: the value rounded is that of
+        // words 0 and 1.  A carry into bit 52 gives DBL_MIN.
+        const unsigned s = static_cast<unsigned>(-1010 - e);
+        const u128 m = (u128{1} << 64) | w;
+        uint64_t q = static_cast<uint64_t>(m >> s);
+        const u128 rest = m & ((u128{1} << s) - 1), half = u128{1} << (s - 1);
+        if (rest > half || (rest == half && (q & 1))) ++q;
+        bits = sign | q;
     } else {
         bits = sign;
     }

@@ -138,7 +138,7 @@ int main(int argc, char **argv) {
     };
     std::vector<Table> reduction = {
         {"widefp_ln2", "ln 2", widereal_table(ln2, 2052, 2049)},
-        {"piq", "pi/4", widereal_table(pi_quarter, 2052, 2049)},
+        {"piq", "pi/4", widereal_table(pi_quarter, 3139, 3136)},
         {"pih", "pi/2", widereal_table(pi_half, 2052, 2049)},
         {"pi_h", "pi/2", widereal_table(pi_half, 1026, 1025)},
         {"atan_h", "arctan(1/2)", widereal_table(atan_half, 1026, 1025)},
@@ -157,7 +157,8 @@ int main(int argc, char **argv) {
     for (const Table &t : named) emit(out, t);
     out += "}  // namespace named\n\n";
     out += "// ---- reduction constants: word 0, 2,049 fraction words and two zero words (ln 2,\n";
-    out += "// pi/4, pi/2 of the exponential, sine and cosine) or 1,025 fraction words (arctangent)\n\n";
+    out += "// pi/2 of the exponential, sine and cosine; pi/4 has 3,136, room for the\n";
+    out += "// cancellation next to a multiple of pi/2) or 1,025 fraction words (arctangent)\n\n";
     out += "namespace reduction {\n\n";
     for (const Table &t : reduction) emit(out, t);
     out += "}  // namespace reduction\n\n";

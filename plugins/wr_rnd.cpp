@@ -1,0 +1,633 @@
+// wr_rnd -- correctly rounded element-wise operations, powers, changes of
+// precision and text conversion, each returning a new array:
+// [R, t] = wr_rnd(op, mode, p, X [, Y]).
+//
+// Unary operations map the n elements of X to the n columns of R, binary
+// ones pair the elements of X and Y (n each, or one of them a single element
+// that serves every element of the other).  Every result is the exact value
+// rounded once in the mode; t (when asked for) holds the ternary values.
+// Nothing is written into an argument.
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "wr_rnd_common.h"
+
+namespace {
+
+using wr::rnd::Call;
+using Unary = int (*)(uint64_t *, const uint64_t *, uint64_t, int);
+using Binary = int (*)(uint64_t *, const uint64_t *, const uint64_t *, uint64_t, int);
+
+constexpr uint64_t kSign = uint64_t{1} << 63;
+constexpr uint64_t kField = kSign - 1;                  // exponent field mask
+constexpr uint64_t kBias = 0x3fffffffffffffffu;         // exponent of 1
+constexpr int64_t kEmin = 1 - static_cast<int64_t>(kBias);
+constexpr int64_t kEmax = static_cast<int64_t>(kBias);
+
+struct UnaryOp {
+    const char *name;
+    Unary f;
+    const char *domain;  // the text of its domain error, or nullptr
+};
+struct BinaryOp {
+    const char *name;
+    Binary f;
+    const char *domain;
+};
+
+const UnaryOp kUnary[] = {
+    {"sqrt", widefp_rnd_sqrt, "sqrt: a negative number has no real square root (no complex widereals)"},
+    {"exp", widefp_rnd_exp, nullptr},
+    {"log", widefp_rnd_log, "log: a negative number has no real logarithm"},
+    {"sin", widefp_rnd_sin, "sin: an infinity has no sine"},
+    {"cos", widefp_rnd_cos, "cos: an infinity has no cosine"},
+    {"tan", widefp_rnd_tan, "tan: an infinity has no tangent"},
+    {"atan", widefp_rnd_atan, nullptr},
+    {"asin", widefp_rnd_asin, "asin: |x| > 1 has no real arcsine"},
+    {"acos", widefp_rnd_acos, "acos: |x| > 1 has no real arccosine"},
+    {"expm1", widefp_rnd_expm1, nullptr},
+    {"log1p", widefp_rnd_log1p, "log1p: x < -1 has no real logarithm"},
+    {"log2", widefp_rnd_log2, "log2: a negative number has no real logarithm"},
+    {"log10", widefp_rnd_log10, "log10: a negative number has no real logarithm"},
+    {"sinh", widefp_rnd_sinh, nullptr},
+    {"cosh", widefp_rnd_cosh, nullptr},
+    {"tanh", widefp_rnd_tanh, nullptr},
+    {"asinh", widefp_rnd_asinh, nullptr},
+    {"acosh", widefp_rnd_acosh, "acosh: x < 1 has no real inverse hyperbolic cosine"},
+    {"atanh", widefp_rnd_atanh, "atanh: |x| > 1 has no real inverse hyperbolic tangent"},
+};
+
+const BinaryOp kBinary[] = {
+    {"add", widefp_rnd_add, "widereal: Inf - Inf has no value"},
+    {"sub", widefp_rnd_sub, "widereal: Inf - Inf has no value"},
+    {"mul", widefp_rnd_mul, "widereal: 0 * Inf has no value"},
+    {"div", widefp_rnd_div, "widereal: 0/0 and Inf/Inf have no value"},
+    {"pow", widefp_rnd_pow, "power: a negative base needs an integer exponent (no complex widereals)"},
+    {"atan2", widefp_rnd_atan2, nullptr},
+    {"hypot", widefp_rnd_hypot, nullptr},
+};
+
+// ---- element-wise operations ------------------------------------------------
+
+// The second output, when asked for.
+double *ternaries(int nlhs, mxArray *plhs[], uint64_t n) {
+    return nlhs > 1 ? wr::rnd::new_row(plhs, 1, n) : nullptr;
+}
+
+void unary(const Call &c, const UnaryOp &op, int nlhs, mxArray *plhs[]) {
+    if (c.count() != 4) c.args().fail("widefp:nargin", "%s takes (op, mode, p, X)", op.name);
+    const int mode = c.mode();
+    const uint64_t p = c.precision(2);
+    uint64_t n;
+    const uint64_t *X = c.elements(3, p, &n, "X");
+    uint64_t *R = wr::rnd::new_result(plhs, 0, p, n);
+    double *t = ternaries(nlhs, plhs, n);
+    wr::rnd::domain_text() = op.domain;
+    for (uint64_t k = 0; k < n; ++k) {
+        const int r = op.f(R + k * (p + 1), X + k * (p + 1), p, mode);
+        if (t) t[k] = r;
+    }
+}
+
+// The operands' element counts: equal, or one of them 1; the result's.
+uint64_t paired(const Call &c, uint64_t nx, uint64_t ny) {
+    if (nx != ny && nx != 1 && ny != 1)
+        c.args().fail("widefp:size", "X has %llu elements and Y %llu: they must agree or one be single",
+                      static_cast<unsigned long long>(nx), static_cast<unsigned long long>(ny));
+    return nx == 1 ? ny : nx;
+}
+
+void binary(const Call &c, const BinaryOp &op, int nlhs, mxArray *plhs[]) {
+    if (c.count() != 5) c.args().fail("widefp:nargin", "%s takes (op, mode, p, X, Y)", op.name);
+    const int mode = c.mode();
+    const uint64_t p = c.precision(2);
+    uint64_t nx, ny;
+    std::vector<uint64_t> dx, dy;
+    const uint64_t *X = c.operand(3, p, &nx, dx, "X");
+    const uint64_t *Y = c.operand(4, p, &ny, dy, "Y");
+    const uint64_t n = paired(c, nx, ny);
+    const uint64_t w = p + 1, sx = nx == 1 ? 0 : w, sy = ny == 1 ? 0 : w;
+    uint64_t *R = wr::rnd::new_result(plhs, 0, p, n);
+    double *t = ternaries(nlhs, plhs, n);
+    wr::rnd::domain_text() = op.domain;
+    for (uint64_t k = 0; k < n; ++k) {
+        const int r = op.f(R + k * w, X + k * sx, Y + k * sy, p, mode);
+        if (t) t[k] = r;
+    }
+}
+
+// y as an int64 when it is an integer of magnitude below 2^63.
+bool small_integer(const uint64_t *y, uint64_t p, int64_t *n) {
+    const uint64_t field = y[0] & kField;
+    if (field == 0) {
+        *n = 0;
+        return true;
+    }
+    if (field == kField || field < kBias || field - kBias > 62) return false;
+    const unsigned e = static_cast<unsigned>(field - kBias);  // 0..62: the integer part ends in word 1
+    if (e == 0 ? y[1] != 0 : (y[1] << e) != 0) return false;
+    for (uint64_t j = 2; j <= p; ++j)
+        if (y[j] != 0) return false;
+    const uint64_t mag = (uint64_t{1} << e) | (e == 0 ? 0 : y[1] >> (64 - e));
+    *n = (y[0] & kSign) ? -static_cast<int64_t>(mag) : static_cast<int64_t>(mag);
+    return true;
+}
+
+// x .^ y: widefp_rnd_pow_si for the integers y of magnitude below 2^63,
+// widefp_rnd_pow for the others (where a negative x needs an integer y).
+void power(const Call &c, int nlhs, mxArray *plhs[]) {
+    if (c.count() != 5) c.args().fail("widefp:nargin", "power takes (op, mode, p, X, Y)");
+    const int mode = c.mode();
+    const uint64_t p = c.precision(2);
+    uint64_t nx, ny;
+    std::vector<uint64_t> dx, dy;
+    const uint64_t *X = c.operand(3, p, &nx, dx, "X");
+    const uint64_t *Y = c.operand(4, p, &ny, dy, "Y");
+    const uint64_t n = paired(c, nx, ny);
+    const uint64_t w = p + 1, sx = nx == 1 ? 0 : w, sy = ny == 1 ? 0 : w;
+    uint64_t *R = wr::rnd::new_result(plhs, 0, p, n);
+    double *t = ternaries(nlhs, plhs, n);
+    wr::rnd::domain_text() = "power: a negative base needs an integer exponent (no complex widereals)";
+    for (uint64_t k = 0; k < n; ++k) {
+        int64_t e;
+        const int r = small_integer(Y + k * sy, p, &e) ? widefp_rnd_pow_si(R + k * w, X + k * sx, e, p, mode)
+                                                       : widefp_rnd_pow(R + k * w, X + k * sx, Y + k * sy, p, mode);
+        if (t) t[k] = r;
+    }
+}
+
+// x .^ n for integers n given as an int64 array or as doubles.
+void pow_si(const Call &c, int nlhs, mxArray *plhs[]) {
+    if (c.count() != 5) c.args().fail("widefp:nargin", "pow_si takes (op, mode, p, X, N)");
+    const int mode = c.mode();
+    const uint64_t p = c.precision(2);
+    uint64_t nx;
+    const uint64_t *X = c.elements(3, p, &nx, "X");
+    const mxArray *N = c.raw(4, "N");
+    const bool ints = mxIsInt64(N);
+    if (!(ints || mxIsDouble(N)) || mxIsComplex(N) || mxIsSparse(N))
+        c.args().fail("widefp:type", "argument 4 (N) must be a real int64 or double array");
+    const uint64_t nn = mxGetNumberOfElements(N);
+    const uint64_t n = paired(c, nx, nn);
+    std::vector<int64_t> e(nn);
+    for (uint64_t k = 0; k < nn; ++k) {
+        if (ints) {
+            e[k] = static_cast<const int64_t *>(mxGetData(N))[k];
+            continue;
+        }
+        const double d = mxGetPr(N)[k];
+        if (!(d >= -9223372036854775808.0 && d < 9223372036854775808.0) ||
+            d != static_cast<double>(static_cast<int64_t>(d)))
+            c.args().fail("widefp:range", "argument 4 (N): %.17g is not an integer of magnitude below 2^63", d);
+        e[k] = static_cast<int64_t>(d);
+    }
+    const uint64_t w = p + 1, sx = nx == 1 ? 0 : w, sn = nn == 1 ? 0 : 1;
+    uint64_t *R = wr::rnd::new_result(plhs, 0, p, n);
+    double *t = ternaries(nlhs, plhs, n);
+    for (uint64_t k = 0; k < n; ++k) {
+        const int r = widefp_rnd_pow_si(R + k * w, X + k * sx, e[k * sn], p, mode);
+        if (t) t[k] = r;
+    }
+}
+
+// The elements of X (precision q) rounded to precision p.
+void prec(const Call &c, int nlhs, mxArray *plhs[]) {
+    if (c.count() != 5) c.args().fail("widefp:nargin", "prec takes (op, mode, p, X, q)");
+    const int mode = c.mode();
+    const uint64_t p = c.precision(2);
+    const uint64_t q = c.precision(4);
+    uint64_t n;
+    const uint64_t *X = c.elements(3, q, &n, "X");
+    uint64_t *R = wr::rnd::new_result(plhs, 0, p, n);
+    double *t = ternaries(nlhs, plhs, n);
+    for (uint64_t k = 0; k < n; ++k) {
+        const int r = widefp_rnd_prec(R + k * (p + 1), p, X + k * (q + 1), q, mode);
+        if (t) t[k] = r;
+    }
+}
+
+// ---- text --------------------------------------------------------------------
+// A text is read twice.  The library's strict reader checks it (its errors
+// are the errors of this operation) and gives its value at p+1 words, each
+// step truncated.  Then the text is evaluated in interval arithmetic at q
+// words: every number, constant and operation gives a lower and an upper
+// bound of the exact value (decimal numbers from their digits as an exact
+// integer N and 5^E, named constants as [t, t + one unit] from their
+// truncated value, operations rounded down and up).  When both bounds round
+// to the same p-word number, that number is the exact value's rounding; if
+// not, q grows (up to 1023 words).  The reader's value, rounded, is taken
+// only where the intervals cannot decide: exact values that are not
+// representable at p met through an inexact step (as "1/3*3" toward zero),
+// values within 2^-65472 of a rounding boundary, infinite or overflowing
+// steps and divisions by an interval holding zero (as the reader's 1/0).
+
+using Words = std::vector<uint64_t>;
+
+// The interval evaluation cannot decide: the reader's value serves.
+struct Undecided {};
+
+bool is_zero(const Words &x) { return (x[0] & kField) == 0; }
+bool is_inf(const Words &x) { return (x[0] & kField) == kField; }
+
+// Order of two finite values (the zeros equal): -1, 0 or 1.
+int compare(const Words &a, const Words &b) {
+    const int sa = is_zero(a) ? 0 : (a[0] & kSign) ? -1 : 1;
+    const int sb = is_zero(b) ? 0 : (b[0] & kSign) ? -1 : 1;
+    if (sa != sb) return sa < sb ? -1 : 1;
+    if (sa == 0) return 0;
+    int m = 0;
+    if ((a[0] & kField) != (b[0] & kField)) {
+        m = (a[0] & kField) < (b[0] & kField) ? -1 : 1;
+    } else {
+        for (size_t j = 1; j < a.size(); ++j)
+            if (a[j] != b[j]) {
+                m = a[j] < b[j] ? -1 : 1;
+                break;
+            }
+    }
+    return sa > 0 ? m : -m;
+}
+
+// The next number above the positive finite x (one unit of its last place).
+void next_up(Words &x) {
+    for (size_t j = x.size() - 1; j >= 1; --j)
+        if (++x[j] != 0) return;
+    x[0] += 1;  // 1.111... became 10.000...: the exponent grows
+}
+
+class TextInterval {
+public:
+    TextInterval(const char *text, uint64_t q) : cur_(text), q_(q) {}
+
+    // Bounds of the whole text's exact value; throws Undecided.
+    void read(Words &lo, Words &hi) {
+        Value v = expression();
+        if (*cur_ != '\0') throw Undecided{};
+        lo.swap(v.lo);
+        hi.swap(v.hi);
+    }
+
+private:
+    struct Value {
+        Words lo, hi;
+        bool exact() const { return lo == hi; }
+    };
+
+    Value expression() {
+        Value a = term();
+        while (*cur_ == '+' || *cur_ == '-') {
+            const bool plus = *cur_++ == '+';
+            Value b = term();
+            a = plus ? sum(a, b) : sum(a, negate(std::move(b)));
+        }
+        return a;
+    }
+
+    Value term() {
+        Value a = unary();
+        while (*cur_ == '*' || *cur_ == '/') {
+            const bool times = *cur_++ == '*';
+            Value b = unary();
+            a = times ? product(a, b, widefp_rnd_mul) : quotient(a, b);
+        }
+        return a;
+    }
+
+    Value unary() {
+        if (++depth_ > 600) throw Undecided{};
+        Value v;
+        switch (*cur_) {
+            case '(':
+                ++cur_;
+                v = expression();
+                if (*cur_++ != ')') throw Undecided{};
+                break;
+            case '+':
+                ++cur_;
+                v = unary();
+                break;
+            case '-':
+                ++cur_;
+                v = negate(unary());
+                break;
+            case '#':
+                v = constant();
+                break;
+            case '@':
+                v = raw_words();
+                break;
+            default:
+                v = number();
+        }
+        --depth_;
+        return v;
+    }
+
+    // ---- values
+    Value constant() {
+        const char *start = ++cur_;
+        while (std::isalnum(static_cast<unsigned char>(*cur_)) || *cur_ == '_') ++cur_;
+        const std::string name(start, cur_);
+        Value v;
+        v.lo.assign(q_ + 1, 0);
+        widefp_float_ctowr(name.c_str(), v.lo.data(), q_);  // truncated: the constant lies above
+        if (is_zero(v.lo) || is_inf(v.lo) || (v.lo[0] & kSign)) throw Undecided{};
+        v.hi = v.lo;
+        next_up(v.hi);
+        return v;
+    }
+
+    Value raw_words() {
+        const char *start = ++cur_;
+        while (std::isxdigit(static_cast<unsigned char>(*cur_)) || *cur_ == ':') ++cur_;
+        const std::string hex(start, cur_);
+        Value v;
+        v.lo.assign(q_ + 1, 0);
+        widefp_float_htowr(hex.c_str(), v.lo.data(), q_);
+        if (is_inf(v.lo)) throw Undecided{};
+        if (is_zero(v.lo)) std::fill(v.lo.begin() + 1, v.lo.end(), 0);
+        v.hi = v.lo;
+        return v;
+    }
+
+    // A decimal number: digits with at most one point, then e or E, a sign
+    // and digits.  Its value is N * 10^E with N the integer of its digits.
+    Value number() {
+        std::string digits;
+        int64_t E = 0;
+        bool point = false;
+        for (; (*cur_ >= '0' && *cur_ <= '9') || *cur_ == '.'; ++cur_) {
+            if (*cur_ == '.') {
+                point = true;
+            } else {
+                if (!(digits.empty() && *cur_ == '0')) digits.push_back(*cur_);
+                if (point) --E;
+            }
+        }
+        if (*cur_ == 'e' || *cur_ == 'E') {
+            ++cur_;
+            const bool minus = *cur_ == '-';
+            if (*cur_ == '+' || *cur_ == '-') ++cur_;
+            int64_t x = 0;
+            for (; *cur_ >= '0' && *cur_ <= '9'; ++cur_)
+                if (x < kDecimalLimit) x = 10 * x + (*cur_ - '0');
+            E += minus ? -x : x;
+        }
+        Value v;
+        if (digits.empty()) {  // zero
+            v.lo.assign(q_ + 1, 0);
+            v.hi = v.lo;
+            return v;
+        }
+        while (digits.back() == '0') {
+            digits.pop_back();
+            ++E;
+        }
+        if (E > kDecimalLimit || E < -kDecimalLimit) throw Undecided{};
+        Value n = integer(digits);
+        if (E == 0) return n;
+        const Value f = five_power(E < 0 ? -E : E);
+        v = E > 0 ? product(n, f, widefp_rnd_mul) : quotient(n, f);
+        scale(v.lo, E);
+        scale(v.hi, E);
+        return v;
+    }
+
+    // Decimal exponents beyond this read as the reader reads them.
+    static constexpr int64_t kDecimalLimit = int64_t{1} << 56;
+
+    // The integer of a digit string (no leading zero) as an interval at q.
+    Value integer(const std::string &digits) {
+        static const uint64_t kTen[20] = {1,
+                                          10,
+                                          100,
+                                          1000,
+                                          10000,
+                                          100000,
+                                          1000000,
+                                          10000000,
+                                          100000000,
+                                          1000000000,
+                                          10000000000u,
+                                          100000000000u,
+                                          1000000000000u,
+                                          10000000000000u,
+                                          100000000000000u,
+                                          1000000000000000u,
+                                          10000000000000000u,
+                                          100000000000000000u,
+                                          1000000000000000000u,
+                                          10000000000000000000u};
+        Words limbs;  // least significant first
+        for (size_t i = 0; i < digits.size(); i += 19) {
+            const size_t k = digits.size() - i < 19 ? digits.size() - i : 19;
+            uint64_t chunk = 0;
+            for (size_t j = 0; j < k; ++j) chunk = 10 * chunk + static_cast<uint64_t>(digits[i + j] - '0');
+            unsigned __int128 carry = chunk;
+            for (uint64_t &limb : limbs) {
+                const unsigned __int128 t = static_cast<unsigned __int128>(limb) * kTen[k] + carry;
+                limb = static_cast<uint64_t>(t);
+                carry = t >> 64;
+            }
+            if (carry) limbs.push_back(static_cast<uint64_t>(carry));
+        }
+        return from_limbs(limbs);
+    }
+
+    // A positive integer given by its limbs (least significant first, the
+    // last nonzero) as [truncated, truncated + one unit] at q, or exactly.
+    Value from_limbs(const Words &limbs) {
+        const size_t L = limbs.size();
+        const int lz = __builtin_clzll(limbs[L - 1]);
+        // The limbs, most significant first, shifted so that bit 63 of the
+        // first is the leading one.
+        auto top = [&](size_t i) -> uint64_t {
+            if (i >= L) return 0;
+            const uint64_t hi = limbs[L - 1 - i] << lz;
+            const uint64_t lo = (lz && i + 1 < L) ? limbs[L - 2 - i] >> (64 - lz) : 0;
+            return hi | lo;
+        };
+        Value v;
+        v.lo.assign(q_ + 1, 0);
+        v.lo[0] = kBias + (64 * static_cast<uint64_t>(L) - static_cast<uint64_t>(lz) - 1);
+        for (uint64_t j = 1; j <= q_; ++j) v.lo[j] = (top(j - 1) << 1) | (top(j) >> 63);
+        bool rest = (top(q_) << 1) != 0;
+        for (size_t i = q_ + 1; i < L && !rest; ++i) rest = top(i) != 0;
+        v.hi = v.lo;
+        if (rest) next_up(v.hi);
+        return v;
+    }
+
+    // 5^e (e >= 1) as an interval at q.
+    Value five_power(int64_t e) {
+        if (e <= 27) {  // 5^27 < 2^63: exact
+            uint64_t f = 1;
+            for (int64_t k = 0; k < e; ++k) f *= 5;
+            return from_limbs(Words{f});
+        }
+        const Value five = from_limbs(Words{5});
+        Value v;
+        v.lo.assign(q_ + 1, 0);
+        const int t = widefp_rnd_pow_si(v.lo.data(), five.lo.data(), e, q_, WIDEFP_RNDD);
+        v.hi = v.lo;
+        if (t != 0) widefp_rnd_pow_si(v.hi.data(), five.lo.data(), e, q_, WIDEFP_RNDU);
+        if (is_inf(v.hi) || is_zero(v.lo)) throw Undecided{};
+        return v;
+    }
+
+    // x * 2^E, exactly, inside the exponent range.
+    static void scale(Words &x, int64_t E) {
+        if (is_zero(x)) return;
+        const int64_t e = static_cast<int64_t>(x[0] & kField) - static_cast<int64_t>(kBias) + E;
+        if (e < kEmin || e > kEmax) throw Undecided{};
+        x[0] = (x[0] & kSign) | static_cast<uint64_t>(e + static_cast<int64_t>(kBias));
+    }
+
+    // ---- operations on intervals
+    Words apply(Binary f, const Words &a, const Words &b, int mode, int *t = nullptr) {
+        Words r(q_ + 1);
+        const int tt = f(r.data(), a.data(), b.data(), q_, mode);
+        if (is_inf(r)) throw Undecided{};
+        if (t) *t = tt;
+        return r;
+    }
+
+    static Value negate(Value v) {
+        v.lo.swap(v.hi);
+        v.lo[0] ^= kSign;
+        v.hi[0] ^= kSign;
+        return v;
+    }
+
+    Value sum(const Value &a, const Value &b) {
+        Value v;
+        int t;
+        v.lo = apply(widefp_rnd_add, a.lo, b.lo, WIDEFP_RNDD, &t);
+        if (t == 0 && a.exact() && b.exact())
+            v.hi = v.lo;
+        else
+            v.hi = apply(widefp_rnd_add, a.hi, b.hi, WIDEFP_RNDU);
+        return v;
+    }
+
+    // The smallest of the products (quotients) of the bounds rounded down,
+    // the largest rounded up.
+    Value product(const Value &a, const Value &b, Binary f) {
+        Value v;
+        if (a.exact() && b.exact()) {
+            int t;
+            v.lo = apply(f, a.lo, b.lo, WIDEFP_RNDD, &t);
+            v.hi = t == 0 ? v.lo : apply(f, a.lo, b.lo, WIDEFP_RNDU);
+            return v;
+        }
+        const Words *A[2] = {&a.lo, &a.hi}, *B[2] = {&b.lo, &b.hi};
+        for (int i = 0; i < 2; ++i)
+            for (int j = 0; j < 2; ++j) {
+                Words lo = apply(f, *A[i], *B[j], WIDEFP_RNDD);
+                Words hi = apply(f, *A[i], *B[j], WIDEFP_RNDU);
+                if (v.lo.empty() || compare(lo, v.lo) < 0) v.lo.swap(lo);
+                if (v.hi.empty() || compare(hi, v.hi) > 0) v.hi.swap(hi);
+            }
+        return v;
+    }
+
+    Value quotient(const Value &a, const Value &b) {
+        const Words zero(q_ + 1, 0);
+        if (compare(b.lo, zero) <= 0 && compare(b.hi, zero) >= 0) throw Undecided{};
+        return product(a, b, widefp_rnd_div);
+    }
+
+    const char *cur_;
+    uint64_t q_;
+    int depth_ = 0;
+};
+
+// One text (blanks removed) rounded into y (p+1 words); returns the ternary
+// value, or 2 where it is not known.  reader: the reader's value at qf words.
+int round_text(uint64_t *y, uint64_t p, int mode, const std::string &text, const Words &reader, uint64_t qf) {
+    const uint64_t w = p + 1;
+    Words lo, hi, rl(w), rh(w);
+    uint64_t q = p + 1;
+    for (;;) {
+        try {
+            TextInterval(text.c_str(), q).read(lo, hi);
+        } catch (const Undecided &) {
+            break;
+        }
+        if (is_zero(lo) && is_zero(hi)) break;  // zero: the reader has its sign
+        const int tl = widefp_rnd_prec(rl.data(), p, lo.data(), q, mode);
+        widefp_rnd_prec(rh.data(), p, hi.data(), q, mode);
+        if (rl == rh) {
+            std::copy(rl.begin(), rl.end(), y);
+            if (lo == hi) return tl;
+            Words r(q + 1);
+            widefp_rnd_prec(r.data(), q, rl.data(), p, WIDEFP_RNDN);
+            return compare(r, hi) >= 0 ? 1 : compare(r, lo) <= 0 ? -1 : 2;
+        }
+        if (q >= wr::rnd::kMaxP) break;
+        q = std::min(wr::rnd::kMaxP, q + std::max<uint64_t>(1, q / 2));
+    }
+    widefp_rnd_prec(y, p, reader.data(), qf, mode);
+    return 2;
+}
+
+// (op, mode, p, S): S a text or a cell array of texts, each one number.
+void text(const Call &c, int nlhs, mxArray *plhs[]) {
+    if (c.count() != 4) c.args().fail("widefp:nargin", "text takes (op, mode, p, S)");
+    const int mode = c.mode();
+    const uint64_t p = c.precision(2, 1, 1022);
+    const mxArray *S = c.raw(3, "S");
+    const bool cell = mxIsCell(S);
+    if (!cell && !(mxIsChar(S) && mxGetM(S) <= 1))
+        c.args().fail("widefp:type", "argument 3 (S) must be a text of one row or a cell array of texts");
+    const uint64_t n = cell ? mxGetNumberOfElements(S) : 1;
+    for (uint64_t k = 0; k < n && cell; ++k) {
+        const mxArray *s = mxGetCell(S, k);
+        if (!s || !mxIsChar(s) || mxGetM(s) > 1)
+            c.args().fail("widefp:type", "argument 3 (S): element %llu is not a text of one row",
+                          static_cast<unsigned long long>(k + 1));
+    }
+    uint64_t *R = wr::rnd::new_result(plhs, 0, p, n);
+    double *t = ternaries(nlhs, plhs, n);
+    const uint64_t qf = p + 1 <= 1022 ? p + 1 : 1022;
+    Words reader(qf + 1);
+    for (uint64_t k = 0; k < n; ++k) {
+        const mxArray *s = cell ? mxGetCell(S, k) : S;
+        const size_t len = mxGetNumberOfElements(s);
+        std::string raw(len + 1, '\0');
+        mxGetString(s, raw.data(), static_cast<mwSize>(len + 1));
+        if (std::strlen(raw.c_str()) != len)
+            c.args().fail("widefp:syntax", "the text contains a NUL character at character %zu",
+                          std::strlen(raw.c_str()) + 1);
+        std::string body;
+        for (size_t i = 0; i < len; ++i)
+            if (!std::isspace(static_cast<unsigned char>(raw[i]))) body.push_back(raw[i]);
+        char message[1024];
+        std::fill(reader.begin(), reader.end(), 0);
+        const int status = widefp_float_etowr_report(body.c_str(), reader.data(), qf, message, sizeof message);
+        if (status != WIDEFP_PARSE_OK)
+            c.args().fail(status == WIDEFP_PARSE_UNKNOWN_CONSTANT ? "widefp:constant" : "widefp:syntax", "%s",
+                          message);
+        const int r = round_text(R + k * (p + 1), p, mode, body, reader, qf);
+        if (t) t[k] = r == 2 ? NAN : r;
+    }
+}
+
+}  // namespace
+
+extern "C" void mexFunction(int nlhs, mxArray *plhs[], int nrhs, const mxArray *prhs[]) {
+    const Call c("wr_rnd", nrhs, prhs, 4, 5);
+    const char *op = c.op();
+    for (const UnaryOp &u : kUnary)
+        if (std::strcmp(op, u.name) == 0) return unary(c, u, nlhs, plhs);
+    for (const BinaryOp &b : kBinary)
+        if (std::strcmp(op, b.name) == 0) return binary(c, b, nlhs, plhs);
+    if (std::strcmp(op, "power") == 0) return power(c, nlhs, plhs);
+    if (std::strcmp(op, "pow_si") == 0) return pow_si(c, nlhs, plhs);
+    if (std::strcmp(op, "prec") == 0) return prec(c, nlhs, plhs);
+    if (std::strcmp(op, "text") == 0) return text(c, nlhs, plhs);
+    c.unknown_op();
+}
