@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_operands.h"
 #include "bench_report.h"
 #include "harness.h"
 #include "widefp_rnd.h"
@@ -22,16 +23,9 @@ namespace {
 constexpr int kPairs = 64;
 const std::vector<uint64_t> kPrecisions = {1, 2, 4, 8, 16, 64, 256, 1023, 1024};
 
-struct Operands {
-    uint64_t p;
-    std::vector<uint64_t> a, b, c;  // kPairs elements each, stride p+1
-    std::vector<mpfr_t> ma, mb;
-    mpfr_t mc;
-
-    explicit Operands(uint64_t p_) : p(p_), a(kPairs * (p_ + 1)), b(kPairs * (p_ + 1)), c(p_ + 1), ma(kPairs), mb(kPairs) {
+struct Operands : benchops::Operands {
+    explicit Operands(uint64_t p_) : benchops::Operands(p_, kPairs) {
         th::Rng rng(0xbe7c + p);
-        const auto bits = static_cast<mpfr_prec_t>(64 * p + 1);
-        mpfr_init2(mc, bits);
         for (int i = 0; i < kPairs; ++i) {
             th::Words x = th::random_wr(rng, p, -8, 8, false), y = th::random_wr(rng, p, 0, 0, false);
             for (uint64_t j = 1; j <= p; ++j) {  // plain random words
@@ -50,20 +44,8 @@ struct Operands {
                 default: d = rng.range(1, 64 * p / 4 + 1); break;
             }
             y[0] = x[0] - d;
-            std::copy(x.begin(), x.end(), a.begin() + i * (p + 1));
-            std::copy(y.begin(), y.end(), b.begin() + i * (p + 1));
-            mpfr_init2(ma[i], bits);
-            mpfr_init2(mb[i], bits);
-            th::to_mpfr(ma[i], x.data(), p);
-            th::to_mpfr(mb[i], y.data(), p);
+            set(i, x, y);
         }
-    }
-    ~Operands() {
-        for (int i = 0; i < kPairs; ++i) {
-            mpfr_clear(ma[i]);
-            mpfr_clear(mb[i]);
-        }
-        mpfr_clear(mc);
     }
 };
 
@@ -77,31 +59,21 @@ Operands &operands(uint64_t p) {
 template <bool Sub, bool Rounded = false>
 void BM_widefp(benchmark::State &state) {
     Operands &o = operands(static_cast<uint64_t>(state.range(0)));
-    const uint64_t p = o.p, stride = p + 1;
-    for (auto _ : state) {
-        for (int i = 0; i < kPairs; ++i) {
-            const uint64_t *a = &o.a[i * stride], *b = &o.b[i * stride];
-            uint64_t g = Rounded ? static_cast<uint64_t>(Sub ? widefp_rnd_sub(o.c.data(), a, b, p, WIDEFP_RNDN)
-                                                             : widefp_rnd_add(o.c.data(), a, b, p, WIDEFP_RNDN))
-                                 : Sub ? widefp_float_sub(o.c.data(), a, b, p) : widefp_float_add(o.c.data(), a, b, p);
-            benchmark::DoNotOptimize(g);
-        }
-        benchmark::ClobberMemory();
-    }
-    state.SetItemsProcessed(state.iterations() * kPairs);
+    const uint64_t p = o.p;
+    benchops::time_calls(state, kPairs, [&](int i) {
+        const uint64_t *a = o.x(i), *b = o.y(i);
+        return Rounded ? static_cast<uint64_t>(Sub ? widefp_rnd_sub(o.r.data(), a, b, p, WIDEFP_RNDN)
+                                                   : widefp_rnd_add(o.r.data(), a, b, p, WIDEFP_RNDN))
+                       : Sub ? widefp_float_sub(o.r.data(), a, b, p) : widefp_float_add(o.r.data(), a, b, p);
+    });
 }
 
 template <bool Sub, mpfr_rnd_t Mode = MPFR_RNDZ>
 void BM_mpfr(benchmark::State &state) {
     Operands &o = operands(static_cast<uint64_t>(state.range(0)));
-    for (auto _ : state) {
-        for (int i = 0; i < kPairs; ++i) {
-            int t = Sub ? mpfr_sub(o.mc, o.ma[i], o.mb[i], Mode) : mpfr_add(o.mc, o.ma[i], o.mb[i], Mode);
-            benchmark::DoNotOptimize(t);
-        }
-        benchmark::ClobberMemory();
-    }
-    state.SetItemsProcessed(state.iterations() * kPairs);
+    benchops::time_calls(state, kPairs, [&](int i) {
+        return Sub ? mpfr_sub(o.mr, o.ma[i], o.mb[i], Mode) : mpfr_add(o.mr, o.ma[i], o.mb[i], Mode);
+    });
 }
 
 }  // namespace

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "bench_operands.h"
+#include "bench_report.h"
 #include "harness.h"
 #include "widefp_rnd.h"
 
@@ -22,30 +24,14 @@ const std::vector<uint64_t> kPrecisions = {1, 2, 4, 8, 16, 64, 256, 1023};
 const char *const kOps[] = {"mul", "div", "sqrt", "hypot", "pow_si"};
 
 // kOperands pairs of random operands (positive for sqrt), ours and MPFR's.
-struct Operands {
-    uint64_t p;
-    std::vector<uint64_t> a, b, r;
-    std::vector<mpfr_t> ma, mb;
-    mpfr_t mr;
-
-    explicit Operands(uint64_t p_) : p(p_), a(kOperands * (p_ + 1)), b(kOperands * (p_ + 1)), r(p_ + 1), ma(kOperands), mb(kOperands) {
+struct Operands : benchops::Operands {
+    explicit Operands(uint64_t p_) : benchops::Operands(p_, kOperands) {
         th::Rng rng(0xa817 + p);
-        const auto bits = static_cast<mpfr_prec_t>(64 * p + 1);
-        mpfr_init2(mr, bits);
         for (int i = 0; i < kOperands; ++i) {
             th::Words x = th::random_wr(rng, p, -40, 40, false), y = th::random_wr(rng, p, -40, 40);
             for (uint64_t j = 1; j <= p; ++j) x[j] = rng.word(), y[j] = rng.word();
-            std::copy(x.begin(), x.end(), a.begin() + i * (p + 1));
-            std::copy(y.begin(), y.end(), b.begin() + i * (p + 1));
-            mpfr_init2(ma[i], bits);
-            mpfr_init2(mb[i], bits);
-            th::to_mpfr(ma[i], x.data(), p);
-            th::to_mpfr(mb[i], y.data(), p);
+            set(i, x, y);
         }
-    }
-    ~Operands() {
-        for (int i = 0; i < kOperands; ++i) mpfr_clear(ma[i]), mpfr_clear(mb[i]);
-        mpfr_clear(mr);
     }
 };
 
@@ -80,40 +66,8 @@ int theirs(int op, Operands &o, int i) {
 
 void BM_run(benchmark::State &state, int op, bool mine) {
     Operands &o = operands(static_cast<uint64_t>(state.range(0)));
-    for (auto _ : state) {
-        for (int i = 0; i < kOperands; ++i) {
-            int t = mine ? ours(op, o, i) : theirs(op, o, i);
-            benchmark::DoNotOptimize(t);
-        }
-        benchmark::ClobberMemory();
-    }
-    state.SetItemsProcessed(state.iterations() * kOperands);
+    benchops::time_calls(state, kOperands, [&](int i) { return mine ? ours(op, o, i) : theirs(op, o, i); });
 }
-
-// Console output as usual; keeps the fastest CPU time per iteration of
-// each benchmark over its repetitions.
-class FastestReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override {
-        for (const Run &r : runs)
-            if (r.run_type == Run::RT_Iteration && r.iterations > 0) {
-                std::string name = r.benchmark_name();
-                name = name.substr(0, name.find("/min_time"));
-                name = name.substr(0, name.find("/repeats"));
-                auto it = best_.find(name);
-                const double t = r.GetAdjustedCPUTime();
-                if (it == best_.end() || t < it->second) best_[name] = t;
-            }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    double time(const std::string &name) const {
-        auto it = best_.find(name);
-        return it == best_.end() ? -1 : it->second;
-    }
-
-private:
-    std::map<std::string, double> best_;
-};
 
 }  // namespace
 
@@ -128,21 +82,9 @@ int main(int argc, char **argv) {
         }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    FastestReporter rep;
+    benchreport::Reporter rep;
     benchmark::RunSpecifiedBenchmarks(&rep);
-    {
-        for (const char *op : kOps) {
-            std::printf("\n%-7s %6s %14s %14s %10s   (to nearest, per operation)\n", op, "p", "ours ns", "mpfr ns", "ours/mpfr");
-            for (uint64_t p : kPrecisions) {
-                const std::string ours_name = std::string("ours_") + op + "/" + std::to_string(p);
-                const std::string mpfr_name = std::string("mpfr_") + op + "/" + std::to_string(p);
-                const double a = rep.time(ours_name), b = rep.time(mpfr_name);
-                if (a < 0 || b < 0) continue;
-                std::printf("%-7s %6llu %14.1f %14.1f %10.3f\n", "", static_cast<unsigned long long>(p), a / kOperands,
-                            b / kOperands, a / b);
-            }
-        }
-    }
+    for (const char *op : kOps) benchreport::print_times(rep, op, "operation", kPrecisions, [](uint64_t) { return kOperands; });
     benchmark::Shutdown();
     return 0;
 }

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "bench_operands.h"
+#include "bench_report.h"
 #include "harness.h"
 #include "widefp_rnd.h"
 
@@ -45,36 +47,19 @@ const Function kFunctions[] = {
     {"atanh", widefp_rnd_atanh, mpfr_atanh, -6, -1, true, false},
 };
 
-struct Operands {
-    uint64_t p;
-    int n;
-    std::vector<uint64_t> a, b, r;
-    std::vector<mpfr_t> ma, mb;
-    mpfr_t mr;
-
-    Operands(const Function &f, uint64_t p_)
-        : p(p_), n(operand_count(p_)), a(n * (p_ + 1)), b(n * (p_ + 1)), r(p_ + 1), ma(n), mb(n) {
+struct Operands : benchops::Operands {
+    Operands(const Function &f, uint64_t p_) : benchops::Operands(p_, operand_count(p_)) {
         th::Rng rng(0xb0e + p);
-        const auto bits = static_cast<mpfr_prec_t>(64 * p + 1);
-        mpfr_init2(mr, bits);
         for (int i = 0; i < n; ++i) {
             th::Words x = th::random_wr(rng, p, f.emin, f.emax, f.negative), y = th::random_wr(rng, p, -3, 5);
             for (uint64_t j = 1; j <= p; ++j) x[j] = rng.word(), y[j] = rng.word();
-            mpfr_init2(ma[i], bits);
-            mpfr_init2(mb[i], bits);
-            th::to_mpfr(ma[i], x.data(), p);
             if (f.above_one) {  // 1 + x, rounded
+                th::to_mpfr(ma[i], x.data(), p);
                 mpfr_add_ui(ma[i], ma[i], 1, MPFR_RNDN);
                 x = th::from_mpfr(ma[i], p);
             }
-            th::to_mpfr(mb[i], y.data(), p);
-            std::copy(x.begin(), x.end(), a.begin() + i * (p + 1));
-            std::copy(y.begin(), y.end(), b.begin() + i * (p + 1));
+            set(i, x, y);
         }
-    }
-    ~Operands() {
-        for (int i = 0; i < n; ++i) mpfr_clear(ma[i]), mpfr_clear(mb[i]);
-        mpfr_clear(mr);
     }
 };
 
@@ -88,45 +73,12 @@ Operands &operands(const Function &f, uint64_t p) {
 void BM_run(benchmark::State &state, const Function *f, bool mine) {
     Operands &o = operands(*f, static_cast<uint64_t>(state.range(0)));
     const uint64_t p = o.p;
-    for (auto _ : state) {
-        for (int i = 0; i < o.n; ++i) {
-            const uint64_t *a = &o.a[i * (p + 1)], *b = &o.b[i * (p + 1)];
-            int t;
-            if (mine)
-                t = f->ours ? f->ours(o.r.data(), a, p, WIDEFP_RNDN) : widefp_rnd_pow(o.r.data(), a, b, p, WIDEFP_RNDN);
-            else
-                t = f->theirs ? f->theirs(o.mr, o.ma[i], MPFR_RNDN) : mpfr_pow(o.mr, o.ma[i], o.mb[i], MPFR_RNDN);
-            benchmark::DoNotOptimize(t);
-        }
-        benchmark::ClobberMemory();
-    }
-    state.SetItemsProcessed(state.iterations() * o.n);
+    benchops::time_calls(state, o.n, [&](int i) {
+        const uint64_t *a = o.x(i), *b = o.y(i);
+        if (mine) return f->ours ? f->ours(o.r.data(), a, p, WIDEFP_RNDN) : widefp_rnd_pow(o.r.data(), a, b, p, WIDEFP_RNDN);
+        return f->theirs ? f->theirs(o.mr, o.ma[i], MPFR_RNDN) : mpfr_pow(o.mr, o.ma[i], o.mb[i], MPFR_RNDN);
+    });
 }
-
-// Console output as usual; keeps the fastest CPU time per iteration of
-// each benchmark over its repetitions.
-class FastestReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run> &runs) override {
-        for (const Run &r : runs)
-            if (r.run_type == Run::RT_Iteration && r.iterations > 0) {
-                std::string name = r.benchmark_name();
-                name = name.substr(0, name.find("/min_time"));
-                name = name.substr(0, name.find("/repeats"));
-                auto it = best_.find(name);
-                const double t = r.GetAdjustedCPUTime();
-                if (it == best_.end() || t < it->second) best_[name] = t;
-            }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    double time(const std::string &name) const {
-        auto it = best_.find(name);
-        return it == best_.end() ? -1 : it->second;
-    }
-
-private:
-    std::map<std::string, double> best_;
-};
 
 }  // namespace
 
@@ -141,18 +93,9 @@ int main(int argc, char **argv) {
         }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    FastestReporter rep;
+    benchreport::Reporter rep;
     benchmark::RunSpecifiedBenchmarks(&rep);
-    for (const Function &f : kFunctions) {
-        std::printf("\n%-7s %6s %14s %14s %10s   (to nearest, per call)\n", f.name, "p", "ours ns", "mpfr ns", "ours/mpfr");
-        for (uint64_t p : kPrecisions) {
-            const std::string s = std::string(f.name) + "/" + std::to_string(p);
-            const double a = rep.time("ours_" + s), b = rep.time("mpfr_" + s);
-            if (a < 0 || b < 0) continue;
-            const int n = operand_count(p);
-            std::printf("%-7s %6llu %14.1f %14.1f %10.3f\n", "", static_cast<unsigned long long>(p), a / n, b / n, a / b);
-        }
-    }
+    for (const Function &f : kFunctions) benchreport::print_times(rep, f.name, "call", kPrecisions, operand_count);
     benchmark::Shutdown();
     return 0;
 }

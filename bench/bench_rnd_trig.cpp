@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_operands.h"
 #include "bench_report.h"
 #include "harness.h"
 #include "widefp_rnd.h"
@@ -28,32 +29,15 @@ const int kModes[] = {WIDEFP_RNDN, WIDEFP_RNDZ};
 // milliseconds).
 int operand_count(uint64_t p) { return p >= 256 ? 4 : 16; }
 
-struct Operands {
-    uint64_t p;
-    int n;
-    std::vector<uint64_t> a, b, r;
-    std::vector<mpfr_t> ma, mb;
-    mpfr_t mr;
-    Operands(uint64_t p_, int fn)
-        : p(p_), n(operand_count(p_)), a(n * (p_ + 1)), b(n * (p_ + 1)), r(p_ + 1), ma(n), mb(n) {
+struct Operands : benchops::Operands {
+    Operands(uint64_t p_, int fn) : benchops::Operands(p_, operand_count(p_)) {
         th::Rng rng(0x7216 + 31 * p + fn);
-        const auto bits = static_cast<mpfr_prec_t>(64 * p + 1);
-        mpfr_init2(mr, bits);
         const int64_t lo = fn <= 2 ? -3 : -8, hi = fn <= 2 ? 5 : fn == 4 || fn == 5 ? -1 : 8;
         for (int i = 0; i < n; ++i) {
             th::Words x = th::random_wr(rng, p, lo, hi), y = th::random_wr(rng, p, lo, hi);
             for (uint64_t j = 1; j <= p; ++j) x[j] = rng.word(), y[j] = rng.word();
-            std::copy(x.begin(), x.end(), a.begin() + i * (p + 1));
-            std::copy(y.begin(), y.end(), b.begin() + i * (p + 1));
-            mpfr_init2(ma[i], bits);
-            mpfr_init2(mb[i], bits);
-            th::to_mpfr(ma[i], x.data(), p);
-            th::to_mpfr(mb[i], y.data(), p);
+            set(i, x, y);
         }
-    }
-    ~Operands() {
-        for (int i = 0; i < n; ++i) mpfr_clear(ma[i]), mpfr_clear(mb[i]);
-        mpfr_clear(mr);
     }
 };
 
@@ -94,14 +78,7 @@ int theirs(int fn, Operands &o, int i, int mode) {
 void run(benchmark::State &state, int fn, bool mine) {
     const int mode = static_cast<int>(state.range(1));
     Operands &o = operands(static_cast<uint64_t>(state.range(0)), fn);
-    for (auto _ : state) {
-        for (int i = 0; i < o.n; ++i) {
-            int t = mine ? ours(fn, o, i, mode) : theirs(fn, o, i, mode);
-            benchmark::DoNotOptimize(t);
-        }
-        benchmark::ClobberMemory();
-    }
-    state.SetItemsProcessed(state.iterations() * o.n);
+    benchops::time_calls(state, o.n, [&](int i) { return mine ? ours(fn, o, i, mode) : theirs(fn, o, i, mode); });
 }
 
 std::string name(const char *who, int fn) { return std::string(who) + "_" + kFns[fn]; }

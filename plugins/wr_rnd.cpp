@@ -100,22 +100,38 @@ uint64_t paired(const Call &c, uint64_t nx, uint64_t ny) {
     return nx == 1 ? ny : nx;
 }
 
+// The mode, precision and operands of a call (op, mode, p, X, Y), X and Y
+// paired, with the result array R and the ternaries t (or nullptr) made:
+// element k reads X + k sx and Y + k sy and writes R + k w.
+struct Pair {
+    Pair(const Call &c, int nlhs, mxArray *plhs[]) : mode(c.mode()), p(c.precision(2)), w(p + 1) {
+        uint64_t nx, ny;
+        X = c.operand(3, p, &nx, dx, "X");
+        Y = c.operand(4, p, &ny, dy, "Y");
+        n = paired(c, nx, ny);
+        sx = nx == 1 ? 0 : w;
+        sy = ny == 1 ? 0 : w;
+        R = wr::rnd::new_result(plhs, 0, p, n);
+        t = ternaries(nlhs, plhs, n);
+    }
+    Pair(const Pair &) = delete;
+    Pair &operator=(const Pair &) = delete;
+    const int mode;
+    const uint64_t p, w;
+    std::vector<uint64_t> dx, dy;  // X and Y converted from doubles, when they were
+    const uint64_t *X, *Y;
+    uint64_t n, sx, sy;
+    uint64_t *R;
+    double *t;
+};
+
 void binary(const Call &c, const BinaryOp &op, int nlhs, mxArray *plhs[]) {
     if (c.count() != 5) c.args().fail("widefp:nargin", "%s takes (op, mode, p, X, Y)", op.name);
-    const int mode = c.mode();
-    const uint64_t p = c.precision(2);
-    uint64_t nx, ny;
-    std::vector<uint64_t> dx, dy;
-    const uint64_t *X = c.operand(3, p, &nx, dx, "X");
-    const uint64_t *Y = c.operand(4, p, &ny, dy, "Y");
-    const uint64_t n = paired(c, nx, ny);
-    const uint64_t w = p + 1, sx = nx == 1 ? 0 : w, sy = ny == 1 ? 0 : w;
-    uint64_t *R = wr::rnd::new_result(plhs, 0, p, n);
-    double *t = ternaries(nlhs, plhs, n);
+    const Pair a(c, nlhs, plhs);
     wr::rnd::domain_text() = op.domain;
-    for (uint64_t k = 0; k < n; ++k) {
-        const int r = op.f(R + k * w, X + k * sx, Y + k * sy, p, mode);
-        if (t) t[k] = r;
+    for (uint64_t k = 0; k < a.n; ++k) {
+        const int r = op.f(a.R + k * a.w, a.X + k * a.sx, a.Y + k * a.sy, a.p, a.mode);
+        if (a.t) a.t[k] = r;
     }
 }
 
@@ -140,22 +156,15 @@ bool small_integer(const uint64_t *y, uint64_t p, int64_t *n) {
 // widefp_rnd_pow for the others (where a negative x needs an integer y).
 void power(const Call &c, int nlhs, mxArray *plhs[]) {
     if (c.count() != 5) c.args().fail("widefp:nargin", "power takes (op, mode, p, X, Y)");
-    const int mode = c.mode();
-    const uint64_t p = c.precision(2);
-    uint64_t nx, ny;
-    std::vector<uint64_t> dx, dy;
-    const uint64_t *X = c.operand(3, p, &nx, dx, "X");
-    const uint64_t *Y = c.operand(4, p, &ny, dy, "Y");
-    const uint64_t n = paired(c, nx, ny);
-    const uint64_t w = p + 1, sx = nx == 1 ? 0 : w, sy = ny == 1 ? 0 : w;
-    uint64_t *R = wr::rnd::new_result(plhs, 0, p, n);
-    double *t = ternaries(nlhs, plhs, n);
+    const Pair a(c, nlhs, plhs);
     wr::rnd::domain_text() = "power: a negative base needs an integer exponent (no complex widereals)";
-    for (uint64_t k = 0; k < n; ++k) {
+    for (uint64_t k = 0; k < a.n; ++k) {
+        const uint64_t *x = a.X + k * a.sx, *y = a.Y + k * a.sy;
+        uint64_t *r = a.R + k * a.w;
         int64_t e;
-        const int r = small_integer(Y + k * sy, p, &e) ? widefp_rnd_pow_si(R + k * w, X + k * sx, e, p, mode)
-                                                       : widefp_rnd_pow(R + k * w, X + k * sx, Y + k * sy, p, mode);
-        if (t) t[k] = r;
+        const int t = small_integer(y, a.p, &e) ? widefp_rnd_pow_si(r, x, e, a.p, a.mode)
+                                                : widefp_rnd_pow(r, x, y, a.p, a.mode);
+        if (a.t) a.t[k] = t;
     }
 }
 

@@ -1,6 +1,7 @@
 // div.cpp -- widereal division: long division in 64-bit quotient words against a shortening divisor.
 #include <memory>
 
+#include "kernel/addmul_row.h"
 #include "kernel/div_dispatch.h"
 #include "kernel/divword.h"
 #include "kernel/heap.h"
@@ -20,213 +21,18 @@ constexpr uint64_t kStackWords = 512;
 bool g_adx_allowed = true;
 #endif
 
-// The remainder is kept complemented: each scratch word holds ~r[k], so
-// that r - s, which is ~(~r + s), becomes an addition of s to the stored
-// words and the row kernel needs no negation.  A borrow out of the true
-// difference is a carry out of the stored sum.
-
-// rp[0..n-1] += the low words of q * yp[0..n-1] plus the high word of each
-// product into the word above, from rp[n-1] up to rp[0]; n >= 1.  Returns the
-// high word left for the word above rp[0] and sets *carry to the carry out
-// of rp[0].  On complemented words this subtracts the row.
-inline uint64_t addmul_row_portable(uint64_t *rp, const uint64_t *yp, uint64_t q, uint64_t n, uint64_t *carry) {
-    uint64_t hi = 0, cf = 0;
-    for (uint64_t j = n; j-- > 0;) {
-        const u128 prod = static_cast<u128>(q) * yp[j] + hi;
-        const uint64_t lo = static_cast<uint64_t>(prod);
-        hi = static_cast<uint64_t>(prod >> 64);
-        const u128 s = static_cast<u128>(rp[j]) + lo + cf;
-        rp[j] = static_cast<uint64_t>(s);
-        cf = static_cast<uint64_t>(s >> 64);
-    }
-    *carry = cf;
-    return hi;
-}
-
+// The row subtraction with ADCX/ADOX?
+inline bool rows_adx() {
 #ifdef WIDEFP_X86_ASM
-// The same with MULX, the product carries on the overflow flag (ADOX) and
-// the sum on the carry flag (ADCX): blocks of sixteen words from the low
-// end, then blocks of four, then single words.  Loop control uses MOV, LEA
-// and JRCXZ, which leave both flags alone; the pointers walk down from the
-// ends.  Each word costs six fused micro-operations (MULX with its load, one
-// ADOX, a load, one ADCX, a store), about 1.25 cycles on a five-wide core;
-// the long loop is aligned to 32 bytes, which keeps its timing steady.
-inline uint64_t addmul_row_adx(uint64_t *rp, const uint64_t *yp, uint64_t q, uint64_t n, uint64_t *carry) {
-    const uint64_t n1 = n & 3, n4 = (n >> 2) & 3, n16 = n >> 4;
-    const uint64_t *y = yp + n;
-    uint64_t *r = rp + n;
-    uint64_t hi = 0, lo, h2, t, cf;
-    asm volatile(
-        "xor %%r11d, %%r11d\n\t"
-        "mov %[n16], %%rcx\n\t"
-        "test %%rcx, %%rcx\n\t"  // clears CF and OF
-        "jz 2f\n\t"
-        ".p2align 5\n"
-        "1:\n\t"
-        "lea -128(%[y]), %[y]\n\t"
-        "lea -128(%[r]), %[r]\n\t"
-        "mulx 120(%[y]), %[lo], %[h2]\n\t"
-        "adox %[hi], %[lo]\n\t"
-        "mov 120(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 120(%[r])\n\t"
-        "mulx 112(%[y]), %[lo], %[hi]\n\t"
-        "adox %[h2], %[lo]\n\t"
-        "mov 112(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 112(%[r])\n\t"
-        "mulx 104(%[y]), %[lo], %[h2]\n\t"
-        "adox %[hi], %[lo]\n\t"
-        "mov 104(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 104(%[r])\n\t"
-        "mulx 96(%[y]), %[lo], %[hi]\n\t"
-        "adox %[h2], %[lo]\n\t"
-        "mov 96(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 96(%[r])\n\t"
-        "mulx 88(%[y]), %[lo], %[h2]\n\t"
-        "adox %[hi], %[lo]\n\t"
-        "mov 88(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 88(%[r])\n\t"
-        "mulx 80(%[y]), %[lo], %[hi]\n\t"
-        "adox %[h2], %[lo]\n\t"
-        "mov 80(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 80(%[r])\n\t"
-        "mulx 72(%[y]), %[lo], %[h2]\n\t"
-        "adox %[hi], %[lo]\n\t"
-        "mov 72(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 72(%[r])\n\t"
-        "mulx 64(%[y]), %[lo], %[hi]\n\t"
-        "adox %[h2], %[lo]\n\t"
-        "mov 64(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 64(%[r])\n\t"
-        "mulx 56(%[y]), %[lo], %[h2]\n\t"
-        "adox %[hi], %[lo]\n\t"
-        "mov 56(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 56(%[r])\n\t"
-        "mulx 48(%[y]), %[lo], %[hi]\n\t"
-        "adox %[h2], %[lo]\n\t"
-        "mov 48(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 48(%[r])\n\t"
-        "mulx 40(%[y]), %[lo], %[h2]\n\t"
-        "adox %[hi], %[lo]\n\t"
-        "mov 40(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 40(%[r])\n\t"
-        "mulx 32(%[y]), %[lo], %[hi]\n\t"
-        "adox %[h2], %[lo]\n\t"
-        "mov 32(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 32(%[r])\n\t"
-        "mulx 24(%[y]), %[lo], %[h2]\n\t"
-        "adox %[hi], %[lo]\n\t"
-        "mov 24(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 24(%[r])\n\t"
-        "mulx 16(%[y]), %[lo], %[hi]\n\t"
-        "adox %[h2], %[lo]\n\t"
-        "mov 16(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 16(%[r])\n\t"
-        "mulx 8(%[y]), %[lo], %[h2]\n\t"
-        "adox %[hi], %[lo]\n\t"
-        "mov 8(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 8(%[r])\n\t"
-        "mulx 0(%[y]), %[lo], %[hi]\n\t"
-        "adox %[h2], %[lo]\n\t"
-        "mov 0(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 0(%[r])\n\t"
-        "lea -1(%%rcx), %%rcx\n\t"
-        "jrcxz 2f\n\t"
-        "jmp 1b\n"
-        "2:\n\t"
-        "mov %[n4], %%rcx\n"
-        "3:\n\t"
-        "jrcxz 4f\n\t"
-        "lea -32(%[y]), %[y]\n\t"
-        "lea -32(%[r]), %[r]\n\t"
-        "mulx 24(%[y]), %[lo], %[h2]\n\t"
-        "adox %[hi], %[lo]\n\t"
-        "mov 24(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 24(%[r])\n\t"
-        "mulx 16(%[y]), %[lo], %[hi]\n\t"
-        "adox %[h2], %[lo]\n\t"
-        "mov 16(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 16(%[r])\n\t"
-        "mulx 8(%[y]), %[lo], %[h2]\n\t"
-        "adox %[hi], %[lo]\n\t"
-        "mov 8(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 8(%[r])\n\t"
-        "mulx 0(%[y]), %[lo], %[hi]\n\t"
-        "adox %[h2], %[lo]\n\t"
-        "mov 0(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 0(%[r])\n\t"
-        "lea -1(%%rcx), %%rcx\n\t"
-        "jmp 3b\n"
-        "4:\n\t"
-        "mov %[n1], %%rcx\n"
-        "5:\n\t"
-        "jrcxz 6f\n\t"
-        "lea -8(%[y]), %[y]\n\t"
-        "lea -8(%[r]), %[r]\n\t"
-        "mulx (%[y]), %[lo], %[h2]\n\t"
-        "adox %[hi], %[lo]\n\t"
-        "mov %[h2], %[hi]\n\t"
-        "mov (%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], (%[r])\n\t"
-        "lea -1(%%rcx), %%rcx\n\t"
-        "jmp 5b\n"
-        "6:\n\t"
-        "adox %%r11, %[hi]\n\t"  // the last product carry
-        "setc %b[cf]\n\t"
-        : [y] "+r"(y), [r] "+r"(r), [hi] "+r"(hi), [lo] "=&r"(lo), [h2] "=&r"(h2), [t] "=&r"(t), [cf] "=&r"(cf)
-        : [n1] "r"(n1), [n4] "r"(n4), [n16] "r"(n16), "d"(q)
-        : "rcx", "r11", "cc", "memory");
-    *carry = cf & 1;
-    return hi;
-}
-#endif
-
-// r[0..w+1] -= q * (1; y[0..w-1]), the divisor truncated to w fraction words
-// placed one word above r's last word, on complemented words.  Requires
-// w >= 1.  Returns true when the difference is negative (r then holds it
-// modulo 2^(64(w+2))).
-inline bool submul(uint64_t *r, const uint64_t *y, uint64_t q, uint64_t w) {
-    WIDEFP_ASSERTD(w >= 1);
-    uint64_t borrow;
-#ifdef WIDEFP_X86_ASM
-    const uint64_t carry = kHaveAdx && g_adx_allowed ? addmul_row_adx(r + 2, y, q, w, &borrow)
-                                     : addmul_row_portable(r + 2, y, q, w, &borrow);
+    return kHaveAdx && g_adx_allowed;
 #else
-    const uint64_t carry = addmul_row_portable(r + 2, y, q, w, &borrow);
+    return false;
 #endif
-    // (r[0], r[1]) -= q + carry + borrow, a two-word subtraction: a two-word
-    // addition on the complements, which carries out when it goes negative.
-    const u128 top = (static_cast<u128>(r[0]) << 64) | r[1];
-    const u128 sum = top + (static_cast<u128>(q) + carry + borrow);
-    r[0] = static_cast<uint64_t>(sum >> 64);
-    r[1] = static_cast<uint64_t>(sum);
-    return sum < top;
 }
 
-// Complements r[0..n-1] in place (for the rare steps written on true words).
-inline void complement(uint64_t *r, uint64_t n) {
-    for (uint64_t k = 0; k < n; ++k) r[k] = ~r[k];
-}
+// The remainder is kept complemented (see addmul_row.h): the row kernel
+// adds to the stored words, and a borrow out of the true difference is a
+// carry out of the stored sum.
 
 // r[0..w+1] += (1; y[0..w-1]) placed as in submul (undoes one unit of q).
 // Returns true when the sum carries out of r[0]: a negative remainder has
@@ -270,52 +76,6 @@ inline uint64_t refine_one_word(uint64_t q, uint64_t r0, uint64_t r1, uint64_t r
         t1 = u1 - b2;
         t0 -= b1;
     }
-}
-
-// floor((2^192 - 1) / (d1, d0)) - 2^64 for a divisor with the top bit of d1
-// set: the inverse that turns a 3-by-2-word division into multiplications.
-inline uint64_t inverse_3by2(uint64_t d1, uint64_t d0) {
-    WIDEFP_ASSERTD(d1 >> 63);
-    // floor((2^128 - 1) / d1) - 2^64 is at least the wanted value and at most
-    // a few above it.
-    uint64_t rest;
-    uint64_t v = div_word(~d1, ~uint64_t{0}, d1, &rest);
-    for (;;) {
-        // (2^64 + v) (d1, d0) >= 2^192 ?
-        const u128 a = static_cast<u128>(v) * d0;
-        const u128 b = static_cast<u128>(v) * d1;
-        const u128 w1 = static_cast<u128>(static_cast<uint64_t>(a >> 64)) + static_cast<uint64_t>(b) + d0;
-        const u128 w2 = static_cast<u128>(static_cast<uint64_t>(b >> 64)) + d1 + static_cast<uint64_t>(w1 >> 64);
-        if ((w2 >> 64) == 0) return v;
-        --v;
-    }
-}
-
-// floor((n2, n1, n0) / (d1, d0)) for (n2, n1) < (d1, d0), d1's top bit set,
-// v = inverse_3by2(d1, d0).
-inline uint64_t div_3by2(uint64_t n2, uint64_t n1, uint64_t n0, uint64_t d1, uint64_t d0, uint64_t v) {
-    const u128 qq = static_cast<u128>(v) * n2 + ((static_cast<u128>(n2) << 64) | n1);
-    uint64_t q = static_cast<uint64_t>(qq >> 64);
-    const uint64_t q0 = static_cast<uint64_t>(qq);
-    // the two leading words of n - q d
-    const uint64_t r1 = n1 - d1 * q;
-    u128 r = ((static_cast<u128>(r1) << 64) | n0) - ((static_cast<u128>(d1) << 64) | d0);
-    r -= static_cast<u128>(d0) * q;
-    ++q;
-    const u128 dd = (static_cast<u128>(d1) << 64) | d0;
-    if (static_cast<uint64_t>(r >> 64) >= q0) {
-        --q;
-        r += dd;
-    }
-    if (r >= dd) ++q;
-    return q;
-}
-
-// The quotient word of a remainder whose leading words, shifted right one
-// bit, are (n2, n1, n0), by the leading divisor words (d1, d0) with inverse
-// v: floor((n2, n1, n0) / (d1, d0)), or 2^64 - 1 when that does not fit.
-inline uint64_t estimate_3by2(uint64_t n2, uint64_t n1, uint64_t n0, uint64_t d1, uint64_t d0, uint64_t v) {
-    return (n2 > d1 || (n2 == d1 && n1 >= d0)) ? ~uint64_t{0} : div_3by2(n2, n1, n0, d1, d0, v);
 }
 
 // Is (r[0]; r[1..w]) >= (1; y[0..w-1])?  r holds complemented words.
@@ -374,7 +134,7 @@ uint64_t divide_mantissas(uint64_t *out, const uint64_t *x, const uint64_t *y, u
     const uint64_t d0 = p >= 2 ? (y[0] << 63) | (y[1] >> 1) : 0;
     const uint64_t v = p >= 2 ? inverse_3by2(d1, d0) : 0;
 
-    // The first remainder, complemented (see addmul_row_portable).
+    // The first remainder, complemented (see addmul_row.h).
     const bool x_greater = x[j] > y[j];
     if (x_greater) {
         rem[0] = ~uint64_t{0};
@@ -414,7 +174,7 @@ uint64_t divide_mantissas(uint64_t *out, const uint64_t *x, const uint64_t *y, u
             q = r0 * R + static_cast<uint64_t>((static_cast<u128>(r1) * R) >> 64);
             q = refine_one_word(q, r0, r1, r2, y[0]);
         }
-        if (submul(r, y, q, w)) {
+        if (submul(r, y, q, w, rows_adx())) {
             // q was too large: the remainder went negative
             complement(r, w + 2);
             do {

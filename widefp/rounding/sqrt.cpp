@@ -12,6 +12,7 @@
 #include <memory>
 #include <utility>
 
+#include "kernel/addmul_row.h"
 #include "kernel/karatsuba.h"
 #include "kernel/mul_columns.h"
 #include "rounding/arith.h"
@@ -46,206 +47,9 @@ inline uint64_t sqrt_two_words(uint64_t a0, uint64_t a1) {
     return s;
 }
 
-// ---- the row kernels of the division (div.cpp), on complemented words ----------
-// The remainder is kept complemented: each word holds ~r[k], so that r - s,
-// which is ~(~r + s), becomes an addition of s to the stored words.
-
-// rp[0..n-1] += the low words of q * yp[0..n-1] plus the high word of each
-// product into the word above, from rp[n-1] up to rp[0]; n >= 1.  Returns the
-// high word left for the word above rp[0] and sets *carry to the carry out
-// of rp[0].  On complemented words this subtracts the row.
-inline uint64_t addmul_row_portable(uint64_t *rp, const uint64_t *yp, uint64_t q, uint64_t n, uint64_t *carry) {
-    uint64_t hi = 0, cf = 0;
-    for (uint64_t j = n; j-- > 0;) {
-        const u128 prod = static_cast<u128>(q) * yp[j] + hi;
-        const uint64_t lo = static_cast<uint64_t>(prod);
-        hi = static_cast<uint64_t>(prod >> 64);
-        const u128 s = static_cast<u128>(rp[j]) + lo + cf;
-        rp[j] = static_cast<uint64_t>(s);
-        cf = static_cast<uint64_t>(s >> 64);
-    }
-    *carry = cf;
-    return hi;
-}
-
-#ifdef WIDEFP_X86_ASM
-// The same with MULX, the product carries on the overflow flag (ADOX) and
-// the sum on the carry flag (ADCX): blocks of sixteen words from the low
-// end, then blocks of four, then single words.  Loop control uses MOV, LEA
-// and JRCXZ, which leave both flags alone; the pointers walk down from the
-// ends.  Each word costs six fused micro-operations (MULX with its load, one
-// ADOX, a load, one ADCX, a store), about 1.25 cycles on a five-wide core;
-// the long loop is aligned to 32 bytes, which keeps its timing steady.
-inline uint64_t addmul_row_adx(uint64_t *rp, const uint64_t *yp, uint64_t q, uint64_t n, uint64_t *carry) {
-    const uint64_t n1 = n & 3, n4 = (n >> 2) & 3, n16 = n >> 4;
-    const uint64_t *y = yp + n;
-    uint64_t *r = rp + n;
-    uint64_t hi = 0, lo, h2, t, cf;
-    asm volatile(
-        "xor %%r11d, %%r11d\n\t"
-        "mov %[n16], %%rcx\n\t"
-        "test %%rcx, %%rcx\n\t"  // clears CF and OF
-        "jz 2f\n\t"
-        ".p2align 5\n"
-        "1:\n\t"
-        "lea -128(%[y]), %[y]\n\t"
-        "lea -128(%[r]), %[r]\n\t"
-        "mulx 120(%[y]), %[lo], %[h2]\n\t"
-        "adox %[hi], %[lo]\n\t"
-        "mov 120(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 120(%[r])\n\t"
-        "mulx 112(%[y]), %[lo], %[hi]\n\t"
-        "adox %[h2], %[lo]\n\t"
-        "mov 112(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 112(%[r])\n\t"
-        "mulx 104(%[y]), %[lo], %[h2]\n\t"
-        "adox %[hi], %[lo]\n\t"
-        "mov 104(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 104(%[r])\n\t"
-        "mulx 96(%[y]), %[lo], %[hi]\n\t"
-        "adox %[h2], %[lo]\n\t"
-        "mov 96(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 96(%[r])\n\t"
-        "mulx 88(%[y]), %[lo], %[h2]\n\t"
-        "adox %[hi], %[lo]\n\t"
-        "mov 88(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 88(%[r])\n\t"
-        "mulx 80(%[y]), %[lo], %[hi]\n\t"
-        "adox %[h2], %[lo]\n\t"
-        "mov 80(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 80(%[r])\n\t"
-        "mulx 72(%[y]), %[lo], %[h2]\n\t"
-        "adox %[hi], %[lo]\n\t"
-        "mov 72(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 72(%[r])\n\t"
-        "mulx 64(%[y]), %[lo], %[hi]\n\t"
-        "adox %[h2], %[lo]\n\t"
-        "mov 64(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 64(%[r])\n\t"
-        "mulx 56(%[y]), %[lo], %[h2]\n\t"
-        "adox %[hi], %[lo]\n\t"
-        "mov 56(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 56(%[r])\n\t"
-        "mulx 48(%[y]), %[lo], %[hi]\n\t"
-        "adox %[h2], %[lo]\n\t"
-        "mov 48(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 48(%[r])\n\t"
-        "mulx 40(%[y]), %[lo], %[h2]\n\t"
-        "adox %[hi], %[lo]\n\t"
-        "mov 40(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 40(%[r])\n\t"
-        "mulx 32(%[y]), %[lo], %[hi]\n\t"
-        "adox %[h2], %[lo]\n\t"
-        "mov 32(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 32(%[r])\n\t"
-        "mulx 24(%[y]), %[lo], %[h2]\n\t"
-        "adox %[hi], %[lo]\n\t"
-        "mov 24(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 24(%[r])\n\t"
-        "mulx 16(%[y]), %[lo], %[hi]\n\t"
-        "adox %[h2], %[lo]\n\t"
-        "mov 16(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 16(%[r])\n\t"
-        "mulx 8(%[y]), %[lo], %[h2]\n\t"
-        "adox %[hi], %[lo]\n\t"
-        "mov 8(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 8(%[r])\n\t"
-        "mulx 0(%[y]), %[lo], %[hi]\n\t"
-        "adox %[h2], %[lo]\n\t"
-        "mov 0(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 0(%[r])\n\t"
-        "lea -1(%%rcx), %%rcx\n\t"
-        "jrcxz 2f\n\t"
-        "jmp 1b\n"
-        "2:\n\t"
-        "mov %[n4], %%rcx\n"
-        "3:\n\t"
-        "jrcxz 4f\n\t"
-        "lea -32(%[y]), %[y]\n\t"
-        "lea -32(%[r]), %[r]\n\t"
-        "mulx 24(%[y]), %[lo], %[h2]\n\t"
-        "adox %[hi], %[lo]\n\t"
-        "mov 24(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 24(%[r])\n\t"
-        "mulx 16(%[y]), %[lo], %[hi]\n\t"
-        "adox %[h2], %[lo]\n\t"
-        "mov 16(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 16(%[r])\n\t"
-        "mulx 8(%[y]), %[lo], %[h2]\n\t"
-        "adox %[hi], %[lo]\n\t"
-        "mov 8(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 8(%[r])\n\t"
-        "mulx 0(%[y]), %[lo], %[hi]\n\t"
-        "adox %[h2], %[lo]\n\t"
-        "mov 0(%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], 0(%[r])\n\t"
-        "lea -1(%%rcx), %%rcx\n\t"
-        "jmp 3b\n"
-        "4:\n\t"
-        "mov %[n1], %%rcx\n"
-        "5:\n\t"
-        "jrcxz 6f\n\t"
-        "lea -8(%[y]), %[y]\n\t"
-        "lea -8(%[r]), %[r]\n\t"
-        "mulx (%[y]), %[lo], %[h2]\n\t"
-        "adox %[hi], %[lo]\n\t"
-        "mov %[h2], %[hi]\n\t"
-        "mov (%[r]), %[t]\n\t"
-        "adcx %[t], %[lo]\n\t"
-        "mov %[lo], (%[r])\n\t"
-        "lea -1(%%rcx), %%rcx\n\t"
-        "jmp 5b\n"
-        "6:\n\t"
-        "adox %%r11, %[hi]\n\t"  // the last product carry
-        "setc %b[cf]\n\t"
-        : [y] "+r"(y), [r] "+r"(r), [hi] "+r"(hi), [lo] "=&r"(lo), [h2] "=&r"(h2), [t] "=&r"(t), [cf] "=&r"(cf)
-        : [n1] "r"(n1), [n4] "r"(n4), [n16] "r"(n16), "d"(q)
-        : "rcx", "r11", "cc", "memory");
-    *carry = cf & 1;
-    return hi;
-}
-#endif
-
-// r[0..w+1] -= q (1; y[0..w-1]), the divisor's last word at r[w+1], on
-// complemented words.  Returns true when the difference is negative (r then
-// holds it modulo 2^(64(w+2))).
-inline bool submul(uint64_t *r, const uint64_t *y, uint64_t q, uint64_t w) {
-    uint64_t borrow;
-#ifdef WIDEFP_X86_ASM
-    const uint64_t carry = kHaveAdx ? addmul_row_adx(r + 2, y, q, w, &borrow) : addmul_row_portable(r + 2, y, q, w, &borrow);
-#else
-    const uint64_t carry = addmul_row_portable(r + 2, y, q, w, &borrow);
-#endif
-    const u128 top = (static_cast<u128>(r[0]) << 64) | r[1];
-    const u128 sum = top + (static_cast<u128>(q) + carry + borrow);
-    r[0] = static_cast<uint64_t>(sum >> 64);
-    r[1] = static_cast<uint64_t>(sum);
-    return sum < top;
-}
-
-inline void complement(uint64_t *r, uint64_t n) {
-    for (uint64_t k = 0; k < n; ++k) r[k] = ~r[k];
-}
+// ---- the root's digits, on complemented words (the division's row steps) ----------
+// The remainder is kept complemented (see kernel/addmul_row.h): the row
+// subtraction of the division serves each digit as it is.
 
 // After a digit q = d+1 that was one too large: r[0..k+2] += 2 S beta + 2d + 1
 // on true words, 2S = (1; y[0..k-1]) placed at r[1..k+1].  Returns true when
@@ -304,7 +108,7 @@ bool sqrt_rem(uint64_t *y, uint64_t *rem, uint64_t n) {
         WIDEFP_ASSERTD(t0 <= 1);
         uint64_t q = estimate_3by2((t0 << 63) | (t1 >> 1), (t1 << 63) | (t2 >> 1), (t2 << 63) | (t3 >> 1), d1, d0, v);
         y[k] = q;
-        if (submul(r, y, q, k + 1)) {  // q too large: the remainder went negative
+        if (submul(r, y, q, k + 1, kHaveAdx)) {  // q too large: the remainder went negative
             complement(r, k + 3);
             do {
                 --q;
