@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "widefp_special.h"
 #include "wr_rnd_common.h"
 
 namespace {
@@ -58,6 +59,9 @@ const UnaryOp kUnary[] = {
     {"asinh", widefp_rnd_asinh, nullptr},
     {"acosh", widefp_rnd_acosh, "acosh: x < 1 has no real inverse hyperbolic cosine"},
     {"atanh", widefp_rnd_atanh, "atanh: |x| > 1 has no real inverse hyperbolic tangent"},
+    {"gamma", widefp_rnd_gamma, "gamma: the negative integers and -Inf are poles (no value)"},
+    {"erf", widefp_rnd_erf, nullptr},
+    {"erfc", widefp_rnd_erfc, nullptr},
 };
 
 const BinaryOp kBinary[] = {
@@ -68,6 +72,7 @@ const BinaryOp kBinary[] = {
     {"pow", widefp_rnd_pow, "power: a negative base needs an integer exponent (no complex widereals)"},
     {"atan2", widefp_rnd_atan2, nullptr},
     {"hypot", widefp_rnd_hypot, nullptr},
+    {"beta", widefp_rnd_beta, "beta: no value at these poles or infinities"},
 };
 
 // ---- element-wise operations ------------------------------------------------
@@ -88,6 +93,44 @@ void unary(const Call &c, const UnaryOp &op, int nlhs, mxArray *plhs[]) {
     wr::rnd::domain_text() = op.domain;
     for (uint64_t k = 0; k < n; ++k) {
         const int r = op.f(R + k * (p + 1), X + k * (p + 1), p, mode);
+        if (t) t[k] = r;
+    }
+}
+
+// Whether Gamma(x) < 0: x negative, finite, not an integer, in (-(n+1), -n)
+// for an even n = floor(|x|).  -0 (a pole) is not counted.
+bool negative_gamma(const uint64_t *x, uint64_t p) {
+    const uint64_t field = x[0] & kField;
+    if (!(x[0] & kSign) || field == 0 || field == kField) return false;
+    if (field < kBias) return true;  // -1 < x < 0
+    // |x| = 1.F 2^e: the units bit is bit e of 1.F (bit 0 the hidden one).
+    const uint64_t e = field - kBias;
+    if (e >= 64 * p) return false;  // an integer: a pole
+    bool fraction = (x[1 + e / 64] & (~uint64_t{0} >> (e % 64))) != 0;
+    for (uint64_t j = 2 + e / 64; j <= p && !fraction; ++j) fraction = x[j] != 0;
+    const bool odd = e == 0 || ((x[1 + (e - 1) / 64] >> (63 - (e - 1) % 64)) & 1) != 0;
+    return fraction && !odd;
+}
+
+// ln|Gamma(x)| where Gamma(x) > 0 or x is a pole (+Inf there); a negative
+// Gamma(x), whose logarithm is complex, is a domain error, raised before any
+// element is computed.
+void log_gamma(const Call &c, int nlhs, mxArray *plhs[]) {
+    if (c.count() != 4) c.args().fail("widefp:nargin", "lgamma takes (op, mode, p, X)");
+    const int mode = c.mode();
+    const uint64_t p = c.precision(2);
+    uint64_t n;
+    const uint64_t *X = c.elements(3, p, &n, "X");
+    for (uint64_t k = 0; k < n; ++k)
+        if (negative_gamma(X + k * (p + 1), p))
+            c.args().fail("widefp:domain",
+                          "gammaln: Gamma(x) < 0 at element %llu, its logarithm is complex (no complex widereals)",
+                          static_cast<unsigned long long>(k + 1));
+    uint64_t *R = wr::rnd::new_result(plhs, 0, p, n);
+    double *t = ternaries(nlhs, plhs, n);
+    for (uint64_t k = 0; k < n; ++k) {
+        int sign;
+        const int r = widefp_rnd_lgamma(R + k * (p + 1), &sign, X + k * (p + 1), p, mode);
         if (t) t[k] = r;
     }
 }
@@ -635,6 +678,7 @@ extern "C" void mexFunction(int nlhs, mxArray *plhs[], int nrhs, const mxArray *
     for (const BinaryOp &b : kBinary)
         if (std::strcmp(op, b.name) == 0) return binary(c, b, nlhs, plhs);
     if (std::strcmp(op, "power") == 0) return power(c, nlhs, plhs);
+    if (std::strcmp(op, "lgamma") == 0) return log_gamma(c, nlhs, plhs);
     if (std::strcmp(op, "pow_si") == 0) return pow_si(c, nlhs, plhs);
     if (std::strcmp(op, "prec") == 0) return prec(c, nlhs, plhs);
     if (std::strcmp(op, "text") == 0) return text(c, nlhs, plhs);

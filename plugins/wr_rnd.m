@@ -10,10 +10,13 @@
 ##          angle of the point (Y, X), as atan2 (X, Y)), "pow" (a negative
 ##          base needs an integer exponent), "power" (integer exponents of
 ##          magnitude below 2^63 by the library's integer power, others as
-##          "pow"), "pow_si" (Y: int64 or integer doubles);
+##          "pow"), "pow_si" (Y: int64 or integer doubles), "beta" (the
+##          Beta function B(X, Y));
 ##          unary: "sqrt", "exp", "expm1", "log", "log1p", "log2", "log10",
 ##          "sin", "cos", "tan", "atan", "asin", "acos", "sinh", "cosh",
-##          "tanh", "asinh", "acosh", "atanh";
+##          "tanh", "asinh", "acosh", "atanh", "gamma", "lgamma" (ln|Gamma|;
+##          +Inf at the poles; an X with Gamma(X) < 0 is a domain error,
+##          checked before anything is computed), "erf", "erfc";
 ##          "prec": Y is q, X an element array of precision q, rounded to p
 ##          (or extended exactly); "text": X a text of one row or a cell
 ##          array of them, read as widereal reads texts (blanks dropped),
@@ -33,7 +36,8 @@
 ## Errors: widefp:nargin, widefp:type, widefp:size, widefp:range for bad
 ## arguments (checked before anything is computed), widefp:domain where
 ## the exact result is not a real number (0/0, Inf - Inf, log of a
-## negative number, ...), widefp:syntax and widefp:constant for texts.
+## negative number, a pole of gamma, ...), widefp:syntax and
+## widefp:constant for texts.
 ##
 ## Example:
 ##   p = 1;

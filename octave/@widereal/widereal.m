@@ -1,11 +1,17 @@
 ## -*- texinfo -*-
 ## @deftypefn  {} {@var{x} =} widereal (@var{v})
 ## @deftypefnx {} {@var{x} =} widereal (@var{v}, @var{p})
+## @deftypefnx {} {@var{x} =} widereal (@var{v}, "digits", @var{d})
 ## @deftypefnx {} {@var{x} =} widereal (@var{w}, @var{p}, "words")
 ## @deftypefnx {} {@var{x} =} widereal (@var{w}, @var{p}, "words", @var{sz})
 ## A wide binary floating-point number, or an array of them: a sign, a 63-bit
 ## exponent and a fraction of @var{p} 64-bit words (64p+1 significant bits).
 ## @var{p} defaults to @code{widereal_precision ()}, 4 words at start.
+## With @qcode{"digits"}, @var{p} is the fewest words holding @var{d}
+## significant decimal digits (an integer from 1 to 19709): the fewest
+## @var{p} with @code{floor ((64*p+1) * log10 (2)) >= @var{d}}, the rule of
+## @code{widereal_digits} and @code{digits}; @code{widereal ("1/3", "digits",
+## 30)} has precision 2 (38 digits).
 ##
 ## @var{v} may be
 ## @itemize
@@ -53,7 +59,7 @@
 ## y = widereal (0.1)               # 0.1000000000000000055511151231257827...
 ## z = widereal (intmax ("uint64")) # 18446744073709551615 exactly
 ## @end example
-## @seealso{widereal_precision, widereal_rounding, wr_constant, double, precision}
+## @seealso{widereal_precision, widereal_digits, widereal_rounding, wr_constant, double, precision, digits}
 ## @end deftypefn
 function x = widereal (v, p, how, sz)
   persistent scalar = [];                   # a zero scalar of precision q,
@@ -80,6 +86,14 @@ function x = widereal (v, p, how, sz)
       x.w = w;
       return;
     endif
+  endif
+  if (nargin == 3 && ischar (p))            # widereal (v, "digits", d)
+    if (! strcmp (p, "digits"))
+      error ("widefp:type",
+             "widereal: the second argument must be P or \"digits\"");
+    endif
+    x = widereal (v, words_for_digits (how));
+    return;
   endif
   if (nargin < 2)
     p = widereal_precision ();
@@ -164,6 +178,19 @@ function x = widereal (v, p, how, sz)
   x = wr_new (w, p, size (v));
 endfunction
 
+## the fewest words p, up to 1023, with floor ((64p+1) log10 2) >= d
+function p = words_for_digits (d)
+  if (! (isnumeric (d) && isreal (d) && isscalar (d)))
+    error ("widefp:type", "widereal: D must be a real number");
+  endif
+  held = floor ((64 * (1:1023) + 1) * log10 (2));
+  if (! (d == fix (d) && d >= 1 && d <= held(end)))
+    error ("widefp:range", "widereal: D must be an integer from 1 to %d",
+           held(end));
+  endif
+  p = find (held >= d, 1);
+endfunction
+
 function s = ifelse_complex (v)
   s = "";
   if (isnumeric (v) && ! isreal (v))
@@ -218,3 +245,26 @@ endfunction
 %!error <SZ must be> widereal (uint64 ([1 0 1 0]), 1, "words", [-1 -2])
 %!assert (double (widereal (sparse ([0 2; 1.5 0]))), [0 2; 1.5 0])
 %!assert (double (widereal (sparse (-3))), -3)
+%!test
+%! ## precision from decimal digits: the fewest p with floor ((64p+1) log10 2)
+%! ## >= d; counts from exact arithmetic (19, 38, 96, 115, 19690, 19709)
+%! assert (precision (widereal (1, "digits", 30)), 2);
+%! assert (precision (widereal (1, "digits", 19)), 1);
+%! assert (precision (widereal (1, "digits", 20)), 2);
+%! assert (precision (widereal (1, "digits", 100)), 6);
+%! assert (precision (widereal (1, "digits", 96)), 5);
+%! assert (precision (widereal (1, "digits", 19709)), 1023);
+%! x = widereal ("1/3", "digits", 19690);
+%! assert (precision (x), 1022);
+%! assert (x == widereal ("1/3", 1022));
+%! y = widereal (x, "digits", 38);            # rounded like widereal (x, 2)
+%! assert (precision (y), 2);
+%! assert (y == widereal ("1/3", 2));
+%! assert (precision (widereal ([1 2], "digits", int8 (77))), 4);
+%!error id=widefp:range widereal (1, "digits", 0)
+%!error id=widefp:range widereal (1, "digits", 19710)
+%!error id=widefp:range widereal (1, "digits", 2.5)
+%!error id=widefp:range widereal ("1", "digits", 19700)
+%!error id=widefp:type widereal (1, "digits", "30")
+%!error id=widefp:type widereal (1, "digits", [30 40])
+%!error id=widefp:type widereal (1, "digit", 30)

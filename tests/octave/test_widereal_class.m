@@ -6,7 +6,7 @@
 %! ## the %!test and %!error blocks of the class's files
 %! root = fileparts (which ("widereal_precision"));
 %! files = [glob(fullfile (root, "@widereal", "*.m")); ...
-%!          fullfile(root, {"widereal_precision.m"; "wr_constant.m"})];
+%!          fullfile(root, {"widereal_precision.m"; "widereal_digits.m"; "wr_constant.m"})];
 %! failed = {};
 %! for k = 1:numel (files)
 %!   [n, m] = test (files{k}, "quiet", stdout);
