@@ -112,6 +112,33 @@ int round_value(uint64_t *y, uint64_t p, bool neg, int64_t e, const uint64_t *fr
     return ternary;
 }
 
+// ---- the value just beside |x| -------------------------------------------
+// For |x| <= 2^(-32p-2) the terms after the first are below a quarter of a
+// unit in the last place: sin x = x - x^3/6 and atan x = x - x^3/3 lie just
+// below |x| in magnitude, tan x = x + x^3/3 just above, cos x = 1 - x^2/2
+// just below 1.  The value is written as |x| less (or plus) a tail too small
+// to reach the next word, so that round_value decides every mode, the
+// ternary value and an underflow below the smallest number.
+
+// (-1)^neg 1.F 2^e (F = frac, p words) less (below) or plus a tail below a
+// unit of the word after F, rounded; e may lie outside the range.
+int round_beside(uint64_t *y, uint64_t p, bool neg, int64_t e, const uint64_t *frac, bool below, int mode) {
+    Scratch s(p + 1);
+    uint64_t *F = s.get();
+    std::memcpy(F, frac, p * sizeof(uint64_t));
+    F[p] = 0;
+    if (!below) return round_value(y, p, neg, e, F, p + 1, 1, mode);
+    uint64_t j = p;
+    while (j > 0 && F[j] == 0) F[j--] = ~uint64_t{0};
+    if (F[j] != 0) {
+        --F[j];
+    } else {  // a power of two: the binade below, all ones
+        F[0] = ~uint64_t{0};
+        --e;
+    }
+    return round_value(y, p, neg, e, F, p + 1, ~uint64_t{0}, mode);
+}
+
 namespace {
 
 // The general test: rounds both ends of the interval exactly and compares.

@@ -442,24 +442,7 @@ int round_one_nudged(uint64_t *y, uint64_t p, bool neg, bool above, int mode) {
 }
 
 int round_nudged(uint64_t *y, uint64_t p, const uint64_t *x, bool above, int mode) {
-    Buf b(p);
-    uint64_t *f = b.take(p);
-    std::memcpy(f, x + 1, p * sizeof(uint64_t));
-    const bool neg = is_neg(x);
-    int64_t e = unbiased_of(x);
-    if (above) return round_value(y, p, neg, e, f, p, 1, mode);
-    // One unit below |x| (a power of two: the largest number of the binade
-    // below), then a tail of more than half a unit.
-    uint64_t j = p;
-    while (j >= 1 && f[j - 1] == 0) --j;
-    if (j == 0) {
-        std::memset(f, 0xff, p * sizeof(uint64_t));
-        --e;
-    } else {
-        --f[j - 1];
-        for (uint64_t i = j; i < p; ++i) f[i] = ~uint64_t{0};
-    }
-    return round_value(y, p, neg, e, f, p, ~uint64_t{0}, mode);
+    return round_beside(y, p, is_neg(x), unbiased_of(x), x + 1, !above, mode);
 }
 
 }  // namespace widefp::rnd::el

@@ -3,14 +3,7 @@
 #include <cstring>
 
 #include "convert/tables.h"
-#include "rounding/ziv.h"
-
-namespace widefp::rnd {
-// From trig.cpp: (-1)^neg 1.F 2^e just below or above, rounded; 1 - cos r
-// for 0 < |r| <= 0.8 with its relative error bound (scratch 4(n+2) words).
-int round_beside(uint64_t *y, uint64_t p, bool neg, int64_t e, const uint64_t *frac, bool below, int mode);
-double one_minus_cos(uint64_t *C, const uint64_t *r, uint64_t n, uint64_t *scratch);
-}  // namespace widefp::rnd
+#include "rounding/trig.h"
 
 using namespace widefp::rnd;
 

@@ -78,6 +78,12 @@ inline bool away_from_zero(bool neg, int mode) {
 int round_value(uint64_t *y, uint64_t p, bool neg, int64_t e, const uint64_t *frac, uint64_t q, uint64_t g,
                 int mode);
 
+// (-1)^neg * 1.F * 2^e (F = frac, p words) less (below) or plus a tail
+// below a unit of the word after F, rounded with the range applied: the
+// value of f(x) = x(1 -+ t) for a tiny t, decided in every mode with its
+// ternary value.  e may lie outside the range; frac may lie inside y.
+int round_beside(uint64_t *y, uint64_t p, bool neg, int64_t e, const uint64_t *frac, bool below, int mode);
+
 // A finite nonzero widereal y (precision p) holding a truncated result
 // whose discarded part the guard word g classifies exactly (as for
 // round_value), rounded in place; the exponent must lie inside the range
