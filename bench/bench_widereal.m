@@ -1,6 +1,7 @@
 ## Timings of the widereal class against the bare plug-in calls it makes:
 ## the scalar hot paths (against a minimal old-style class as well), and on
-## 100-by-100 matrices A * B and A \ b, at p = 4.
+## 100-by-100 matrices A * B and A \ b against the bare gateway calls
+## (wr_rnd_reduce "matmul", wr_la "solve"), at p = 4.
 ## The same work through the symbolic package's vpa when it is installed.
 ## Run from the repository root:
 ##   octave-cli --norc --eval "addpath ([pwd '/build/mex'], [pwd '/octave']); run ('bench/bench_widereal.m')"
@@ -62,12 +63,13 @@ mb = wr_minimal (sb.w, p);
 mv = wr_minimal (struct (v).w, p);
 ## operation, through the class, the minimal class, the bare plug-in call
 timings = {"widereal (1)", @() widereal (1), @() wr_minimal (sa.w, p), [];
-           "a + b", @() a + b, @() ma + mb, @() wr_sum (R, X, 2, 1, p);
+           "a + b", @() a + b, @() ma + mb, @() wr_rnd ("add", 0, p, sa.w, sb.w);
            "a - b", @() a - b, [], [];
            "a .* b", @() a .* b, [], @() wr_prod (R, X, 2, 1, p);
            "a ./ b", @() a ./ b, [], @() wr_div (R, sa.w, sb.w, 1, p);
            "a == b", @() a == b, @() ma == mb, [];
            "a < b", @() a < b, [], [];
+           "exp (a)", @() exp (a), [], @() wr_rnd ("exp", 0, p, sa.w);
            "v(3)", @() v(3), @() mv(3), [];
            "v(3) = a", @() assign3 (v, a), @() assign3 (mv, ma), []};
 printf ("scalar operations at p = %d, us of processor time per call (an empty\n", p);
@@ -95,19 +97,17 @@ sB = struct (B);
 sv = struct (v);
 Aw = sA.w;
 Bw = sB.w;
-Arows = Aw(:, reshape (reshape (1:n*n, n, n).', 1, []));
-C = zeros (p + 1, n * n, "uint64");
-T = zeros (p + 1, 1, "uint64");
+vw = sv.w;
+## The bare calls are the gateways' own: the class makes exactly these
+## (rounding to nearest, the default mode) after its checks.
 t_class = best (@() A * B, 3, 1);
-t_bare = best (@() wr_matmul (C, Arows, Bw, n, n, n, p, T), 3, 1);
-printf ("A * B, %dx%d: %.1f ms through the class, %.1f ms bare wr_matmul (ratio %.3f)\n",
+t_bare = best (@() wr_rnd_reduce ("matmul", 0, p, Aw, Bw, n, n, n), 3, 1);
+printf ("A * B, %dx%d: %.1f ms through the class, %.1f ms bare wr_rnd_reduce (ratio %.3f)\n",
         n, n, 1e3 * t_class, 1e3 * t_bare, t_class / t_bare);
 
-M0 = [Aw, sv.w](:, reshape (reshape (1:n*(n+1), n, n + 1).', 1, []));
-work = zeros (p + 1, 2, "uint64");
 t_class = best (@() A \ v, 3, 1);
-t_bare = best (@() wr_solve (M0 + uint64 (0), n, 1, p, work), 3, 1);
-printf ("A \\ b, %dx%d: %.1f ms through the class, %.1f ms bare wr_solve (ratio %.3f)\n",
+t_bare = best (@() wr_la ("solve", 0, p, Aw, n, n, vw, 1), 3, 1);
+printf ("A \\ b, %dx%d: %.1f ms through the class, %.1f ms bare wr_la (ratio %.3f)\n",
         n, n, 1e3 * t_class, 1e3 * t_bare, t_class / t_bare);
 
 if (! isempty (ver ("symbolic")))
@@ -125,4 +125,16 @@ if (! isempty (ver ("symbolic")))
   printf ("vpa A \\ b, %dx%d: %.1f ms\n", n, n, 1e3 * t);
 else
   printf ("vpa: the symbolic package is not installed, no comparison\n");
+endif
+
+## The same work through mpmath at 64p+1 bits, where python3 has it.
+here = fileparts (mfilename ("fullpath"));
+[status, out] = system (sprintf ("python3 %s %d %d", fullfile (here, "bench_mpmath.py"),
+                                 64 * p + 1, n));
+if (status == 0)
+  f = cellfun (@(l) sscanf (l, "%*s %f"), strsplit (strtrim (out), "\n"));
+  printf ("mpmath at %d bits: a + b %.1f us, exp (a) %.1f us, A * B %.1f ms, A \\ b %.1f ms\n",
+          64 * p + 1, 1e6 * f(1), 1e6 * f(2), 1e3 * f(3), 1e3 * f(4));
+else
+  printf ("mpmath: %s", out);
 endif

@@ -51,6 +51,7 @@ function [out, code] = widereal_rounding (mode)
              "widereal_rounding: MODE must be \"nearest\", \"zero\", \"up\" or \"down\"");
     endif
     out = {"nearest", "zero", "up", "down"}{current + 1};
+    wr_rnd ("mode", k - 1);        # the gateway's copy, for the hot paths
     current = k - 1;
     code = current;
     return;
@@ -72,3 +73,17 @@ endfunction
 %! end_unwind_protect
 %!error <MODE must be> widereal_rounding ("sideways")
 %!error <MODE must be> widereal_rounding (2)
+%!test
+%! ## the gateway keeps the class's mode for its hot paths, through clear
+%! old = widereal_rounding ("up");
+%! unwind_protect
+%!   clear functions
+%!   clear mex
+%!   hi = widereal (1) / 3;
+%!   assert (wr_rnd ("mode"), 2);
+%!   widereal_rounding ("down");
+%!   assert (hi - widereal (1) / 3 > 0);
+%! unwind_protect_cleanup
+%!   widereal_rounding (old);
+%! end_unwind_protect
+%!error <mode must be> wr_rnd ("mode", 7)

@@ -27,9 +27,7 @@ function x = wr_constant (name, p = widereal_precision ())
   if (! (isnumeric (p) && isscalar (p) && p == fix (p) && p >= 1 && p <= 1023))
     error ("widefp:range", "wr_constant: P must be an integer from 1 to 1023");
   endif
-  r = zeros (p + 1, 1, "uint64");
-  wr_const (name, r, p);
-  x = widereal (r, p, "words");
+  x = widereal (wr_conv ("const", double (p), name), double (p), "words");
 endfunction
 
 %!test

@@ -22,9 +22,7 @@ using wr::rnd::Call;
 using Unary = int (*)(uint64_t *, const uint64_t *, uint64_t, int);
 using Binary = int (*)(uint64_t *, const uint64_t *, const uint64_t *, uint64_t, int);
 
-constexpr uint64_t kSign = uint64_t{1} << 63;
-constexpr uint64_t kField = kSign - 1;                  // exponent field mask
-constexpr uint64_t kBias = 0x3fffffffffffffffu;         // exponent of 1
+using namespace wr::rnd::format;
 constexpr int64_t kEmin = 1 - static_cast<int64_t>(kBias);
 constexpr int64_t kEmax = static_cast<int64_t>(kBias);
 
@@ -73,6 +71,9 @@ const BinaryOp kBinary[] = {
     {"atan2", widefp_rnd_atan2, nullptr},
     {"hypot", widefp_rnd_hypot, nullptr},
     {"beta", widefp_rnd_beta, "beta: no value at these poles or infinities"},
+    {"fmod", widefp_rnd_fmod, "fmod: fmod (x, 0) and fmod (Inf, y) have no value"},
+    {"rem", widefp_rnd_fmod, "rem: rem (x, 0) and rem (Inf, y) have no value (no NaN widereals)"},
+    {"mod", widefp_rnd_mod, "mod: infinite operands have no remainder"},
 };
 
 // ---- element-wise operations ------------------------------------------------
@@ -211,9 +212,13 @@ void power(const Call &c, int nlhs, mxArray *plhs[]) {
     }
 }
 
-// x .^ n for integers n given as an int64 array or as doubles.
-void pow_si(const Call &c, int nlhs, mxArray *plhs[]) {
-    if (c.count() != 5) c.args().fail("widefp:nargin", "pow_si takes (op, mode, p, X, N)");
+using IntegerOp = int (*)(uint64_t *, const uint64_t *, int64_t, uint64_t, int);
+
+// f(x, n) for integers n given as an int64 array or as doubles: x .^ n
+// (pow_si), or the n-th root (rootn: n nonzero; an even root of a negative
+// number is a domain error).
+void with_integer(const Call &c, int nlhs, mxArray *plhs[], const char *name, IntegerOp f) {
+    if (c.count() != 5) c.args().fail("widefp:nargin", "%s takes (op, mode, p, X, N)", name);
     const int mode = c.mode();
     const uint64_t p = c.precision(2);
     uint64_t nx;
@@ -224,23 +229,26 @@ void pow_si(const Call &c, int nlhs, mxArray *plhs[]) {
         c.args().fail("widefp:type", "argument 4 (N) must be a real int64 or double array");
     const uint64_t nn = mxGetNumberOfElements(N);
     const uint64_t n = paired(c, nx, nn);
+    const bool root = f == widefp_rnd_rootn_si;
     std::vector<int64_t> e(nn);
     for (uint64_t k = 0; k < nn; ++k) {
         if (ints) {
             e[k] = static_cast<const int64_t *>(mxGetData(N))[k];
-            continue;
+        } else {
+            const double d = mxGetPr(N)[k];
+            if (!(d >= -9223372036854775808.0 && d < 9223372036854775808.0) ||
+                d != static_cast<double>(static_cast<int64_t>(d)))
+                c.args().fail("widefp:range", "argument 4 (N): %.17g is not an integer of magnitude below 2^63", d);
+            e[k] = static_cast<int64_t>(d);
         }
-        const double d = mxGetPr(N)[k];
-        if (!(d >= -9223372036854775808.0 && d < 9223372036854775808.0) ||
-            d != static_cast<double>(static_cast<int64_t>(d)))
-            c.args().fail("widefp:range", "argument 4 (N): %.17g is not an integer of magnitude below 2^63", d);
-        e[k] = static_cast<int64_t>(d);
+        if (root && e[k] == 0) c.args().fail("widefp:domain", "rootn: n = 0 has no root");
     }
     const uint64_t w = p + 1, sx = nx == 1 ? 0 : w, sn = nn == 1 ? 0 : 1;
     uint64_t *R = wr::rnd::new_result(plhs, 0, p, n);
     double *t = ternaries(nlhs, plhs, n);
+    if (root) wr::rnd::domain_text() = "nthroot: an even root of a negative number is not real (no complex widereals)";
     for (uint64_t k = 0; k < n; ++k) {
-        const int r = widefp_rnd_pow_si(R + k * w, X + k * sx, e[k * sn], p, mode);
+        const int r = f(R + k * w, X + k * sx, e[k * sn], p, mode);
         if (t) t[k] = r;
     }
 }
@@ -670,7 +678,30 @@ void text(const Call &c, int nlhs, mxArray *plhs[]) {
 
 }  // namespace
 
+// wr_rnd("mode") gives the mode held for calls passing [] as their mode,
+// wr_rnd("mode", m) sets it (0..3) and locks the gateway in memory, so that
+// clear keeps the setting.
+static void held(int nlhs, mxArray *plhs[], int nrhs, const mxArray *prhs[]) {
+    wr::Args args("wr_rnd", nrhs, prhs, 1, 2);
+    if (nlhs > 1) args.fail("widefp:nargout", "mode gives 1 output");
+    if (nrhs == 2) {
+        const mxArray *a = prhs[1];
+        const double d = mxIsDouble(a) && !mxIsComplex(a) && mxGetNumberOfElements(a) == 1 ? mxGetScalar(a) : -1;
+        if (!(d == 0 || d == 1 || d == 2 || d == 3))
+            args.fail("widefp:range", "the mode must be 0 (nearest), 1 (zero), 2 (up) or 3 (down)");
+        if (!mexIsLocked()) mexLock();
+        wr::rnd::held_mode() = static_cast<int>(d);
+    }
+    plhs[0] = mxCreateDoubleScalar(wr::rnd::held_mode());
+}
+
 extern "C" void mexFunction(int nlhs, mxArray *plhs[], int nrhs, const mxArray *prhs[]) {
+    if (wr::rnd::held_mode() < 0) wr::rnd::held_mode() = 0;
+    if (nrhs >= 1 && nrhs <= 2 && mxIsChar(prhs[0]) && mxGetNumberOfElements(prhs[0]) == 4) {
+        char name[5];
+        mxGetString(prhs[0], name, sizeof name);
+        if (std::strcmp(name, "mode") == 0) return held(nlhs, plhs, nrhs, prhs);
+    }
     const Call c("wr_rnd", nrhs, prhs, 4, 5);
     const char *op = c.op();
     for (const UnaryOp &u : kUnary)
@@ -679,7 +710,8 @@ extern "C" void mexFunction(int nlhs, mxArray *plhs[], int nrhs, const mxArray *
         if (std::strcmp(op, b.name) == 0) return binary(c, b, nlhs, plhs);
     if (std::strcmp(op, "power") == 0) return power(c, nlhs, plhs);
     if (std::strcmp(op, "lgamma") == 0) return log_gamma(c, nlhs, plhs);
-    if (std::strcmp(op, "pow_si") == 0) return pow_si(c, nlhs, plhs);
+    if (std::strcmp(op, "pow_si") == 0) return with_integer(c, nlhs, plhs, "pow_si", widefp_rnd_pow_si);
+    if (std::strcmp(op, "rootn") == 0) return with_integer(c, nlhs, plhs, "rootn", widefp_rnd_rootn_si);
     if (std::strcmp(op, "prec") == 0) return prec(c, nlhs, plhs);
     if (std::strcmp(op, "text") == 0) return text(c, nlhs, plhs);
     c.unknown_op();

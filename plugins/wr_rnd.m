@@ -12,6 +12,12 @@
 ##          magnitude below 2^63 by the library's integer power, others as
 ##          "pow"), "pow_si" (Y: int64 or integer doubles), "beta" (the
 ##          Beta function B(X, Y));
+##          "fmod" and "rem" (X - fix(X/Y) Y, the sign of X, exact unless
+##          below the smallest number; Y = 0 and infinite X are domain
+##          errors, X itself for infinite Y), "mod" (X - floor(X/Y) Y, the
+##          sign of Y, rounded once; mod (X, 0) = X; infinite operands are
+##          domain errors), "rootn" (the Y-th root of X, Y nonzero int64 or
+##          integer doubles; odd roots of negatives are negative);
 ##          unary: "sqrt", "exp", "expm1", "log", "log1p", "log2", "log10",
 ##          "sin", "cos", "tan", "atan", "asin", "acos", "sinh", "cosh",
 ##          "tanh", "asinh", "acosh", "atanh", "gamma", "lgamma" (ln|Gamma|;
@@ -22,7 +28,9 @@
 ##          array of them, read as widereal reads texts (blanks dropped),
 ##          p <= 1022
 ##   mode   0 to nearest (ties to even), 1 toward zero, 2 toward +Inf,
-##          3 toward -Inf
+##          3 toward -Inf, or [] for the mode the gateway holds:
+##          wr_rnd ("mode") gives it, wr_rnd ("mode", m) sets it (the class
+##          keeps its widereal_rounding setting there; 0 at start)
 ##   p      precision of the results in words, 1..1023
 ##   X, Y   uint64 arrays of p+1 words per element (any shape); operands
 ##          of the binary operations may also be real doubles, one element

@@ -38,6 +38,29 @@ inline void fatal_with_domain_text(const char *identifier, const char *text) {
     wr::detail::fatal_to_octave(identifier, text);
 }
 
+// The word format: word 0 holds the sign bit and the exponent field,
+// biased so that 1 has kBias; field 0 is a zero, kField an infinity.
+namespace format {
+constexpr uint64_t kSign = uint64_t{1} << 63;
+constexpr uint64_t kField = kSign - 1;
+constexpr uint64_t kBias = 0x3fffffffffffffffu;
+inline bool is_zero(const uint64_t *x) { return (x[0] & kField) == 0; }
+inline bool is_inf(const uint64_t *x) { return (x[0] & kField) == kField; }
+inline bool is_neg(const uint64_t *x) { return (x[0] & kSign) != 0; }
+inline bool finite(const uint64_t *x) { return !is_inf(x); }
+// The domain errors of accumulations.
+inline const char *const kInfMinusInf = "widereal: Inf - Inf has no value";
+inline const char *const kZeroTimesInf = "widereal: 0 * Inf has no value";
+}  // namespace format
+
+// The rounding mode a gateway keeps for the callers that pass [] (the
+// class's setting, so that its hot paths need not ask for it); -1 in
+// gateways that keep none.
+inline int &held_mode() {
+    static int mode = -1;
+    return mode;
+}
+
 // Argument access for one call of a value-returning gateway: op, mode, p
 // first, then the operands.
 class Call {
@@ -63,9 +86,11 @@ public:
     [[noreturn]] void unknown_op() const { args_.fail("widefp:type", "unknown operation \"%s\"", op_); }
 
     // The rounding mode, argument 1: 0 (nearest), 1 (toward zero), 2 (up)
-    // or 3 (down).
+    // or 3 (down); [] stands for the mode the gateway holds, where it holds
+    // one (held_mode() >= 0).
     int mode() const {
         const mxArray *a = prhs_[1];
+        if (held_mode() >= 0 && mxIsDouble(a) && mxGetNumberOfElements(a) == 0) return held_mode();
         if (!mxIsNumeric(a) || mxIsComplex(a) || mxIsSparse(a) || mxGetNumberOfElements(a) != 1)
             args_.fail("widefp:type", "argument 1 (mode) must be a real numeric scalar");
         const double d = mxGetScalar(a);

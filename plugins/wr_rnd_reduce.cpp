@@ -20,15 +20,8 @@ namespace {
 using wr::rnd::Call;
 using Words = std::vector<uint64_t>;
 
-constexpr uint64_t kSign = uint64_t{1} << 63;
-constexpr uint64_t kField = kSign - 1;
-constexpr uint64_t kBias = 0x3fffffffffffffffu;
+using namespace wr::rnd::format;
 
-const char *const kInfMinusInf = "widereal: Inf - Inf has no value";
-const char *const kZeroTimesInf = "widereal: 0 * Inf has no value";
-
-bool zero(const uint64_t *x) { return (x[0] & kField) == 0; }
-bool finite(const uint64_t *x) { return (x[0] & kField) != kField; }
 
 // Which signed zeros the terms of one accumulation were.
 struct ZeroSigns {
@@ -45,7 +38,7 @@ struct ZeroSigns {
 // y (precision p) = the accumulator acc (precision q) rounded, an exact zero
 // signed by the terms.
 void finish(uint64_t *y, uint64_t p, const uint64_t *acc, uint64_t q, int mode, const ZeroSigns &z) {
-    if (zero(acc)) {
+    if (is_zero(acc)) {
         std::memset(y, 0, (p + 1) * sizeof(uint64_t));
         y[0] = z.minus(mode) ? kSign : 0;
         return;
@@ -68,7 +61,7 @@ public:
     // acc += x (precision p)
     void add(const uint64_t *x, uint64_t p) {
         wr::rnd::widen(t_.data(), q_, x, p);
-        z_.add(zero(x), x[0] & kSign);
+        z_.add(is_zero(x), x[0] & kSign);
         wr::rnd::domain_text() = kInfMinusInf;
         widefp_rnd_add(acc_.data(), acc_.data(), t_.data(), q_, WIDEFP_RNDZ);
     }
@@ -84,7 +77,7 @@ public:
         wr::rnd::widen(u_.data(), q_, y, p);
         wr::rnd::domain_text() = kZeroTimesInf;
         widefp_rnd_mul(t_.data(), t_.data(), u_.data(), q_, WIDEFP_RNDZ);
-        z_.add(zero(t_.data()), t_[0] & kSign);
+        z_.add(is_zero(t_.data()), t_[0] & kSign);
         wr::rnd::domain_text() = kInfMinusInf;
         widefp_rnd_add(acc_.data(), acc_.data(), t_.data(), q_, WIDEFP_RNDZ);
     }
@@ -95,7 +88,7 @@ public:
     // accumulated value is rounded once.
     void round_root(uint64_t *y, uint64_t p, int mode) {
         const int t = widefp_rnd_sqrt(t_.data(), acc_.data(), q_, WIDEFP_RNDZ);
-        if (t != 0 && !zero(t_.data()) && finite(t_.data())) t_[q_] |= 1;
+        if (t != 0 && !is_zero(t_.data()) && finite(t_.data())) t_[q_] |= 1;
         widefp_rnd_prec(y, p, t_.data(), q_, mode);
     }
 
@@ -232,14 +225,14 @@ void matmul(const Call &c, mxArray *plhs[]) {
     for (uint64_t j = 0; j < n; ++j)
         for (uint64_t i = 0; i < m; ++i) {
             const uint64_t *e = Cq.data() + (j * m + i) * wq;
-            if (!zero(e)) {
+            if (!is_zero(e)) {
                 widefp_rnd_prec(C + (j * m + i) * w, p, e, q, mode);
                 continue;
             }
             ZeroSigns z;  // an exact zero: the signs of its products
             for (uint64_t l = 0; l < k; ++l) {
                 const uint64_t *a = A + (l * m + i) * w, *b = B + (j * k + l) * w;
-                z.add(zero(a) || zero(b), (a[0] ^ b[0]) & kSign);
+                z.add(is_zero(a) || is_zero(b), (a[0] ^ b[0]) & kSign);
             }
             finish(C + (j * m + i) * w, p, e, q, mode, z);
         }

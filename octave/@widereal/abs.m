@@ -1,6 +1,6 @@
 ## -*- texinfo -*-
 ## @deftypefn {} {@var{y} =} abs (@var{x})
-## Absolute values of the widereal array @var{x} (exact: the sign bit is
+## Absolute values of the widereal array @var{x} (exact: the sign is
 ## cleared).
 ##
 ## @example
@@ -8,8 +8,6 @@
 ## @end example
 ## @end deftypefn
 function y = abs (x)
-  w = x.w;
-  w(1, :) = bitand (w(1, :), 0x7fffffffffffffffu64);
   y = x;
-  y.w = w;
+  y.w = wr_conv ("abs", x.p, x.w);
 endfunction

@@ -15,9 +15,8 @@
 ## @seealso{asin, cos, widereal_rounding}
 ## @end deftypefn
 function r = acos (x)
-  [~, m] = widereal_rounding ();
   r = x;
-  r.w = wr_rnd ("acos", m, x.p, x.w);
+  r.w = wr_rnd ("acos", [], x.p, x.w);
 endfunction
 
 %!test

@@ -13,9 +13,8 @@
 ## @seealso{cosh, asinh, atanh, widereal_rounding}
 ## @end deftypefn
 function r = acosh (x)
-  [~, m] = widereal_rounding ();
   r = x;
-  r.w = wr_rnd ("acosh", m, x.p, x.w);
+  r.w = wr_rnd ("acosh", [], x.p, x.w);
 endfunction
 
 %!assert (double (acosh (widereal ([1 Inf]))), [0 Inf])

@@ -14,7 +14,6 @@
 ## @seealso{acos, sin, atan, widereal_rounding}
 ## @end deftypefn
 function r = asin (x)
-  [~, m] = widereal_rounding ();
   r = x;
-  r.w = wr_rnd ("asin", m, x.p, x.w);
+  r.w = wr_rnd ("asin", [], x.p, x.w);
 endfunction

@@ -14,7 +14,6 @@
 ## @seealso{atan2, tan, asin, widereal_rounding}
 ## @end deftypefn
 function r = atan (x)
-  [~, m] = widereal_rounding ();
   r = x;
-  r.w = wr_rnd ("atan", m, x.p, x.w);
+  r.w = wr_rnd ("atan", [], x.p, x.w);
 endfunction

@@ -15,8 +15,7 @@
 ## @seealso{atan, widereal_rounding}
 ## @end deftypefn
 function r = atan2 (y, x)
-  [~, m] = widereal_rounding ();
   [yw, xw, p, sz] = wr_operands (y, x);
-  r = wr_new (wr_rnd ("atan2", m, p, yw, xw), p, sz);
+  r = wr_new (wr_rnd ("atan2", [], p, yw, xw), p, sz);
 endfunction
 %!error <^atan2: nonconformant arguments \(op1 is 1x2, op2 is 2x3\)$> atan2 (widereal ([1 2]), ones (2, 3))

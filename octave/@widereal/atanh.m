@@ -13,9 +13,8 @@
 ## @seealso{tanh, asinh, acosh, widereal_rounding}
 ## @end deftypefn
 function r = atanh (x)
-  [~, m] = widereal_rounding ();
   r = x;
-  r.w = wr_rnd ("atanh", m, x.p, x.w);
+  r.w = wr_rnd ("atanh", [], x.p, x.w);
 endfunction
 
 %!assert (double (atanh (widereal ([0 1 -1]))), [0 Inf -Inf])

@@ -16,9 +16,8 @@
 ## @seealso{gamma, gammaln, widereal_rounding}
 ## @end deftypefn
 function r = beta (a, b)
-  [~, m] = widereal_rounding ();
   [x, y, p, sz] = wr_operands (a, b);
-  r = wr_new (wr_rnd ("beta", m, p, x, y), p, sz);
+  r = wr_new (wr_rnd ("beta", [], p, x, y), p, sz);
 endfunction
 
 ## References: MPFR's mpfr_beta at 1200 bits of the arguments rounded to

@@ -22,7 +22,7 @@ function y = cat (dim, varargin)
   n = numel (varargin);
   p = 0;
   for k = 1:n
-    if (isa (varargin{k}, "widereal"))
+    if (isobject (varargin{k}))
       p = max (p, varargin{k}.p);
     endif
   endfor
@@ -31,7 +31,7 @@ function y = cat (dim, varargin)
   offset = 0;
   for k = 1:n
     a = varargin{k};
-    if (! isa (a, "widereal"))
+    if (! isobject (a))
       if (! ((isnumeric (a) || islogical (a)) && isreal (a)))
         error ("widefp:type", "widereal: cannot concatenate a %s", class (a));
       endif
@@ -39,7 +39,7 @@ function y = cat (dim, varargin)
     endif
     w = a.w;
     if (a.p < p)
-      w(end+1:p+1, :) = 0;
+      w = wr_rnd ("prec", 0, p, w, a.p);        # extended: exact
     endif
     words{k} = w;
     m = prod (a.sz);

@@ -3,12 +3,15 @@
 ## @deftypefnx {} {@var{c} =} cond (@var{A}, @var{type})
 ## Condition number of the widereal matrix @var{A} in widereal arithmetic:
 ## for the 2-norm (default) the ratio of the largest to the smallest
-## singular value (Inf for a singular matrix, the zero matrix included);
+## singular value, one call of the gateway wr_la (Inf for a singular
+## matrix, the zero matrix included, 0 for an empty one);
 ## for @var{type} 1, Inf or "fro" @code{norm (A, type) * norm (inv (A),
 ## type)}, Inf for the zero matrix.
 ##
-## Rounding: each step rounds as @code{svd}, @code{norm}, @code{inv} and
-## @code{./} state, in the mode of @code{widereal_rounding}; the condition
+## Rounding: the 2-norm condition number divides the singular values as
+## @code{svd} computes them at p+2 words, rounded in the mode of
+## @code{widereal_rounding} there and once more to p words; the others round
+## each step as @code{norm}, @code{inv} and @code{.*} state.  The condition
 ## number is an estimate, not correctly rounded.
 ##
 ## @example
@@ -17,21 +20,23 @@
 ## @seealso{norm, svd, inv}
 ## @end deftypefn
 function c = cond (A, type = 2)
-  if (! isa (A, "widereal"))
+  if (! isobject (A))
     A = widereal (A);
   endif
-  zero = ! isempty (A.w) && all (bitand (A.w(1, :), 0x7fffffffffffffffu64) == 0);
-  if (zero && (isequal (type, 2) || rows (A) == columns (A)))
-    c = widereal (Inf, A.p);                # 0/0 or 0 * Inf otherwise
-  elseif (isnumeric (type) && isscalar (type) && type == 2)
-    s = svd (A);
-    if (isempty (s))
-      c = widereal (0, A.p);
-    else
-      c = wr_new (s.w(:, 1), A.p, [1 1]) ./ wr_new (s.w(:, end), A.p, [1 1]);
+  p = A.p;
+  if (isnumeric (type) && isscalar (type) && type == 2)
+    if (numel (A.sz) > 2)
+      error ("Octave:invalid-input-arg", "cond: A must be a 2-D matrix");
     endif
+    [~, m] = widereal_rounding ();
+    c = wr_new (wr_la ("cond", m, p, A.w, A.sz(1), A.sz(2)), p, [1 1]);
+    return;
+  endif
+  a = norm (A, type);
+  if (columns (A.w) > 0 && A.sz(1) == A.sz(2) && a == 0)
+    c = widereal (Inf, p);                  # not 0 * Inf
   else
-    c = norm (A, type) .* norm (inv (A), type);
+    c = a .* norm (inv (A), type);
   endif
 endfunction
 

@@ -13,7 +13,6 @@
 ## @seealso{sin, tan, acos, widereal_rounding}
 ## @end deftypefn
 function r = cos (x)
-  [~, m] = widereal_rounding ();
   r = x;
-  r.w = wr_rnd ("cos", m, x.p, x.w);
+  r.w = wr_rnd ("cos", [], x.p, x.w);
 endfunction

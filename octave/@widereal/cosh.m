@@ -13,9 +13,8 @@
 ## @seealso{sinh, tanh, acosh, widereal_rounding}
 ## @end deftypefn
 function r = cosh (x)
-  [~, m] = widereal_rounding ();
   r = x;
-  r.w = wr_rnd ("cosh", m, x.p, x.w);
+  r.w = wr_rnd ("cosh", [], x.p, x.w);
 endfunction
 
 %!assert (double (cosh (widereal ([0 -0 Inf -Inf]))), [1 1 Inf Inf])

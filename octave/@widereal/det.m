@@ -1,7 +1,8 @@
 ## -*- texinfo -*-
 ## @deftypefn {} {@var{d} =} det (@var{A})
-## Determinant of the square widereal matrix @var{A}: one call of wr_det
-## (elimination with partial pivoting, then the product of the pivots).  A
+## Determinant of the square widereal matrix @var{A}: one call of the
+## gateway wr_la (elimination with partial pivoting, then the product of
+## the pivots).  A
 ## singular @var{A} gives 0.  Infinite entries raise @code{widefp:domain}.
 ##
 ## Rounding: the computation runs at p+2 words (at most 1023 words; the
@@ -18,18 +19,12 @@
 ## @seealso{inv, lu}
 ## @end deftypefn
 function d = det (a)
-  [x, n, nc, q] = wr_matrixwords (a, "det");
+  [x, n, nc, p] = wr_matrixwords (a, "det");
   if (n != nc)
     error ("Octave:nonconformant-args", "det: A must be a square matrix");
   endif
-  D = zeros (q + 1, 1, "uint64");
-  if (n == 0)
-    D(1) = 0x3fffffffffffffffu64;            # det of the empty matrix is 1
-  else
-    wr_det (wr_byrowscopy (x, n, n), n, q, D);
-  endif
-  D = wr_back (D, q, a.p);
-  d = wr_new (D, a.p, [1 1]);
+  [~, m] = widereal_rounding ();
+  d = wr_new (wr_la ("det", m, p, x, n, n), p, [1 1]);   # det of [] is 1
 endfunction
 
 %!test

@@ -9,16 +9,7 @@
 ## @end example
 ## @end deftypefn
 function d = double (x)
-  w = x.w;
-  if (numel (w) == x.p + 1)
-    f = bitand (w(1), 0x7fffffffffffffffu64);
-    if (f > 0x3ffffffffffffc00u64 && f < 0x40000000000003feu64  # -1023 < e < 1023
-        && bitand (w(2), 4095) != 2048)
-      d = wr_todouble (w);          # normal, no tie in the first word: exact
-      return;
-    endif
-  endif
-  d = reshape (wr_toieee (x.w, x.p, 53, -1074, 1023), x.sz);
+  d = wr_conv ("todouble", x.p, x.w, x.sz);
 endfunction
 
 %!test

@@ -15,9 +15,8 @@
 ## @seealso{erfc, widereal_rounding}
 ## @end deftypefn
 function r = erf (x)
-  [~, m] = widereal_rounding ();
   r = x;
-  r.w = wr_rnd ("erf", m, x.p, x.w);
+  r.w = wr_rnd ("erf", [], x.p, x.w);
 endfunction
 
 ## References: MPFR's mpfr_erf at 1200 bits, printed to 110 digits; both

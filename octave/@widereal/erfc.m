@@ -14,9 +14,8 @@
 ## @seealso{erf, widereal_rounding}
 ## @end deftypefn
 function r = erfc (x)
-  [~, m] = widereal_rounding ();
   r = x;
-  r.w = wr_rnd ("erfc", m, x.p, x.w);
+  r.w = wr_rnd ("erfc", [], x.p, x.w);
 endfunction
 
 ## References: MPFR's mpfr_erfc at 1200 bits, printed to 110 digits; both

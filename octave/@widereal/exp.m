@@ -14,7 +14,6 @@
 ## @seealso{log, power, widereal_rounding}
 ## @end deftypefn
 function r = exp (x)
-  [~, m] = widereal_rounding ();
   r = x;
-  r.w = wr_rnd ("exp", m, x.p, x.w);
+  r.w = wr_rnd ("exp", [], x.p, x.w);
 endfunction

@@ -1,7 +1,7 @@
 ## -*- texinfo -*-
 ## @deftypefn {} {@var{r} =} fix (@var{x})
-## Round the widereal array @var{x} toward zero, exactly (fraction bits
-## cleared on the words, no plug-in needed).  Zeros and infinities are
+## Round the widereal array @var{x} toward zero, exactly (the fraction
+## bits below the binary point cleared, one unit added where needed).  Zeros and infinities are
 ## returned as they are; the sign of a zero result follows @var{x}.
 ##
 ## @example
@@ -10,7 +10,8 @@
 ## @seealso{fix, floor, ceil, round, mod}
 ## @end deftypefn
 function r = fix (x)
-  r = wr_integral (x, "fix");
+  r = x;
+  r.w = wr_conv ("fix", x.p, x.w);
 endfunction
 
 %!test

@@ -1,7 +1,7 @@
 ## -*- texinfo -*-
 ## @deftypefn {} {@var{r} =} floor (@var{x})
-## Round the widereal array @var{x} toward -Inf, exactly (fraction bits
-## cleared on the words, no plug-in needed).  Zeros and infinities are
+## Round the widereal array @var{x} toward -Inf, exactly (the fraction
+## bits below the binary point cleared, one unit added where needed).  Zeros and infinities are
 ## returned as they are; the sign of a zero result follows @var{x}.
 ##
 ## @example
@@ -10,5 +10,6 @@
 ## @seealso{fix, floor, ceil, round, mod}
 ## @end deftypefn
 function r = floor (x)
-  r = wr_integral (x, "floor");
+  r = x;
+  r.w = wr_conv ("floor", x.p, x.w);
 endfunction

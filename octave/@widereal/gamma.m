@@ -14,9 +14,8 @@
 ## @seealso{gammaln, beta, widereal_rounding}
 ## @end deftypefn
 function r = gamma (x)
-  [~, m] = widereal_rounding ();
   r = x;
-  r.w = wr_rnd ("gamma", m, x.p, x.w);
+  r.w = wr_rnd ("gamma", [], x.p, x.w);
 endfunction
 
 ## References: MPFR's mpfr_gamma at 1200 bits of the argument rounded to

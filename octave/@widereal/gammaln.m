@@ -17,9 +17,8 @@
 ## @seealso{gamma, lgamma, beta, widereal_rounding}
 ## @end deftypefn
 function r = gammaln (x)
-  [~, m] = widereal_rounding ();
   r = x;
-  r.w = wr_rnd ("lgamma", m, x.p, x.w);
+  r.w = wr_rnd ("lgamma", [], x.p, x.w);
 endfunction
 
 ## References: MPFR's mpfr_lgamma at 1200 bits of the argument rounded to

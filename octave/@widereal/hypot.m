@@ -14,9 +14,8 @@
 ## @seealso{norm, sqrt, widereal_rounding}
 ## @end deftypefn
 function r = hypot (a, b)
-  [~, m] = widereal_rounding ();
   [x, y, p, sz] = wr_operands (a, b);
-  r = wr_new (wr_rnd ("hypot", m, p, x, y), p, sz);
+  r = wr_new (wr_rnd ("hypot", [], p, x, y), p, sz);
 endfunction
 
 %!assert (double (hypot (widereal ([3 -5 0 Inf]), [4 12 -0 -2])), [5 13 0 Inf])

@@ -9,5 +9,5 @@
 ## @end example
 ## @end deftypefn
 function y = int16 (x)
-  y = wr_toint (x, "int16");
+  y = wr_conv ("toint", x.p, x.w, "int16", x.sz);
 endfunction

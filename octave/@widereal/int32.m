@@ -9,5 +9,5 @@
 ## @end example
 ## @end deftypefn
 function y = int32 (x)
-  y = wr_toint (x, "int32");
+  y = wr_conv ("toint", x.p, x.w, "int32", x.sz);
 endfunction

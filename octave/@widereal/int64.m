@@ -9,7 +9,7 @@
 ## @end example
 ## @end deftypefn
 function y = int64 (x)
-  y = wr_toint (x, "int64");
+  y = wr_conv ("toint", x.p, x.w, "int64", x.sz);
 endfunction
 
 %!test

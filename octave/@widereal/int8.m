@@ -9,5 +9,5 @@
 ## @end example
 ## @end deftypefn
 function y = int8 (x)
-  y = wr_toint (x, "int8");
+  y = wr_conv ("toint", x.p, x.w, "int8", x.sz);
 endfunction

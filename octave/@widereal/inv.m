@@ -1,7 +1,7 @@
 ## -*- texinfo -*-
 ## @deftypefn {} {@var{X} =} inv (@var{A})
-## Inverse of the square widereal matrix @var{A}: one call of wr_inv
-## (elimination with partial pivoting on [A | I], then back substitution).
+## Inverse of the square widereal matrix @var{A}: one call of the gateway
+## wr_la (elimination with partial pivoting on [A | I], then back substitution).
 ## A pivot more than 2^(8-64q) below the largest (q the working precision
 ## below) gives the warning @code{Octave:singular-matrix}; a zero pivot also
 ## a matrix of Inf.  Infinite entries raise @code{widefp:domain}.
@@ -20,23 +20,14 @@
 ## @seealso{mldivide, det}
 ## @end deftypefn
 function X = inv (a)
-  [x, n, nc, q] = wr_matrixwords (a, "inverse");
+  [x, n, nc, p] = wr_matrixwords (a, "inverse");
   if (n != nc)
     error ("Octave:nonconformant-args", "inverse: argument must be a square matrix");
   endif
-  p = a.p;
-  G = reshape (1:2*n*n, 2 * n, n).';       # G(i,j): position of (i,j) by rows
-  M = zeros (q + 1, 2 * n * n, "uint64");
-  M(:, G(:, 1:n)(:)) = x;
-  wr_inv (M, n, q, zeros (q + 1, 2, "uint64"));
-  W = wr_back (M(:, G(:, n+1:end)(:).'), q, p);
-  state = wr_pivots (M, (0:n-1) * 2 * n + (1:n), q);
+  [~, m] = widereal_rounding ();
+  [W, state] = wr_la ("inv", m, p, x, n, n);   # state 2: a zero pivot, W all Inf
   if (state > 0)
     warning ("Octave:singular-matrix", "matrix singular to machine precision");
-  endif
-  if (state == 2)                   # a zero pivot was divided by: no values
-    W(:) = 0;
-    W(1, :) = 0x7fffffffffffffffu64;
   endif
   X = wr_new (W, p, [n n]);
 endfunction

@@ -14,10 +14,14 @@ function tf = isequal (a, varargin)
   tf = ! nonumber (a);
   for k = 1:numel (varargin)
     b = varargin{k};
-    if (! ((isa (b, "widereal") || isnumeric (b) || islogical (b))
-           && (isa (a, "widereal") || isnumeric (a) || islogical (a))))
+    if (! ((isobject (b) || isnumeric (b) || islogical (b))
+           && (isobject (a) || isnumeric (a) || islogical (a))))
       tf = false;
       return;
+    endif
+    if (! (isobject (a) || isobject (b)))
+      tf = tf && isequal (a, b);            # two plain arrays: Octave's own
+      continue;
     endif
     sa = size (a);
     sb = size (b);
@@ -31,7 +35,7 @@ endfunction
 
 ## True for an operand that no widereal can equal: complex, or holding NaN.
 function tf = nonumber (v)
-  tf = ! isa (v, "widereal") && (! isreal (v) || (isfloat (v) && any (isnan (v(:)))));
+  tf = ! isobject (v) && (! isreal (v) || (isfloat (v) && any (isnan (v(:)))));
 endfunction
 
 %!test

@@ -7,6 +7,6 @@
 ## @end example
 ## @end deftypefn
 function tf = isinf (x)
-  [~, inf] = wr_special (x.w);
+  [~, inf] = wr_conv ("special", x.p, x.w);
   tf = reshape (inf, x.sz);
 endfunction

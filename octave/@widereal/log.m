@@ -14,7 +14,6 @@
 ## @seealso{exp, power, widereal_rounding}
 ## @end deftypefn
 function r = log (x)
-  [~, m] = widereal_rounding ();
   r = x;
-  r.w = wr_rnd ("log", m, x.p, x.w);
+  r.w = wr_rnd ("log", [], x.p, x.w);
 endfunction

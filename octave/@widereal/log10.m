@@ -14,9 +14,8 @@
 ## @seealso{log, log2, exp, widereal_rounding}
 ## @end deftypefn
 function r = log10 (x)
-  [~, m] = widereal_rounding ();
   r = x;
-  r.w = wr_rnd ("log10", m, x.p, x.w);
+  r.w = wr_rnd ("log10", [], x.p, x.w);
 endfunction
 
 %!assert (double (log10 (widereal ([1 1000 1e22 0 Inf]))), [0 3 22 -Inf Inf])

@@ -15,9 +15,8 @@
 ## @seealso{log, expm1, widereal_rounding}
 ## @end deftypefn
 function r = log1p (x)
-  [~, m] = widereal_rounding ();
   r = x;
-  r.w = wr_rnd ("log1p", m, x.p, x.w);
+  r.w = wr_rnd ("log1p", [], x.p, x.w);
 endfunction
 
 %!assert (double (log1p (widereal ([0 -1 Inf]))), [0 -Inf Inf])

@@ -18,9 +18,8 @@ function r = log2 (x)
   if (nargout > 1)
     error ("widefp:value", "log2: the form [f, e] = log2 (x) is not offered for widereal");
   endif
-  [~, m] = widereal_rounding ();
   r = x;
-  r.w = wr_rnd ("log2", m, x.p, x.w);
+  r.w = wr_rnd ("log2", [], x.p, x.w);
 endfunction
 
 %!assert (double (log2 (widereal ([1 2^-1000 0 Inf]))), [0 -1000 -Inf Inf])

@@ -7,5 +7,5 @@
 ## @end example
 ## @end deftypefn
 function tf = logical (x)
-  tf = reshape (! wr_special (x.w), x.sz);
+  tf = reshape (! wr_conv ("special", x.p, x.w), x.sz);
 endfunction

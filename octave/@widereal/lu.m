@@ -4,7 +4,8 @@
 ## @deftypefnx {} {[@var{L}, @var{U}] =} lu (@var{A})
 ## @deftypefnx {} {@var{Y} =} lu (@var{A})
 ## LU factorisation of the m-by-n widereal matrix @var{A} with partial
-## pivoting, @code{P * A = L * U}: one call of wr_lu (Crout's order).
+## pivoting, @code{P * A = L * U}: one call of the gateway wr_la (Crout's
+## order).
 ## @var{L} is m-by-min(m,n) with a unit diagonal, @var{U} min(m,n)-by-n
 ## upper triangular, @var{P} a permutation matrix (double), or with
 ## @qcode{"vector"} the column @var{p} of the rows taken,
@@ -28,35 +29,22 @@ function [L, U, P] = lu (a, how)
   if (nargin > 1 && ! vector)
     error ("widefp:value", "lu: the only option is \"vector\"");
   endif
-  [x, m, n, q] = wr_matrixwords (a, "lu");
-  p = a.p;
-  M = wr_byrowscopy (x, m, n);
-  index = zeros (m, 1, "int64");
-  wr_lu (M, m, n, index, q, zeros (q + 1, m + 2, "uint64"));
-  W = wr_back (M(:, wr_rowsidx (n, m)), q, p);   # back to Octave's order
+  [x, m, n, p] = wr_matrixwords (a, "lu");
+  [~, mode] = widereal_rounding ();
   if (nargout < 2)
-    L = wr_new (W, p, [m n]);
+    L = wr_new (wr_la ("lu", mode, p, x, m, n), p, [m n]);
     return;
   endif
   k = min (m, n);
-  one = zeros (p + 1, 1, "uint64");
-  one(1) = 0x3fffffffffffffffu64;
-  Z = [W, zeros(p + 1, 1, "uint64"), one];   # entries, then a zero and a one
-  [i, j] = ndgrid (1:m, 1:n);
-  pos = reshape (1:m*n, m, n);
-  pos(i < j) = m * n + 1;                    # L: strictly lower part, unit diagonal
-  pos(i == j) = m * n + 2;
-  L = wr_new (Z(:, pos(:, 1:k)(:)), p, [m k]);
-  pos = reshape (1:m*n, m, n);
-  pos(i > j) = m * n + 1;                    # U: upper part of the first k rows
-  U = wr_new (Z(:, pos(1:k, :)(:)), p, [k n]);
-  perm = double (index) + 1;
+  [~, perm, Lw, Uw] = wr_la ("lu", mode, p, x, m, n);
+  L = wr_new (Lw, p, [m k]);
+  U = wr_new (Uw, p, [k n]);
   if (nargout == 3 && vector)
     P = perm(:);
   elseif (nargout == 3)
     P = eye (m)(perm, :);
   else
-    L = wr_new (L.w(:, reshape (1:m*k, m, k)(invperm (perm), :)(:)), p, [m k]);
+    L = wr_new (Lw(:, reshape (1:m*k, m, k)(invperm (perm), :)(:)), p, [m k]);
   endif
 endfunction
 

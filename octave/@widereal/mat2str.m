@@ -14,6 +14,9 @@
 function s = mat2str (x, digits)
   if (nargin < 2)
     digits = wr_alldigits (x.p);
+  elseif (! (isnumeric (digits) && isscalar (digits) && digits == fix (digits)
+             && digits >= 1 && digits <= 100000))
+    error ("widefp:value", "mat2str: DIGITS must be an integer from 1 to 100000");
   endif
   if (numel (x.sz) > 2)
     error ("widefp:size", "mat2str: X must be 2-D");
@@ -36,3 +39,6 @@ endfunction
 %! assert (mat2str (widereal (-Inf)), "-Inf");
 %! assert (mat2str (widereal (zeros (0, 2))), "[]");
 %! assert (char (widereal ("0.1", 1)), "0.1");
+%! assert (mat2str (widereal ("2/3", 1), 25), "0.6666666666666666666576316");
+%!error id=widefp:value mat2str (widereal (1), 0)
+%!error id=widefp:value mat2str (widereal (1), "%d")

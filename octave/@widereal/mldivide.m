@@ -2,21 +2,23 @@
 ## @deftypefn {} {@var{X} =} mldivide (@var{A}, @var{B})
 ## Solution of @code{@var{A} * @var{X} = @var{B}}, written @code{A \ B}.
 ##
-## A square @var{A}: one call of wr_solve (elimination with partial
+## A square @var{A}: one call of the gateway wr_la (elimination with partial
 ## pivoting, then back substitution).  A pivot more than 2^(8-64q) below
 ## the largest (q the working precision below) gives the warning
 ## @code{Octave:singular-matrix}; a zero pivot also a result of Inf
 ## entries.  A tall @var{A} (more rows than columns): the least-squares
-## solution through @code{qr}, @code{mtimes} and a square solve, each
-## rounded as it states.  A scalar @var{A}: @code{B ./ A}, correctly
+## solution through Householder QR, @code{R \ (Q' * B)}, in one call of
+## wr_la; a zero or relatively tiny diagonal entry of R (A of deficient
+## rank) warns as a pivot does.  A scalar @var{A}: @code{B ./ A}, correctly
 ## rounded.  Infinite entries raise @code{widefp:domain}.
 ##
-## Rounding: a square solve runs at p+2 words (at most 1023 words; the
-## operands extended exactly) and every entry of X is rounded once to p
-## words in the mode of @code{widereal_rounding}.  It is not correctly
-## rounded: the entries carry the error of the elimination at 64(p+2)+1
-## bits, about n 2^(-64(p+2)) times the condition number of A in relative
-## terms, which stays below one unit of the last place unless the condition
+## Rounding: a square solve or a least-squares solution runs at p+2 words
+## (at most 1023 words; the operands extended exactly) and every entry of
+## X is rounded once to p words in the mode of @code{widereal_rounding}.
+## It is not correctly rounded: the entries carry the error of the
+## elimination (or the reflections) at 64(p+2)+1 bits, about
+## n 2^(-64(p+2)) times the condition number of A in relative terms, which
+## stays below one unit of the last place unless the condition
 ## number reaches about 2^120 / n.
 ##
 ## @example
@@ -32,36 +34,28 @@ function X = mldivide (a, b)
     return;
   endif
   [x, y, p, sa, sb] = wr_operands (a, b, false);
-  A = wr_new (x, p, sa);
-  B = wr_new (y, p, sb);
   if (numel (sb) > 2 || sa(1) != sb(1))
     error ("Octave:nonconformant-args",
            "operator \\: nonconformant arguments (op1 is %dx%d, op2 is %s)",
            sa(1), sa(2), strjoin (arrayfun (@num2str, sb, "uniformoutput", false), "x"));
   endif
-  [xa, n, na, q] = wr_matrixwords (A, "mldivide");
-  if (n < na)
-    error ("widefp:size", "mldivide: underdetermined systems (more columns than rows) are not supported");
-  elseif (n > na)
-    [Q, R] = qr (A);
-    X = mldivide (R, mtimes (Q.', B));
-    return;
+  if (numel (sa) > 2)
+    error ("Octave:invalid-input-arg", "mldivide: A must be a 2-D matrix");
   endif
-  xb = wr_matrixwords (B, "mldivide");
-  r = sb(2);
-  G = reshape (1:n*(n+r), n + r, n).';     # G(i,j): position of (i,j) by rows
-  M = wr_byrowscopy ([xa, xb], n, n + r);
-  wr_solve (M, n, r, q, zeros (q + 1, 2, "uint64"));
-  W = wr_back (M(:, G(:, n+1:end)(:).'), q, p);
-  state = wr_pivots (M, (0:n-1) * (n + r) + (1:n), q);
+  n = sa(1);
+  if (n < sa(2))
+    error ("widefp:size", "mldivide: underdetermined systems (more columns than rows) are not supported");
+  endif
+  [~, m] = widereal_rounding ();
+  if (n > sa(2))                            # least squares
+    [W, state] = wr_la ("lsq", m, p, x, n, sa(2), y, sb(2));
+  else                                      # state 2: W all Inf
+    [W, state] = wr_la ("solve", m, p, x, n, n, y, sb(2));
+  endif
   if (state > 0)
     warning ("Octave:singular-matrix", "matrix singular to machine precision");
   endif
-  if (state == 2)                   # a zero pivot was divided by: no values
-    W(:) = 0;
-    W(1, :) = 0x7fffffffffffffffu64;
-  endif
-  X = wr_new (W, p, [n r]);
+  X = wr_new (W, p, [sa(2) sb(2)]);
 endfunction
 
 %!test

@@ -22,7 +22,7 @@ function r = mpower (A, k)
     r = power (A, k);
     return;
   endif
-  if (! isa (A, "widereal") || ! (isnumeric (k) && isscalar (k) && k == fix (k)
+  if (! isobject (A) || ! (isnumeric (k) && isscalar (k) && k == fix (k)
                                   && abs (k) < 2^53))
     error ("widefp:domain", "mpower: only a square matrix to an integer power is supported");
   endif

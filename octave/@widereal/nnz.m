@@ -7,5 +7,5 @@
 ## @end example
 ## @end deftypefn
 function n = nnz (x)
-  n = sum (! wr_special (x.w));
+  n = sum (! wr_conv ("special", x.p, x.w));
 endfunction

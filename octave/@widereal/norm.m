@@ -15,8 +15,9 @@
 ## n 2^(-64(p+2)) of the correctly rounded norm: correctly rounded unless
 ## the exact norm lies that close to a rounding boundary (for elements
 ## whose squares stay inside the exponent range, below 2^(2^61)).  The 1-norm and
-## the matrix 1 and Inf norms: sums of magnitudes rounded once (see
-## @code{sum}).  The matrix 2-norm: as @code{svd} states.
+## the matrix 1 and Inf norms: sums of magnitudes accumulated at p+2 words
+## and rounded once (as @code{sum}), by the gateway wr_la.  The matrix
+## 2-norm: as @code{svd} states.
 ##
 ## @example
 ## norm (widereal ([3 4]))              # 5
@@ -26,7 +27,7 @@
 ## @seealso{cond, svd, abs, widereal_rounding}
 ## @end deftypefn
 function n = norm (A, type = 2)
-  if (! isa (A, "widereal"))
+  if (! isobject (A))
     A = widereal (A);
   endif
   if (ischar (type))
@@ -45,35 +46,18 @@ function n = norm (A, type = 2)
     error ("Octave:invalid-input-arg", "norm: A must be a 2-D matrix");
   endif
   p = A.p;
-  if (isempty (A))
+  count = columns (A.w);
+  [~, m] = widereal_rounding ();
+  if (count == 0)
     n = widereal (0, p);
-  elseif (min (A.sz) == 1 || strcmp (type, "fro"))    # as a vector
-    v = wr_new (A.w, p, [numel(A) 1]);
-    if (strcmp (type, "fro") || type == 2)
-      [~, m] = widereal_rounding ();
-      n = wr_new (wr_rnd_reduce ("norm2", m, p, A.w, numel (v), 1), p, [1 1]);
-    elseif (type == 1)
-      n = sum (abs (v));
-    else
-      w = A.w;
-      if (type < 0)                          # the smallest magnitude is the
-        w(1, :) = bitand (w(1, :), 0x7fffffffffffffffu64);   # largest of the
-        w = bitcmp (w);                      # complemented magnitude words
-      endif
-      k = wr_maxabs (w);
-      n = abs (wr_new (A.w(:, k), p, [1 1]));
-    endif
-  elseif (type == 2)
-    s = svd (A);
-    n = wr_new (s.w(:, 1), p, [1 1]);
-  elseif (type == 1)
-    c = sum (abs (A), 1);
-    n = wr_new (c.w(:, wr_maxabs (c.w)), p, [1 1]);
-  elseif (type == Inf)
-    r = sum (abs (A), 2);
-    n = wr_new (r.w(:, wr_maxabs (r.w)), p, [1 1]);
-  else
+  elseif (strcmp (type, "fro") || (type == 2 && min (A.sz) == 1))
+    n = wr_new (wr_rnd_reduce ("norm2", m, p, A.w, count, 1), p, [1 1]);
+  elseif (min (A.sz) == 1)                 # a vector, as a column
+    n = wr_new (wr_la ("norm", m, p, A.w, count, 1, type), p, [1 1]);
+  elseif (type == -Inf)
     error ("Octave:invalid-input-arg", "norm: TYPE -Inf is for vectors only");
+  else
+    n = wr_new (wr_la ("norm", m, p, A.w, A.sz(1), A.sz(2), type), p, [1 1]);
   endif
 endfunction
 

@@ -24,14 +24,13 @@
 ## @seealso{mpower, sqrt, exp, log, widereal_rounding}
 ## @end deftypefn
 function r = power (x, y)
-  [~, m] = widereal_rounding ();
   if (isobject (x) && isa (y, "double") && isscalar (y) && isreal (y) && ! issparse (y))
     r = x;                                   # the gateway converts y exactly
-    r.w = wr_rnd ("power", m, x.p, x.w, y);
+    r.w = wr_rnd ("power", [], x.p, x.w, y);
     return;
   endif
   [xw, yw, p, sz] = wr_operands (x, y);
-  r = wr_new (wr_rnd ("power", m, p, xw, yw), p, sz);
+  r = wr_new (wr_rnd ("power", [], p, xw, yw), p, sz);
 endfunction
 
 %!test

@@ -2,7 +2,7 @@
 ## @deftypefn  {} {[@var{Q}, @var{R}] =} qr (@var{A})
 ## @deftypefnx {} {@var{R} =} qr (@var{A})
 ## QR factorisation of the m-by-n widereal matrix @var{A} by Householder
-## reflections, @code{A = Q * R}: one call of wr_qr.  Always the economy
+## reflections, @code{A = Q * R}: one call of the gateway wr_la.  Always the economy
 ## form (as @code{qr (A, 0)} in Octave): @var{Q} is m-by-min(m,n) with
 ## orthonormal columns, @var{R} min(m,n)-by-n upper triangular.  The
 ## diagonal of R may be negative.  Infinite entries raise
@@ -21,21 +21,15 @@
 ## @seealso{lu, svd, mldivide}
 ## @end deftypefn
 function [Q, R] = qr (a, varargin)
-  [x, m, n, q] = wr_matrixwords (a, "qr");
-  p = a.p;
+  [x, m, n, p] = wr_matrixwords (a, "qr");
   k = min (m, n);
-  wantq = nargout > 1;
-  Qw = zeros (q + 1, m * n * wantq, "uint64");
-  Rw = zeros (q + 1, k * n, "uint64");
-  wr_qr (wr_byrowscopy (x, m, n), m, n, q, Qw, Rw, double (wantq), 1);
-  Rw = wr_back (Rw(:, wr_rowsidx (n, k)), q, p);
-  R = wr_new (Rw, p, [k n]);
-  if (wantq)
-    Qw = Qw(:, wr_rowsidx (n, m));
-    Qw = wr_back (Qw(:, 1:m*k), q, p);       # m < n: only m columns are Q's
+  [~, mode] = widereal_rounding ();
+  if (nargout > 1)
+    [Rw, Qw] = wr_la ("qr", mode, p, x, m, n);
     Q = wr_new (Qw, p, [m k]);
+    R = wr_new (Rw, p, [k n]);
   else
-    Q = R;
+    Q = wr_new (wr_la ("qr", mode, p, x, m, n), p, [k n]);   # R alone
   endif
 endfunction
 

@@ -18,32 +18,31 @@
 function r = rdivide (a, b)
   ## Short ways for a scalar operand (one call of the gateway; it broadcasts
   ## a single element and converts a double exactly), else wr_pair.
-  [~, m] = widereal_rounding ();
   if (isobject (a))
     if (isobject (b))
       if (a.p == b.p)
         if (columns (b.w) == 1)
           r = a;
-          r.w = wr_rnd ("div", m, a.p, a.w, b.w);
+          r.w = wr_rnd ("div", [], a.p, a.w, b.w);
           return;
         elseif (columns (a.w) == 1)
           r = b;
-          r.w = wr_rnd ("div", m, a.p, a.w, b.w);
+          r.w = wr_rnd ("div", [], a.p, a.w, b.w);
           return;
         endif
       endif
     elseif (isa (b, "double") && isscalar (b) && isreal (b) && ! issparse (b))
       r = a;
-      r.w = wr_rnd ("div", m, a.p, a.w, b);
+      r.w = wr_rnd ("div", [], a.p, a.w, b);
       return;
     endif
   elseif (isa (a, "double") && isscalar (a) && isreal (a) && ! issparse (a))
     r = b;
-    r.w = wr_rnd ("div", m, b.p, a, b.w);
+    r.w = wr_rnd ("div", [], b.p, a, b.w);
     return;
   endif
   [x, y, p, r] = wr_pair (a, b);
-  r.w = wr_rnd ("div", m, p, x, y);
+  r.w = wr_rnd ("div", [], p, x, y);
 endfunction
 
 %!test

@@ -1,7 +1,7 @@
 ## -*- texinfo -*-
 ## @deftypefn {} {@var{r} =} round (@var{x})
-## Round the widereal array @var{x} to the nearest integer, halves away from zero, exactly (fraction bits
-## cleared on the words, no plug-in needed).  Zeros and infinities are
+## Round the widereal array @var{x} to the nearest integer, halves away from zero, exactly (the fraction
+## bits below the binary point cleared, one unit added where needed).  Zeros and infinities are
 ## returned as they are; the sign of a zero result follows @var{x}.
 ##
 ## @example
@@ -10,5 +10,6 @@
 ## @seealso{fix, floor, ceil, round, mod}
 ## @end deftypefn
 function r = round (x)
-  r = wr_integral (x, "round");
+  r = x;
+  r.w = wr_conv ("round", x.p, x.w);
 endfunction

@@ -8,8 +8,6 @@
 ## @end example
 ## @end deftypefn
 function y = sign (x)
-  [zero, ~, neg] = wr_special (x.w);
-  s = 1 - 2 * neg;
-  s(zero) = 0;
-  y = widereal (reshape (s, x.sz), x.p);
+  y = x;
+  y.w = wr_conv ("sign", x.p, x.w);
 endfunction

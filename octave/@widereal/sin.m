@@ -15,7 +15,6 @@
 ## @seealso{cos, tan, asin, widereal_rounding}
 ## @end deftypefn
 function r = sin (x)
-  [~, m] = widereal_rounding ();
   r = x;
-  r.w = wr_rnd ("sin", m, x.p, x.w);
+  r.w = wr_rnd ("sin", [], x.p, x.w);
 endfunction

@@ -8,7 +8,7 @@
 ## @end example
 ## @end deftypefn
 function s = single (x)
-  s = single (reshape (wr_toieee (x.w, x.p, 24, -149, 127), x.sz));
+  s = wr_conv ("tosingle", x.p, x.w, x.sz);
 endfunction
 
 %!test

@@ -13,9 +13,8 @@
 ## @seealso{cosh, tanh, asinh, widereal_rounding}
 ## @end deftypefn
 function r = sinh (x)
-  [~, m] = widereal_rounding ();
   r = x;
-  r.w = wr_rnd ("sinh", m, x.p, x.w);
+  r.w = wr_rnd ("sinh", [], x.p, x.w);
 endfunction
 
 %!assert (double (sinh (widereal ([0 -0 Inf -Inf]))), [0 -0 Inf -Inf])

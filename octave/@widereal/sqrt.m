@@ -14,9 +14,8 @@
 ## @seealso{power, norm, widereal_rounding}
 ## @end deftypefn
 function r = sqrt (x)
-  [~, m] = widereal_rounding ();
   r = x;
-  r.w = wr_rnd ("sqrt", m, x.p, x.w);
+  r.w = wr_rnd ("sqrt", [], x.p, x.w);
 endfunction
 
 %!test

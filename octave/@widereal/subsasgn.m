@@ -22,15 +22,32 @@
 ## @end example
 ## @end deftypefn
 function x = subsasgn (x, s, v)
-  if (isobject (v) && isobject (x) && numel (s) == 1 && s.type(1) == "("
+  if (isobject (x) && numel (s) == 1 && s.type(1) == "("
       && numel (s.subs) == 1)
-    try                                     # the common case: x(k) = widereal
-      k = s.subs{1};
-      t = x.w(:, k);      # a place beyond the end fails here, not growing x
-      x.w(:, k) = v.w;    # fails unless as many places as elements, same p
-      return;
-    catch                                   # Octave's own error comes below
-    end_try_catch
+    if (isa (v, "double") && isscalar (v) && isreal (v) && ! issparse (v))
+      v = widereal (v, x.p);                # exact
+    endif
+    k = s.subs{1};
+    if (isobject (v) && isa (k, "double") && isscalar (k) && columns (v.w) == 1
+        && v.p == x.p && k >= 1 && k == fix (k))
+      ## x(k) = a scalar of the same precision: in place, or one past
+      ## the end of a vector (appending), without the general path
+      n = columns (x.w);
+      if (k <= n)
+        x.w(:, k) = v.w;
+        return;
+      elseif (k == n + 1 && n > 0 && numel (x.sz) == 2)
+        if (x.sz(1) == 1)                   # a row, or a scalar: a row
+          x.w(:, k) = v.w;
+          x.sz = [1 k];
+          return;
+        elseif (x.sz(2) == 1)               # a column
+          x.w(:, k) = v.w;
+          x.sz = [k 1];
+          return;
+        endif
+      endif
+    endif
   endif
   sub = s(1).subs;
   if (s(1).type(1) == ".")
@@ -40,7 +57,7 @@ function x = subsasgn (x, s, v)
     error ("widefp:index",
            "widereal: only x(...) = v assignments are supported");
   endif
-  if (! isa (x, "widereal"))                # x(k) = v with x not yet defined
+  if (! isobject (x))                # x(k) = v with x not yet defined
     x = widereal (x, v.p);
   endif
   sz = x.sz;
@@ -54,20 +71,20 @@ function x = subsasgn (x, s, v)
     return;
   endif
 
-  if (! isa (v, "widereal"))
+  if (! isobject (v))
     if (! ((isnumeric (v) || islogical (v)) && isreal (v)))
       error ("widefp:type", "widereal: cannot assign a %s to widereal",
              class (v));
     endif
     v = widereal (v, x.p);
   endif
-  if (v.p > x.p)
-    x.w(end+1:v.p+1, :) = 0;
+  if (v.p > x.p)                            # extensions are exact
+    x.w = wr_rnd ("prec", 0, v.p, x.w, x.p);
     x.p = v.p;
   endif
   vw = v.w;
   if (v.p < x.p)
-    vw(end+1:x.p+1, :) = 0;
+    vw = wr_rnd ("prec", 0, x.p, vw, v.p);
   endif
 
   m = columns (vw);
@@ -78,7 +95,7 @@ function x = subsasgn (x, s, v)
     index(sub{:}) = reshape (n + (1:m), v.sz);  # Octave checks the shapes
   endif
   index(index == 0) = n + m + 1;            # new places that get zeros
-  x.w = [x.w, vw, zeros(x.p + 1, 1, "uint64")](:, index(:));
+  x.w = [x.w, vw, wr_conv("scalar", x.p, 0)](:, index(:));
   x.sz = size (index);
 endfunction
 
@@ -119,3 +136,14 @@ endfunction
 %!error <cannot assign> x = widereal (1:3); x(1) = {1};
 %!error id=widefp:index x = widereal (1); x.p = 3;
 %!error id=widefp:index x = widereal (1:3); x{2} = 3;
+%!test
+%! ## growing by one element keeps Octave's shapes, doubles converted exactly
+%! r = widereal (1, 2);  c = widereal ([1; 2], 2);  e = widereal (zeros (0, 0), 2);
+%! r(end+1) = widereal ("1/3", 2);  r(end+1) = 2^-1074;
+%! c(end+1) = -7;  e(end+1) = widereal (5, 2);
+%! assert ({size(r), size(c), size(e)}, {[1 3], [3 1], [1 1]});
+%! assert (r(2) == widereal ("1/3", 2));
+%! assert (double ([r(3); c(3); e]), [2^-1074; -7; 5]);
+%! m = widereal (zeros (2), 2);
+%! fail ("m(5) = widereal (1, 2)", "resizing");
+%! fail ("r(4) = NaN", "NaN");

@@ -2,7 +2,7 @@
 ## @deftypefn  {} {@var{s} =} svd (@var{A})
 ## @deftypefnx {} {[@var{U}, @var{S}, @var{V}] =} svd (@var{A})
 ## Singular value decomposition of the m-by-n widereal matrix @var{A},
-## @code{A = U * S * V'}: one call of wr_svd (Householder bidiagonalisation
+## @code{A = U * S * V'}: one call of the gateway wr_la (Householder bidiagonalisation
 ## and shifted QR sweeps); the sweeps stop when each superdiagonal entry is
 ## below 2^(-64q) of its neighbours (q the working precision below).  @var{s} is the column of the min(m,n) singular
 ## values in decreasing order.  Always the economy form (as
@@ -23,29 +23,16 @@
 ## @seealso{norm, cond, qr}
 ## @end deftypefn
 function [U, S, V] = svd (a, varargin)
-  [x, m, n, q] = wr_matrixwords (a, "svd");
-  p = a.p;
-  if (m < n)                                 # the plug-in is made for m >= n
-    if (nargout > 1)
-      [V, S, U] = svd (transpose (a));
-    else
-      U = svd (transpose (a));
-    endif
-    return;
-  endif
-  want = nargout > 1;
-  Uw = zeros (q + 1, m * n * want, "uint64");
-  Vw = zeros (q + 1, n * n * want, "uint64");
-  sw = zeros (q + 1, min (n, m + 1), "uint64");
-  wr_svd (wr_byrowscopy (x, m, n), m, n, q, Uw, sw, Vw, double (want), double (want));
-  sw = wr_back (sw(:, 1:n), q, p);
-  U = wr_new (sw, p, [n 1]);
-  if (want)
-    Sw = zeros (p + 1, n * n, "uint64");
-    Sw(:, 1:n+1:n*n) = sw;
-    S = wr_new (Sw, p, [n n]);
-    U = wr_new (wr_back (Uw(:, wr_rowsidx (n, m)), q, p), p, [m n]);
-    V = wr_new (wr_back (Vw(:, wr_rowsidx (n, n)), q, p), p, [n n]);
+  [x, m, n, p] = wr_matrixwords (a, "svd");
+  k = min (m, n);
+  [~, mode] = widereal_rounding ();
+  if (nargout > 1)
+    [~, Uw, Sw, Vw] = wr_la ("svd", mode, p, x, m, n);
+    U = wr_new (Uw, p, [m k]);
+    S = wr_new (Sw, p, [k k]);
+    V = wr_new (Vw, p, [n k]);
+  else
+    U = wr_new (wr_la ("svd", mode, p, x, m, n), p, [k 1]);
   endif
 endfunction
 

@@ -14,7 +14,6 @@
 ## @seealso{sin, cos, atan, widereal_rounding}
 ## @end deftypefn
 function r = tan (x)
-  [~, m] = widereal_rounding ();
   r = x;
-  r.w = wr_rnd ("tan", m, x.p, x.w);
+  r.w = wr_rnd ("tan", [], x.p, x.w);
 endfunction

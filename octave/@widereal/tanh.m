@@ -13,9 +13,8 @@
 ## @seealso{sinh, cosh, atanh, widereal_rounding}
 ## @end deftypefn
 function r = tanh (x)
-  [~, m] = widereal_rounding ();
   r = x;
-  r.w = wr_rnd ("tanh", m, x.p, x.w);
+  r.w = wr_rnd ("tanh", [], x.p, x.w);
 endfunction
 
 %!assert (double (tanh (widereal ([0 Inf -Inf]))), [0 1 -1])

@@ -9,5 +9,5 @@
 ## @end example
 ## @end deftypefn
 function y = uint16 (x)
-  y = wr_toint (x, "uint16");
+  y = wr_conv ("toint", x.p, x.w, "uint16", x.sz);
 endfunction

@@ -9,5 +9,5 @@
 ## @end example
 ## @end deftypefn
 function y = uint32 (x)
-  y = wr_toint (x, "uint32");
+  y = wr_conv ("toint", x.p, x.w, "uint32", x.sz);
 endfunction

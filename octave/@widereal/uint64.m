@@ -9,5 +9,5 @@
 ## @end example
 ## @end deftypefn
 function y = uint64 (x)
-  y = wr_toint (x, "uint64");
+  y = wr_conv ("toint", x.p, x.w, "uint64", x.sz);
 endfunction

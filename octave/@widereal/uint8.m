@@ -9,5 +9,5 @@
 ## @end example
 ## @end deftypefn
 function y = uint8 (x)
-  y = wr_toint (x, "uint8");
+  y = wr_conv ("toint", x.p, x.w, "uint8", x.sz);
 endfunction

@@ -7,10 +7,8 @@
 ## @end example
 ## @end deftypefn
 function y = uminus (x)
-  w = x.w;
-  w(1, :) = bitxor (w(1, :), 0x8000000000000000u64);
   y = x;
-  y.w = w;
+  y.w = wr_conv ("neg", x.p, x.w);
 endfunction
 
 %!test

@@ -16,15 +16,9 @@ function [y, i, j] = unique (x, varargin)
   if (any (strcmp (varargin, "rows")))
     error ("widefp:value", "unique: the \"rows\" option is not supported for widereal");
   endif
-  ## equal values get equal ranks; Octave's unique of the ranks does the rest
-  [o, ~] = wr_sortorder (wr_index (x, (1:prod (x.sz))(:)), 1, false);
-  c = wr_cmp (wr_index (x, o(2:end)), wr_index (x, o(1:end-1)));
-  rank = zeros (size (o));
-  rank(o) = cumsum ([1; c(:) != 0]);
-  if (isempty (o))
-    rank = [];
-  endif
-  rank = reshape (rank, x.sz);
+  ## equal values get equal ranks (the gateway wr_order); Octave's unique
+  ## of the ranks does the rest
+  rank = reshape (wr_order ("rank", x.w, x.p), x.sz);
   [r, i, j] = unique (rank, varargin{:});
   y = wr_index (x, reshape (i, size (r)));
 endfunction

@@ -65,27 +65,15 @@ function x = widereal (v, p, how, sz)
   persistent scalar = [];                   # a zero scalar of precision q,
   persistent q = 0;                         # whose words new scalars replace
   if (nargin == 1 && isa (v, "double") && isscalar (v) && isreal (v))
-    [m, e] = log2 (v + 0);                  # the common case, kept short
-    ## (+ 0 makes a sparse scalar full, cheaper than asking issparse)
-    if (m * m >= 0.25 && m * m < 1)         # v finite and nonzero
-      p = widereal_precision ();
-      if (p != q)
-        scalar = class (struct ("w", zeros (p + 1, 1, "uint64"), "p", p,
-                                "sz", [1 1]), "widereal");
-        q = p;
-      endif
-      w = scalar.w;
-      if (m > 0)                            # the fraction has at most 52
-        w(1) = 0x3ffffffffffffffeu64 + e;   # bits: exact
-        w(2) = (2 * m - 1) * 18446744073709551616;
-      else
-        w(1) = 0xbffffffffffffffeu64 + e;
-        w(2) = (-2 * m - 1) * 18446744073709551616;
-      endif
-      x = scalar;
-      x.w = w;
-      return;
+    p = widereal_precision ();              # the common case, kept short
+    if (p != q)
+      scalar = class (struct ("w", wr_conv ("scalar", p, 0), "p", p,
+                              "sz", [1 1]), "widereal");
+      q = p;
     endif
+    x = scalar;
+    x.w = wr_conv ("scalar", p, v);         # exact; NaN raises widefp:domain
+    return;
   endif
   if (nargin == 3 && ischar (p))            # widereal (v, "digits", d)
     if (! strcmp (p, "digits"))
@@ -104,7 +92,7 @@ function x = widereal (v, p, how, sz)
     p = double (p);
   endif
   if (nargin == 0)
-    x = class (struct ("w", zeros (p + 1, 1, "uint64"), "p", p, "sz", [1 1]),
+    x = class (struct ("w", wr_conv ("scalar", p, 0), "p", p, "sz", [1 1]),
                "widereal");
     return;
   endif
@@ -127,20 +115,16 @@ function x = widereal (v, p, how, sz)
     elseif (prod (sz) != n)
       error ("widefp:size", "widereal: SZ does not match the number of words");
     endif
-    w = reshape (v, p + 1, n) + uint64 (0);     # a copy of its own
     ## zeros and infinities keep only their sign and exponent word
-    [zero, inf] = wr_special (w);
-    w(2:end, zero | inf) = 0;
-    x = wr_new (w, p, double (sz(:).'));
+    x = wr_new (wr_conv ("fromwords", p, v), p, double (sz(:).'));
     return;
   endif
 
-  if (isa (v, "widereal"))
+  if (isobject (v))
     if (nargin == 1 || p == v.p)
       x = v;
     else
-      [~, m] = widereal_rounding ();
-      x = wr_new (wr_rnd ("prec", m, p, v.w, v.p), p, v.sz);
+      x = wr_new (wr_rnd ("prec", [], p, v.w, v.p), p, v.sz);
     endif
     return;
   endif
@@ -156,8 +140,7 @@ function x = widereal (v, p, how, sz)
         v = cellstr (v);
       endif
     endif
-    [~, m] = widereal_rounding ();
-    x = wr_new (wr_rnd ("text", m, p, v), p, size (v));   # blanks dropped there
+    x = wr_new (wr_rnd ("text", [], p, v), p, size (v));   # blanks dropped there
     return;
   endif
 
@@ -166,16 +149,7 @@ function x = widereal (v, p, how, sz)
            "widereal: cannot convert a %s%s to widereal", ...
            ifelse_complex (v), class (v));
   endif
-  if (isa (v, "int64") || isa (v, "uint64"))
-    w = wr_fromints (v, p);
-  else
-    v = full (double (v));                  # sparse arrays as full ones
-    if (any (isnan (v(:))))
-      error ("widefp:domain", "widereal: NaN has no widereal value");
-    endif
-    w = wr_fromdoubles (v, p);
-  endif
-  x = wr_new (w, p, size (v));
+  x = wr_new (wr_conv ("fromnum", p, v), p, size (v));   # sparse as full
 endfunction
 
 ## the fewest words p, up to 1023, with floor ((64p+1) log10 2) >= d

@@ -54,8 +54,10 @@
  * at p = 1023 this can happen for about one argument in 2^50, for smaller p
  * (and for the other functions, whose hardest known arguments at p = 1023
  * decide well below their ceiling) none is known.  The arithmetic (add,
- * sub, mul, div, sqrt, hypot, pow_si, prec) decides exactly and has no
- * ceiling.
+ * sub, mul, div, sqrt, hypot, pow_si, prec, fmod, mod) decides exactly and
+ * has no ceiling; rootn_si (Newton's iteration checked by powers rounded
+ * outward, else the exponential) has the ceiling of exp (2,047 words), its
+ * exact roots found beforehand.
  *
  * Scratch: small precisions work on the stack, larger ones take memory from
  * the heap and release it before returning.  The functions keep no state
@@ -93,6 +95,19 @@ int widefp_rnd_prec(uint64_t *y, uint64_t p, const uint64_t *x, uint64_t q, int 
 int widefp_rnd_pow_si(uint64_t *y, const uint64_t *x, int64_t n, uint64_t p, int mode);
 /* y = sqrt(a^2 + b^2), without intermediate overflow. */
 int widefp_rnd_hypot(uint64_t *y, const uint64_t *a, const uint64_t *b, uint64_t p, int mode);
+/* y = x^(1/n), as MPFR's rootn_si: odd roots of negatives are negative, an
+ * even root of a negative number and n = 0 are domain errors; rootn(+-0, n)
+ * is +-0 (n > 0) or +-inf (n < 0), with the sign only for odd n, and
+ * rootn(+-inf, n) likewise +-inf or +-0.  Exact roots have ternary value 0. */
+int widefp_rnd_rootn_si(uint64_t *y, const uint64_t *x, int64_t n, uint64_t p, int mode);
+/* y = x - trunc(x/y) y, the sign of x (a zero too), formed exactly: rounded
+ * only when it falls below the smallest number.  fmod(x, +-inf) = x;
+ * fmod(x, 0) and fmod(+-inf, y) are domain errors.  Any exponent gap. */
+int widefp_rnd_fmod(uint64_t *r, const uint64_t *x, const uint64_t *y, uint64_t p, int mode);
+/* r = x - floor(x/y) y, the sign of y (a zero too): fmod's value, or that
+ * value plus y rounded once where the signs differ.  mod(x, 0) = x;
+ * infinite operands are domain errors. */
+int widefp_rnd_mod(uint64_t *r, const uint64_t *x, const uint64_t *y, uint64_t p, int mode);
 
 /* ---- exponentials and logarithms ----------------------------------------- */
 int widefp_rnd_exp(uint64_t *y, const uint64_t *x, uint64_t p, int mode);

@@ -4,6 +4,7 @@
 ## argument forms: (x), (x, [], dim) reduce along a dimension and give the
 ## position of the first extreme element; (a, b) takes the element-wise
 ## extreme of two broadcast operands (widereal or numbers taken exactly).
+## The gateway wr_order compares.
 ##
 ## @example
 ## [y, i] = wr_extreme (true, x, {});   # max (x)
@@ -11,7 +12,8 @@
 ## @end deftypefn
 function [y, i] = wr_extreme (largest, x, args)
   if (numel (args) == 1)
-    [c, sz, A, B, p] = wr_cmp (x, args{1});
+    [A, B, p, sz] = wr_operands (x, args{1});   # at the larger precision
+    c = wr_order ("cmp", A, p, B, p);
     take_b = c > 0;
     if (largest)
       take_b = c < 0;
@@ -35,12 +37,12 @@ function [y, i] = wr_extreme (largest, x, args)
       error ("%s: DIM must be a valid dimension", name);
     endif
     dim = double (dim);
-    if (! isa (x, "widereal"))              # a widereal b only: Octave's own
+    if (! isobject (x))              # a widereal b only: Octave's own
       [y, i] = builtin (name, x, [], dim);
       return;
     endif
   endif
-  if (! isa (x, "widereal"))
+  if (! isobject (x))
     error ("widefp:type", "min/max: the array to reduce must be the first");
   endif
   sz = x.sz;
@@ -57,9 +59,8 @@ function [y, i] = wr_extreme (largest, x, args)
     i = zeros (sz);
     return;
   endif
-  [j, pos] = wr_sortorder (x, dim, largest);
-  first = repmat ({":"}, 1, numel (sz));
-  first{dim} = 1;
-  y = wr_index (x, j(first{:}));
-  i = pos(first{:});
+  [G, osz, len, k] = wr_groups (x, dim);
+  I = wr_order ("extreme", G, x.p, len, prod (osz), largest);
+  y = wr_index (x, reshape (k(I + len * (0:numel (I) - 1)), osz));
+  i = reshape (I, osz);
 endfunction

@@ -15,7 +15,7 @@ function y = wr_index (x, j)
   if (any (j(:) == 0))
     n = columns (x.w);
     j(j == 0) = n + 1;
-    y.w = [x.w, zeros(x.p + 1, 1, "uint64")](:, j(:));
+    y.w = [x.w, wr_conv("scalar", x.p, 0)](:, j(:));
   else
     y.w = x.w(:, j(:));
   endif

@@ -4,8 +4,8 @@
 ## The words (p+1 rows, one column per element) of the two operands of a
 ## binary operation, at least one a widereal.  A double, single, logical or
 ## integer operand is converted exactly at the other's precision; two
-## widereals of different precision meet at the larger one (zero words
-## appended, exact).  NaN raises @code{widefp:domain}.
+## widereals of different precision meet at the larger one (the shorter
+## extended, exactly).  NaN raises @code{widefp:domain}.
 ##
 ## With two arguments the operands are broadcast to a common size @var{sz}
 ## by Octave's rules (@code{Octave:nonconformant-args} otherwise, under
@@ -19,18 +19,18 @@
 ## @end example
 ## @end deftypefn
 function [x, y, p, sz, sb] = wr_operands (a, b, broadcast)
-  if (isa (a, "widereal"))
+  if (isobject (a))
     x = a.w;
     p = a.p;
     sz = a.sz;
-    if (isa (b, "widereal"))
+    if (isobject (b))
       y = b.w;
       sb = b.sz;
       if (b.p > p)
-        x = [x; zeros(b.p - p, columns (x), "uint64")];
+        x = wr_rnd ("prec", 0, b.p, x, p);   # extended: exact
         p = b.p;
       elseif (b.p < p)
-        y = [y; zeros(p - b.p, columns (y), "uint64")];
+        y = wr_rnd ("prec", 0, p, y, b.p);
       endif
     else
       y = numwords (b, p);
@@ -91,22 +91,9 @@ function nonconformant (err, sz, sb)
 endfunction
 
 function w = numwords (v, p)
-  if (isa (v, "double") && isscalar (v) && isreal (v))  # the common case
-    w = wr_fromscalar (v, p);
-    if (! isempty (w))
-      return;
-    endif
-  endif
-  if (isa (v, "int64") || isa (v, "uint64"))
-    w = wr_fromints (v, p);
-  elseif ((isnumeric (v) || islogical (v)) && isreal (v))
-    v = double (v);
-    if (any (isnan (v(:))))
-      error ("widefp:domain", "widereal: NaN has no widereal value");
-    endif
-    w = wr_fromdoubles (v, p);
-  else
+  if (! ((isnumeric (v) || islogical (v)) && isreal (v)))
     error ("widefp:type", "widereal: cannot combine a widereal with a %s",
            class (v));
   endif
+  w = wr_conv ("fromnum", p, v);            # exact; NaN raises widefp:domain
 endfunction

@@ -3,8 +3,7 @@
 ## The operands of an element-wise binary operation as words
 ## (see wr_operands), with @var{r} a widereal of the result's size and
 ## precision whose words the caller replaces.  Two widereal scalars of one
-## precision, or a widereal scalar and a finite double scalar, take a short
-## way.
+## precision, or a widereal scalar and a double scalar, take a short way.
 ##
 ## @example
 ## [x, y, p, r] = wr_pair (a, b);  ...;  r.w = R;
@@ -22,20 +21,16 @@ function [x, y, p, r] = wr_pair (a, b)
       endif
     elseif (numel (x) == p + 1 && isa (b, "double") && isscalar (b)
             && isreal (b))
-      y = wr_fromscalar (b, p);             # a scalar and a double scalar
-      if (! isempty (y))
-        return;
-      endif
+      y = wr_conv ("scalar", p, b);         # a scalar and a double scalar
+      return;
     endif
   elseif (isa (a, "double") && isscalar (a) && isreal (a))
     y = b.w;
     p = b.p;
     r = b;
     if (numel (y) == p + 1)
-      x = wr_fromscalar (a, p);             # a double scalar and a scalar
-      if (! isempty (x))
-        return;
-      endif
+      x = wr_conv ("scalar", p, a);         # a double scalar and a scalar
+      return;
     endif
   endif
   [x, y, p, sz] = wr_operands (a, b);
