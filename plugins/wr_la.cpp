@@ -180,16 +180,14 @@ void solve(const Call &c, int nlhs, mxArray *plhs[]) {
     finish_solution(nlhs, plhs, pivot_state(M.get(), cols, n, q), a.p);
 }
 
-// [X, state] = the least-squares solution of A X = B for A m-by-n with
-// m >= n, B m-by-r: Householder QR of A, C = Q' B by the library's product,
-// then R X = C solved by elimination (on a triangular R it only substitutes
-// back), all at q words; state as for "solve", from R's diagonal.
+// [X, rank] = the least-squares solution of A X = B, A m-by-n of any shape
+// and B m-by-r, through Householder QR with column pivoting at q words: the
+// unique solution for full column rank, otherwise the minimum norm solution
+// of the system cut to the numerical rank (the number of diagonal entries
+// of R above max(m, n) |R(1,1)| 2^-64p, p the caller's precision).
 void lsq(const Call &c, int nlhs, mxArray *plhs[]) {
     const Matrix a = matrix_args(c, "mldivide", 8, "(op, mode, p, A, m, n, B, r)");
     const uint64_t m = a.m, n = a.n, q = a.q, w = q + 1;
-    if (m < n)
-        c.args().fail("widefp:size", "mldivide: A must have at least as many rows as columns (it is %llux%llu)",
-                      static_cast<unsigned long long>(m), static_cast<unsigned long long>(n));
     const uint64_t r = c.count_arg(7, "r");
     uint64_t nb;
     const uint64_t *B = c.elements(6, a.p, &nb, "B");
@@ -197,28 +195,14 @@ void lsq(const Call &c, int nlhs, mxArray *plhs[]) {
         c.args().fail("widefp:size", "B holds %llu elements, not m*r = %llu*%llu", static_cast<unsigned long long>(nb),
                       static_cast<unsigned long long>(m), static_cast<unsigned long long>(r));
     require_finite(c, a.name, B, nb, a.p);
-    const uint64_t cols = n + r;
-    // A, Q, Q' and B (m-by-n, m-by-n, n-by-m, m-by-r), R (n-by-n), Q'B (n-by-r), [R | Q'B]
-    const uint64_t sizes[] = {m * n, m * n, m * n, m * r, n * n, n * r, n * cols};
-    uint64_t work_words = widefp_matrix_qr_itch(n, q);
-    work_words = std::max(work_words, widefp_matrix_mul_itch(q));
-    work_words = std::max(work_words, widefp_matrix_solve_itch(q));
-    Block block = scratch(total(sizes), q, work_words);
-    uint64_t *A = block.get(), *Q = A + sizes[0] * w, *Qt = Q + sizes[1] * w, *Bq = Qt + sizes[2] * w;
-    uint64_t *R = Bq + sizes[3] * w, *C = R + sizes[4] * w, *M = C + sizes[5] * w, *work = M + sizes[6] * w;
+    const uint64_t sizes[] = {m * n, m * r, n * r};
+    Block block = scratch(total(sizes), q, widefp_matrix_lsq_itch(m, n, r, q));
+    uint64_t *A = block.get(), *Bq = A + sizes[0] * w, *X = Bq + sizes[1] * w, *work = X + sizes[2] * w;
     widen_by_rows(A, n, 0, a.A, m, n, a.p, q);
-    widen_by_rows(Bq, 1, 0, B, m * r, 1, a.p, q);  // B keeps Octave's order
-    widefp_matrix_qr(A, Q, R, m, n, 1, 1, q, work);
-    for (uint64_t i = 0; i < m; ++i)
-        for (uint64_t j = 0; j < n; ++j) std::memcpy(Qt + (j * m + i) * w, Q + (i * n + j) * w, w * sizeof(uint64_t));
-    widefp_matrix_mul(C, Qt, Bq, n, m, r, q, work);  // C by columns
-    for (uint64_t i = 0; i < n; ++i) {
-        std::memcpy(M + i * cols * w, R + i * n * w, n * w * sizeof(uint64_t));
-        for (uint64_t j = 0; j < r; ++j) std::memcpy(M + (i * cols + n + j) * w, C + (j * n + i) * w, w * sizeof(uint64_t));
-    }
-    widefp_matrix_solve(M, n, r, q, work);
-    round_block(plhs, 0, M, cols, 0, n, n, r, q, a.p, a.mode);
-    finish_solution(nlhs, plhs, pivot_state(M, cols, n, q), a.p);
+    widen_by_rows(Bq, r, 0, B, m, r, a.p, q);
+    const uint64_t rank = widefp_matrix_lsq(X, A, Bq, m, n, r, 64 * a.p, 1, q, work);
+    round_block(plhs, 0, X, r, 0, 0, n, r, q, a.p, a.mode);
+    if (nlhs > 1) *wr::rnd::new_row(plhs, 1, 1) = static_cast<double>(rank);
 }
 
 // ---- LU ------------------------------------------------------------------------
@@ -262,20 +246,37 @@ void lu(const Call &c, int nlhs, mxArray *plhs[]) {
 
 // ---- QR --------------------------------------------------------------------------
 
-// [R, Q]: economy QR by Householder reflections, R k-by-n, Q (only when asked
-// for) m-by-k, k = min(m, n).
-void qr(const Call &c, int nlhs, mxArray *plhs[]) {
-    const Matrix a = matrix_args(c, "qr", 6, "(op, mode, p, A, m, n)");
-    const uint64_t m = a.m, n = a.n, q = a.q, k = m < n ? m : n;
+// [R, Q, perm]: Householder QR, A(:, perm) = Q R, k = min(m, n): the
+// economy form (R k-by-n, Q m-by-k) or the full one (R m-by-n, Q m-by-m);
+// perm (1-by-n double, the original numbers of the columns from 1) the
+// identity unless pivoted.  Q only when asked for.
+void qr_factor(int nlhs, mxArray *plhs[], const Matrix &a, bool full, bool pivot) {
+    const uint64_t m = a.m, n = a.n, q = a.q, w = q + 1, k = m < n ? m : n, qc = full ? m : k;
     const bool wantq = nlhs > 1;
-    const uint64_t sizes[] = {m * n, wantq ? m * n : 0, k * n};
-    const uint64_t work_words = widefp_matrix_qr_itch(n, q);
-    Block M = scratch(total(sizes), q, work_words);
-    uint64_t *A = M.get(), *Q = A + sizes[0] * (q + 1), *R = Q + sizes[1] * (q + 1), *work = R + sizes[2] * (q + 1);
+    const uint64_t sizes[] = {m * n, wantq ? m * qc : 0, qc * n};
+    Block M = scratch(total(sizes), q, widefp_matrix_qrp_itch(m, n, q));
+    auto perm = std::unique_ptr<int64_t[]>(new (std::nothrow) int64_t[n ? n : 1]);
+    if (!perm) widefp_fatal("widefp:memory", "no memory for the column order\n");
+    uint64_t *A = M.get(), *Q = A + sizes[0] * w, *R = Q + sizes[1] * w, *work = R + sizes[2] * w;
     widen_by_rows(A, n, 0, a.A, m, n, a.p, q);
-    widefp_matrix_qr(A, wantq ? Q : nullptr, R, m, n, wantq, 1, q, work);
-    round_block(plhs, 0, R, n, 0, 0, k, n, q, a.p, a.mode);
-    if (wantq) round_block(plhs, 1, Q, n, 0, 0, m, k, q, a.p, a.mode);
+    widefp_matrix_qrp(A, wantq ? Q : nullptr, R, perm.get(), m, n, qc, pivot, q, work);
+    round_block(plhs, 0, R, n, 0, 0, qc, n, q, a.p, a.mode);
+    if (wantq) round_block(plhs, 1, Q, qc, 0, 0, m, qc, q, a.p, a.mode);
+    if (nlhs > 2) {
+        double *pv = wr::rnd::new_row(plhs, 2, n);
+        for (uint64_t j = 0; j < n; ++j) pv[j] = static_cast<double>(perm[j]) + 1;
+    }
+}
+
+void qr(const Call &c, int nlhs, mxArray *plhs[], bool full) {
+    qr_factor(nlhs, plhs, matrix_args(c, "qr", 6, "(op, mode, p, A, m, n)"), full, false);
+}
+
+// "qrp": (op, mode, p, A, m, n, full), pivoted.
+void qrp(const Call &c, int nlhs, mxArray *plhs[]) {
+    const Matrix a = matrix_args(c, "qr", 7, "(op, mode, p, A, m, n, full)");
+    const uint64_t full = c.count_arg(6, "full", 0, 1);
+    qr_factor(nlhs, plhs, a, full != 0, true);
 }
 
 // ---- singular values ----------------------------------------------------------
@@ -327,6 +328,36 @@ void svd(const Call &c, int nlhs, mxArray *plhs[]) {
         for (uint64_t i = 0; i < k; ++i) std::memcpy(S + (i * k + i) * (p + 1), s + i * (p + 1), (p + 1) * sizeof(uint64_t));
     }
     if (nlhs > 3) round_block(plhs, 3, r.V, k, 0, 0, a.n, k, a.q, p, a.mode);
+}
+
+// [s, U, S, V], full form: U m-by-m, S m-by-n, V n-by-n.  A wide A is
+// factored transposed (A' = U1 S' V1', so U = V1 and V = U1).
+void svdfull(const Call &c, int nlhs, mxArray *plhs[]) {
+    const Matrix a = matrix_args(c, "svd", 6, "(op, mode, p, A, m, n)");
+    if (nlhs <= 1) return svd(c, nlhs, plhs);
+    const uint64_t q = a.q, w = q + 1, p = a.p;
+    const bool wide = a.m < a.n;
+    const uint64_t mm = wide ? a.n : a.m, nn = wide ? a.m : a.n, k = nn;
+    const uint64_t sizes[] = {mm * nn, nn, mm * mm, nn * nn};
+    Block block = scratch(total(sizes), q, widefp_matrix_svd_full_itch(mm, nn, q));
+    uint64_t *A = block.get(), *s = A + sizes[0] * w, *U = s + sizes[1] * w, *V = U + sizes[2] * w;
+    uint64_t *work = V + sizes[3] * w;
+    if (wide)  // A' by rows: A's own order
+        widen_by_rows(A, 1, 0, a.A, a.m * a.n, 1, a.p, q);
+    else
+        widen_by_rows(A, nn, 0, a.A, mm, nn, a.p, q);
+    if (widefp_matrix_svd_full(s, U, V, nullptr, A, mm, nn, 1, 1, widefp_matrix_svd_sweep_bound(q), q, work) != 0)
+        c.args().fail("widefp:convergence", "svd: no convergence of the QR sweeps for a singular value");
+    round_block(plhs, 0, s, 1, 0, 0, k, 1, q, p, a.mode);
+    const uint64_t *Ua = wide ? V : U, *Va = wide ? U : V;  // by rows, m and n columns
+    round_block(plhs, 1, Ua, a.m, 0, 0, a.m, a.m, q, p, a.mode);
+    if (nlhs > 2) {
+        uint64_t *S = wr::rnd::new_result(plhs, 2, p, a.m * a.n);
+        const uint64_t *sv = static_cast<const uint64_t *>(mxGetData(plhs[0]));
+        for (uint64_t i = 0; i < k; ++i)
+            std::memcpy(S + (i * a.m + i) * (p + 1), sv + i * (p + 1), (p + 1) * sizeof(uint64_t));
+    }
+    if (nlhs > 3) round_block(plhs, 3, Va, a.n, 0, 0, a.n, a.n, q, p, a.mode);
 }
 
 // c = the 2-norm condition number s_1 / s_k: Inf when s_k is zero (the zero
@@ -400,7 +431,10 @@ extern "C" void mexFunction(int nlhs, mxArray *plhs[], int nrhs, const mxArray *
     if (std::strcmp(op, "solve") == 0) return solve(c, nlhs, plhs);
     if (std::strcmp(op, "lsq") == 0) return lsq(c, nlhs, plhs);
     if (std::strcmp(op, "lu") == 0) return lu(c, nlhs, plhs);
-    if (std::strcmp(op, "qr") == 0) return qr(c, nlhs, plhs);
+    if (std::strcmp(op, "qr") == 0) return qr(c, nlhs, plhs, false);
+    if (std::strcmp(op, "qrfull") == 0) return qr(c, nlhs, plhs, true);
+    if (std::strcmp(op, "qrp") == 0) return qrp(c, nlhs, plhs);
+    if (std::strcmp(op, "svdfull") == 0) return svdfull(c, nlhs, plhs);
     if (std::strcmp(op, "svd") == 0) return svd(c, nlhs, plhs);
     if (std::strcmp(op, "cond") == 0) return cond(c, plhs);
     if (std::strcmp(op, "norm") == 0) return norm(c, plhs);

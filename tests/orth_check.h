@@ -135,6 +135,34 @@ inline double in_units(mpfr_srcptr x, mpfr_srcptr scale, uint64_t p) {
     return d;
 }
 
+// The Jacobi rotation for zeta = (beta - alpha) / (2 gamma): the tangent
+// t = sign(zeta) / (|zeta| + sqrt(1 + zeta^2)), c = 1 / sqrt(1 + t^2),
+// s = c t (t and w are scratch).
+inline void jacobi_cs(mpfr_ptr c, mpfr_ptr s, mpfr_srcptr zeta, mpfr_ptr t, mpfr_ptr w) {
+    mpfr_sqr(t, zeta, MPFR_RNDN);
+    mpfr_add_ui(t, t, 1, MPFR_RNDN);
+    mpfr_sqrt(t, t, MPFR_RNDN);
+    mpfr_abs(w, zeta, MPFR_RNDN);
+    mpfr_add(t, t, w, MPFR_RNDN);
+    mpfr_ui_div(t, 1, t, MPFR_RNDN);
+    if (mpfr_sgn(zeta) < 0) mpfr_neg(t, t, MPFR_RNDN);
+    mpfr_sqr(c, t, MPFR_RNDN);
+    mpfr_add_ui(c, c, 1, MPFR_RNDN);
+    mpfr_rec_sqrt(c, c, MPFR_RNDN);
+    mpfr_mul(s, c, t, MPFR_RNDN);
+}
+
+// (u, v) <- (c u - s v, s u + c v); x and y are scratch.
+inline void rotate_pair(mpfr_ptr u, mpfr_ptr v, mpfr_srcptr c, mpfr_srcptr s, mpfr_ptr x, mpfr_ptr y) {
+    mpfr_mul(x, c, u, MPFR_RNDN);
+    mpfr_mul(y, s, v, MPFR_RNDN);
+    mpfr_sub(x, x, y, MPFR_RNDN);
+    mpfr_mul(y, s, u, MPFR_RNDN);
+    mpfr_fma(y, c, v, y, MPFR_RNDN);
+    mpfr_set(u, x, MPFR_RNDN);
+    mpfr_set(v, y, MPFR_RNDN);
+}
+
 // Singular values (decreasing, as an n x 1 matrix, n = min(rows, cols)) by
 // one-sided Jacobi rotations at the matrix's precision: an algorithm
 // independent of the one under test, accurate to about 2^-(prec-20) of the
@@ -168,26 +196,8 @@ inline MpMat jacobi_singular_values(const MpMat &a0) {
                 mpfr_sub(z, be, al, MPFR_RNDN);
                 mpfr_div(z, z, ga, MPFR_RNDN);
                 mpfr_div_2ui(z, z, 1, MPFR_RNDN);  // zeta
-                mpfr_sqr(t, z, MPFR_RNDN);
-                mpfr_add_ui(t, t, 1, MPFR_RNDN);
-                mpfr_sqrt(t, t, MPFR_RNDN);
-                mpfr_abs(c, z, MPFR_RNDN);
-                mpfr_add(t, t, c, MPFR_RNDN);
-                mpfr_ui_div(t, 1, t, MPFR_RNDN);
-                if (mpfr_sgn(z) < 0) mpfr_neg(t, t, MPFR_RNDN);  // tangent of the angle
-                mpfr_sqr(c, t, MPFR_RNDN);
-                mpfr_add_ui(c, c, 1, MPFR_RNDN);
-                mpfr_rec_sqrt(c, c, MPFR_RNDN);
-                mpfr_mul(s, c, t, MPFR_RNDN);
-                for (size_t k = 0; k < m; ++k) {
-                    mpfr_mul(x, c, a(k, i), MPFR_RNDN);
-                    mpfr_mul(y, s, a(k, j), MPFR_RNDN);
-                    mpfr_sub(x, x, y, MPFR_RNDN);
-                    mpfr_mul(y, s, a(k, i), MPFR_RNDN);
-                    mpfr_fma(y, c, a(k, j), y, MPFR_RNDN);
-                    mpfr_set(a(k, i), x, MPFR_RNDN);
-                    mpfr_set(a(k, j), y, MPFR_RNDN);
-                }
+                jacobi_cs(c, s, z, t, x);
+                for (size_t k = 0; k < m; ++k) rotate_pair(a(k, i), a(k, j), c, s, x, y);
             }
         if (!rotated) break;
     }

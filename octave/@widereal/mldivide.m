@@ -6,24 +6,31 @@
 ## pivoting, then back substitution).  A pivot more than 2^(8-64q) below
 ## the largest (q the working precision below) gives the warning
 ## @code{Octave:singular-matrix}; a zero pivot also a result of Inf
-## entries.  A tall @var{A} (more rows than columns): the least-squares
-## solution through Householder QR, @code{R \ (Q' * B)}, in one call of
-## wr_la; a zero or relatively tiny diagonal entry of R (A of deficient
-## rank) warns as a pivot does.  A scalar @var{A}: @code{B ./ A}, correctly
-## rounded.  Infinite entries raise @code{widefp:domain}.
+## entries.  A rectangular @var{A}: the least-squares solution through
+## Householder QR with column pivoting, @code{A(:, p) = Q * R}, in one call
+## of wr_la, as Octave's @code{\} gives it: for full column rank (a tall
+## A) the unique minimiser of @code{norm (A * X - B)}; otherwise (a wide
+## A, or deficient rank) the minimiser of least norm, for the numerical
+## rank r = the number of diagonal entries of R above
+## @code{max (m, n) * abs (R(1,1)) * eps}, eps = 2^(-64p): the trailing
+## block of R below that tolerance counts as zero.  As Octave, no warning
+## for a rectangular A of deficient rank.  A scalar @var{A}: @code{B ./ A},
+## correctly rounded.  Infinite entries raise @code{widefp:domain}.
 ##
 ## Rounding: a square solve or a least-squares solution runs at p+2 words
 ## (at most 1023 words; the operands extended exactly) and every entry of
 ## X is rounded once to p words in the mode of @code{widereal_rounding}.
 ## It is not correctly rounded: the entries carry the error of the
 ## elimination (or the reflections) at 64(p+2)+1 bits, about
-## n 2^(-64(p+2)) times the condition number of A in relative terms, which
+## n 2^(-64(p+2)) times the condition number of A in relative terms (its
+## square for a least-squares problem with a large residual), which
 ## stays below one unit of the last place unless the condition
 ## number reaches about 2^120 / n.
 ##
 ## @example
 ## A = widereal ([4 1; 2 3]);
 ## x = A \ [1; 2]       # [0.1; 0.6]
+## widereal ([1 2 3; 4 5 6]) \ [1; 2]   # least norm: [-1/18; 1/9; 5/18]
 ## @end example
 ## @seealso{mrdivide, inv, qr}
 ## @end deftypefn
@@ -42,18 +49,14 @@ function X = mldivide (a, b)
   if (numel (sa) > 2)
     error ("Octave:invalid-input-arg", "mldivide: A must be a 2-D matrix");
   endif
-  n = sa(1);
-  if (n < sa(2))
-    error ("widefp:size", "mldivide: underdetermined systems (more columns than rows) are not supported");
-  endif
   [~, m] = widereal_rounding ();
-  if (n > sa(2))                            # least squares
-    [W, state] = wr_la ("lsq", m, p, x, n, sa(2), y, sb(2));
+  if (sa(1) != sa(2))                       # least squares, any rank
+    W = wr_la ("lsq", m, p, x, sa(1), sa(2), y, sb(2));
   else                                      # state 2: W all Inf
-    [W, state] = wr_la ("solve", m, p, x, n, n, y, sb(2));
-  endif
-  if (state > 0)
-    warning ("Octave:singular-matrix", "matrix singular to machine precision");
+    [W, state] = wr_la ("solve", m, p, x, sa(1), sa(1), y, sb(2));
+    if (state > 0)
+      warning ("Octave:singular-matrix", "matrix singular to machine precision");
+    endif
   endif
   X = wr_new (W, p, [sa(2) sb(2)]);
 endfunction
@@ -68,10 +71,29 @@ endfunction
 %! ## least squares: the line through (0,1), (1,2), (2,4)
 %! c = widereal ([1 0; 1 1; 1 2]) \ [1; 2; 4];
 %! assert (double (c), [5/6; 1.5], 1e-70);
+
+%!test # rectangular systems as Octave's: least norm when wide or of deficient rank
+%! p = 4;
+%! x = widereal ([1 2 3; 4 5 6], p) \ [1; 2];
+%! assert (all (abs (x - widereal ({"-1/18"; "1/9"; "5/18"}, p)) < 1e-75));
+%! lastwarn ("");
+%! x = widereal ([1 2 3; 2 4 6; 1 1 1; 0 0 0], p) \ [1; 2; 3; 4];   # rank 2, no warning
+%! assert (lastwarn (), "");
+%! assert (all (abs (x - widereal ({"7/2"; "1"; "-3/2"}, p)) < 1e-75));
+%! X = widereal (ones (3, 2), p) \ [1 2; 2 3; 3 4];                  # rank 1
+%! assert (all (abs (X - widereal ({"1", "3/2"; "1", "3/2"}, p))(:) < 1e-75));
+%! x = widereal (zeros (3, 2), p) \ [1; 2; 3];
+%! assert (double (x), [0; 0]);
+%! ## tall, full rank, residual not 0: 2 x 2 normal equations (mpmath)
+%! A = widereal ([1 1; 1 2; 1 3; 1 5], p);
+%! x = A \ [1; 0; 2; 2];
+%! assert (all (abs (x - widereal ({"8/35"; "13/35"}, p)) < 1e-75));
 %!test
 %! warning ("off", "Octave:singular-matrix", "local");
 %! assert (double (widereal ([1 2; 2 4]) \ [1; 2]), [Inf; Inf]);
 %!warning <^matrix singular to machine precision$> widereal ([1 2; 2 4]) \ [1; 2];
 %!warning <singular> widereal (magic (4)) \ ones (4, 1);   # rounding leaves a tiny pivot
 %!error <nonconformant> widereal (eye (2)) \ ones (3, 1)
+%!error <nonconformant> widereal (ones (3, 2)) \ ones (2, 1)
+%!error <infinite> widereal ([1 Inf; 0 1; 1 1]) \ [1; 1; 1]
 %!error <infinite> widereal ([1 Inf; 0 1]) \ [1; 1]

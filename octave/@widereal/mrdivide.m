@@ -1,7 +1,9 @@
 ## -*- texinfo -*-
 ## @deftypefn {} {@var{X} =} mrdivide (@var{B}, @var{A})
 ## Solution of @code{@var{X} * @var{A} = @var{B}}, written @code{B / A}:
-## @code{(A.' \ B.').'} (see @code{mldivide}); a scalar @var{A} gives
+## @code{(A.' \ B.').'} (see @code{mldivide}): for a rectangular @var{A}
+## the least-squares solution, of least norm when A has more rows than
+## columns or deficient rank, as Octave's @code{/}; a scalar @var{A} gives
 ## @code{B ./ A}.
 ##
 ## Rounding: a scalar @var{A} gives quotients correctly rounded in the mode
@@ -12,6 +14,7 @@
 ## @example
 ## widereal ([1 2]) / widereal ([4 1; 2 3])   # [-0.1 0.7]
 ## widereal (1) / 3                           # 0.3333...
+## widereal ([1 2 3]) / [1 1 1; 0 1 2]        # [1 1]
 ## @end example
 ## @seealso{mldivide, rdivide}
 ## @end deftypefn
@@ -29,3 +32,9 @@ endfunction
 %! assert (double (widereal (1, 2) / 4), 0.25);
 %! assert (double ([1 2] / widereal (4)), [0.25 0.5]);
 %! assert (double (widereal (4) \ [1 2]), [0.25 0.5]);
+%!test # rectangular: least squares (consistent) and least norm, against exact values
+%! x = widereal ([1 2 3], 3) / [1 1 1; 0 1 2];
+%! assert (all (abs (x - [1 1]) < 1e-55));
+%! x = widereal ([1 2], 3) / widereal ([1 4; 2 5; 3 6]);   # x A = b, A 3x2: least norm
+%! assert (all (abs (x - widereal ({"-1/18", "1/9", "5/18"}, 3)) < 1e-55));
+%!error <nonconformant> widereal ([1 2 3]) / widereal (ones (3, 2))

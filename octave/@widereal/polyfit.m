@@ -81,7 +81,7 @@ function [c, S, mu] = polyfit (x, y, n)
     if (rowy)
       S.yf = yf.';
     endif
-    [~, R] = qr (V);
+    [~, R] = qr (V, 0);
     if (k < n + 1)
       S.X = [widereal(zeros(nx, n + 1 - k), p), V];
       S.R = [widereal(zeros(k, n + 1 - k), p), R];

@@ -126,6 +126,147 @@ uint64_t widefp_matrix_svd_sweep_bound(uint64_t p);
 int widefp_matrix_svd(uint64_t *s, uint64_t *U, uint64_t *V, uint64_t *sweeps, uint64_t *A, uint64_t m,
                       uint64_t n, int uflag, int vflag, uint64_t max_sweeps, uint64_t p, uint64_t *work);
 
+/* ---- QR with column pivoting; full factors; least squares (p >= 2) --------
+ * widefp_matrix_qrp: A (m x n, any shape) P = Q R by Householder
+ * reflections, k = min(m, n) of them.  With pivot, step j first brings the
+ * column of largest norm over rows j..m-1 (the first of them on a tie; the
+ * norms recomputed at each step) into place j; without, P = I.  A column
+ * already zero below the diagonal gets no reflection (R keeps its entry and
+ * sign); otherwise R's diagonal entry has the opposite sign of the pivot.
+ * A is overwritten by the reflection vectors (column j from the diagonal
+ * down, first entry in [1, 2], or all zero where there was no reflection)
+ * and R above the diagonal.  qcols, k <= qcols <= m, chooses the shape: Q
+ * (m x qcols, the first qcols columns of the orthogonal m x m product of
+ * the reflections) and R (qcols x n, upper triangular, zero rows below k):
+ * qcols = k gives the economy factors, qcols = m the full ones.  Q, R and
+ * perm are written only when not NULL; perm[j] is the original number
+ * (from 0) of the column now in place j.
+ * widefp_matrix_svd_full: as widefp_matrix_svd for m >= n, with U m x m:
+ * its first n columns those of the economy U, the others an orthonormal
+ * complement (the last m - n columns of the full Q of the economy U).
+ * widefp_matrix_lsq: X (n x r) solves min ||A X - B|| column by column, A
+ * (m x n, any shape) and B (m x r) destroyed (B's first k rows end as
+ * Q^T B).  The rank is the number of leading diagonal entries of the
+ * pivoted R above max(m, n) |R(0,0)| 2^-tol_bits (0 for a zero A) and is
+ * returned; tol_bits some bits below 64p keeps the factorisation's own
+ * rounding of a rank-deficient A under the tolerance.  Full column rank
+ * (rank = n): the unique solution, R \ Q^T B permuted back.  Otherwise,
+ * with minnorm, the minimum norm solution of
+ * R(0:rank-1, :) y = (Q^T B)(0:rank-1, :) (through the QR of that block's
+ * transpose): for an A of full row rank, the minimum norm solution of
+ * A X = B; without minnorm the basic solution, zero in the n - rank
+ * columns that were pivoted last. */
+uint64_t widefp_matrix_qrp_itch(uint64_t m, uint64_t n, uint64_t p);
+void widefp_matrix_qrp(uint64_t *A, uint64_t *Q, uint64_t *R, int64_t *perm, uint64_t m, uint64_t n,
+                       uint64_t qcols, int pivot, uint64_t p, uint64_t *work);
+uint64_t widefp_matrix_svd_full_itch(uint64_t m, uint64_t n, uint64_t p);
+int widefp_matrix_svd_full(uint64_t *s, uint64_t *U, uint64_t *V, uint64_t *sweeps, uint64_t *A, uint64_t m,
+                           uint64_t n, int uflag, int vflag, uint64_t max_sweeps, uint64_t p, uint64_t *work);
+uint64_t widefp_matrix_lsq_itch(uint64_t m, uint64_t n, uint64_t r, uint64_t p);
+uint64_t widefp_matrix_lsq(uint64_t *X, uint64_t *A, uint64_t *B, uint64_t m, uint64_t n, uint64_t r,
+                           uint64_t tol_bits, int minnorm, uint64_t p, uint64_t *work);
+
+/* ---- Cholesky factorisation; the symmetric eigenproblem (p >= 2) ---------
+ * Inner products are accumulated at p+1 words and truncated once.
+ * widefp_matrix_chol: A (n x n, by rows; only its upper triangle is read)
+ * = R^T R, R upper triangular with a positive diagonal.  Returns 0 with R
+ * in A's upper triangle and zeros below it, or k >= 1 when the k-th pivot
+ * (counted from 1) is zero or negative: rows 0..k-2 of A's upper triangle
+ * then hold those rows of R (its leading (k-1) x (k-1) block is the factor
+ * of A's leading block of that order) and the rest of A is unspecified.
+ * widefp_matrix_eig_sym: the eigenvalues d (n of them, ascending) of the
+ * symmetric A (n x n by rows; only its lower triangle and diagonal are
+ * read; destroyed) and, under vflag, V (n x n by rows, contents on entry
+ * irrelevant) whose column j is a unit eigenvector for d[j], the entry of
+ * largest magnitude (the first of them) non-negative.  Householder
+ * tridiagonalisation, implicitly shifted QR sweeps (Wilkinson's shift)
+ * until every off-diagonal entry is below 2^-64p of its two diagonal
+ * neighbours.  Returns 0, or 1 when one eigenvalue needed more than
+ * max_sweeps sweeps (widefp_matrix_eig_sym_sweep_bound(p) is a bound only a
+ * stalled iteration reaches; the arrays then hold an unfinished state).
+ * sweeps, when not NULL, receives the largest number of sweeps spent on one
+ * value and the total.  n = 0 leaves every array untouched.
+ * widefp_matrix_eig_sym_gen: A x = lambda B x for a symmetric A and a
+ * symmetric positive definite B (upper triangle read, destroyed: it ends
+ * as the Cholesky factor R), through C = R^-T A R^-1 (its lower triangle
+ * used); the eigenvectors x = R^-1 y are B-orthonormal (V^T B V = I), each
+ * with its entry of largest magnitude non-negative.  Returns as
+ * widefp_matrix_eig_sym, or 2 when the factorisation of B fails. */
+uint64_t widefp_matrix_chol_itch(uint64_t p);
+uint64_t widefp_matrix_chol(uint64_t *A, uint64_t n, uint64_t p, uint64_t *work);
+uint64_t widefp_matrix_eig_sym_itch(uint64_t n, uint64_t p);
+uint64_t widefp_matrix_eig_sym_sweep_bound(uint64_t p);
+int widefp_matrix_eig_sym(uint64_t *d, uint64_t *V, uint64_t *sweeps, uint64_t *A, uint64_t n, int vflag,
+                          uint64_t max_sweeps, uint64_t p, uint64_t *work);
+uint64_t widefp_matrix_eig_sym_gen_itch(uint64_t n, uint64_t p);
+int widefp_matrix_eig_sym_gen(uint64_t *d, uint64_t *V, uint64_t *sweeps, uint64_t *A, uint64_t *B, uint64_t n,
+                              int vflag, uint64_t max_sweeps, uint64_t p, uint64_t *work);
+
+/* ---- functions of square matrices (n x n by rows; p >= 2) -----------------
+ * Every step truncates at p words; u = 2^-64p, b = 64p + 1.  A and the
+ * result must not overlap; the work array is the routine's own.
+ * widefp_matrix_expm: E = e^A by scaling and squaring: X = A / 2^s, exactly,
+ * then the Taylor polynomial T_m(X) = sum X^k / k!, k <= m (Paterson and
+ * Stockmeyer's scheme in blocks of at most 16 terms), squared s times.  s
+ * and m give the fewest matrix products subject to theta = ||A||_1 / 2^s in
+ * [2^-24, 1] (for ||A||_1 >= 1) and e (3/2) theta^(m+1) / (m+1)! <=
+ * 2^-(b+s+2), so that T_m(X) = e^X (I + F), ||F||_1 <= 2^-(b+s+2), and the
+ * squarings give e^A (I + G), ||G||_1 <= 2^-(b+1): the truncation of the
+ * series adds at most 2^-(b+1) ||e^A||_1.  Rounding: the polynomial's
+ * relative error, about (2 sqrt(m) + 3) n u, is doubled by each squaring,
+ * which adds n u of its own: about 2^s (2 sqrt(m) + 4) n u ||e^A||_1 in all,
+ * with 2^s <= 2^25 max(1, ||A||_1), when the powers e^(A/2^j) have no hump
+ * (normal matrices, matrices with entries of one sign); more otherwise.
+ * widefp_matrix_sqrtm: S = the principal square root of A, for A with no
+ * eigenvalue on the closed negative real axis: the product form of the
+ * Denman-Beavers iteration, M_0 = Y_0 = A, Y_(k+1) = Y_k (I + M_k^-1) / 2,
+ * M_(k+1) = I/2 + (M_k + M_k^-1) / 4 (Y_k^2 = A M_k throughout), scaled by
+ * powers of two near |det M_k|^(-1/2n) while ||M_k - I||_1 > 2^-8 (exact).
+ * It stops after the step from ||M_k - I||_1 <= 2^-(b/2+1), leaving
+ * ||M - I||_1 below about 2^-(b+4): S = A^(1/2) (I + E), ||E||_1 <= 2^-(b+4)
+ * from the iteration, plus rounding errors of about n u kappa(S) per step.
+ * Returns 0, 1 when 100 steps do not reach that point (a negative real
+ * eigenvalue, or a condition number near 2^(b/2)), or 2 when an iterate is
+ * singular to working precision (a zero pivot: A singular, or eigenvalues
+ * of A on the negative real axis).  The zero matrix gives 0.
+ * widefp_matrix_logm: L = the principal logarithm of A (no eigenvalue on the
+ * closed negative real axis): inverse scaling and squaring.  B = A^(1/2^k)
+ * by k square roots as above, until ||B - I||_1 <= 1/2 and as long as a root
+ * costs fewer products than it saves; X = B - I, Z = (2I + X)^-1 X by
+ * elimination, log B = 2 atanh Z = 2 sum Z^(2j+1) / (2j+1), j <= K, with K
+ * chosen so that the tail is below 2^-(b+2) (2 ||Z||_1); L = 2^k log B.
+ * Status as for the square root (1 also when 64 roots do not bring B within
+ * 1/2 of I).  The rounding errors of the roots are magnified by up to 2^k
+ * relative to ||L||; the identity gives the zero matrix.
+ * Work: widefp_matrix_expm_itch(n, p), _sqrtm_itch(n, p), _logm_itch(n, p). */
+uint64_t widefp_matrix_expm_itch(uint64_t n, uint64_t p);
+void widefp_matrix_expm(uint64_t *E, const uint64_t *A, uint64_t n, uint64_t p, uint64_t *work);
+uint64_t widefp_matrix_sqrtm_itch(uint64_t n, uint64_t p);
+int widefp_matrix_sqrtm(uint64_t *S, const uint64_t *A, uint64_t n, uint64_t p, uint64_t *work);
+uint64_t widefp_matrix_logm_itch(uint64_t n, uint64_t p);
+int widefp_matrix_logm(uint64_t *L, const uint64_t *A, uint64_t n, uint64_t p, uint64_t *work);
+
+/* ---- Hessenberg form and balancing (n x n by rows; p >= 2) ----------------
+ * widefp_matrix_hess: A becomes H = P^T A P, upper Hessenberg, by Householder
+ * reflections of columns 0..n-3 (a column with nothing to annihilate below
+ * its subdiagonal is left as it is); with pflag P (orthogonal, first row and
+ * column those of I) is formed.  Each reflection moves the entries it
+ * touches by about 6n u of the norm of their row or column; P is orthogonal
+ * and A - P H P^T is small to about 6 n^2 u ||A||_F.
+ * widefp_matrix_balance: A becomes AA = DD^-1 A DD, exactly, with DD = Pi D,
+ * Pi a permutation and D = diag(2^d[j]).  With permute, rows and columns
+ * that isolate an eigenvalue are moved to the bottom and the left first;
+ * with scale, the remaining block is scaled by powers of two until no
+ * scaling reduces c + r below 0.95 of its value (c, r the 2-norms of a
+ * column and its row within the block, at two words).  perm[j] (from 0) is
+ * the row of DD's entry in column j: DD = I(:, perm) diag(2^d) in Octave's
+ * terms.  Work: widefp_matrix_hess_itch(n, p), widefp_matrix_balance_itch(n). */
+uint64_t widefp_matrix_hess_itch(uint64_t n, uint64_t p);
+void widefp_matrix_hess(uint64_t *A, uint64_t *P, uint64_t n, int pflag, uint64_t p, uint64_t *work);
+uint64_t widefp_matrix_balance_itch(uint64_t n);
+void widefp_matrix_balance(uint64_t *A, int64_t *d, int64_t *perm, uint64_t n, int permute, int scale,
+                           uint64_t p, uint64_t *work);
+
 #ifdef __cplusplus
 }
 #endif
