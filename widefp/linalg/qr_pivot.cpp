@@ -115,14 +115,11 @@ extern "C" int widefp_matrix_svd_full(uint64_t *s, uint64_t *U, uint64_t *V, uin
                                       uint64_t m, uint64_t n, int uflag, int vflag, uint64_t max_sweeps, uint64_t p,
                                       uint64_t *work) {
     WIDEFP_ASSERTD(p >= 2 && m >= n && m <= kMaxCount);
-    if (!uflag) return widefp_matrix_svd(s, nullptr, V, sweeps, A, m, n, 0, vflag, max_sweeps, p, work);
     const uint64_t w = p + 1, mn = m * n;
-    uint64_t *ue = work, *ac = ue + mn * w, *rest = ac + mn * w;
-    const int status = widefp_matrix_svd(s, ue, V, sweeps, A, m, n, 1, vflag, max_sweeps, p, rest);
-    if (status != 0) return status;
-    const Matrix um{U, m, w}, uem{ue, n, w};
-    if (n == 0) {
-        for (uint64_t i = 0; i < m; ++i)
+    if (n == 0) {  // no columns: no values, U the identity
+        if (sweeps) sweeps[0] = sweeps[1] = 0;
+        const Matrix um{U, m, w};
+        for (uint64_t i = 0; uflag && i < m; ++i)
             for (uint64_t j = 0; j < m; ++j)
                 if (i == j)
                     set_one(um(i, j), p);
@@ -130,6 +127,11 @@ extern "C" int widefp_matrix_svd_full(uint64_t *s, uint64_t *U, uint64_t *V, uin
                     set_zero(um(i, j), p);
         return 0;
     }
+    if (!uflag) return widefp_matrix_svd(s, nullptr, V, sweeps, A, m, n, 0, vflag, max_sweeps, p, work);
+    uint64_t *ue = work, *ac = ue + mn * w, *rest = ac + mn * w;
+    const int status = widefp_matrix_svd(s, ue, V, sweeps, A, m, n, 1, vflag, max_sweeps, p, rest);
+    if (status != 0) return status;
+    const Matrix um{U, m, w}, uem{ue, n, w};
     // The columns of the full Q of U beyond the n-th span the complement of
     // U's columns; U's own columns stay as the decomposition made them.
     std::memcpy(ac, ue, mn * w * sizeof(uint64_t));
