@@ -11,6 +11,6 @@ printf ("  widereal (\"0.1\") = %s\n\n", num2str (widereal ("0.1"), 40));
 
 ## One topic per file; each is a function in this folder.
 for topic = {"demo_words", "demo_arith", "demo_linsolve", "demo_decimal", ...
-             "demo_svd", "demo_elementary", "demo_eig"}
+             "demo_svd", "demo_elementary", "demo_eig", "demo_roots"}
   feval (topic{1});
 endfor

@@ -132,7 +132,8 @@ bool plain(const mxArray *a) { return mxIsUint64(a) || (mxIsDouble(a) && !mxIsCo
 // output tells whether the sizes allowed the comparison: equal, or one of
 // them a single element.  When they do not (they would broadcast), or an
 // operand is a double that is complex or sparse, the result is empty and
-// the second output false.
+// the second output false; so is it when the rows of an element array
+// are not p+1 (a complex array's words).
 void cmp(const Call &c, int nlhs, mxArray *plhs[]) {
     if (c.count() != 5 && c.count() != 7) c.args().fail("widefp:nargin", "cmp takes (op, X, px, Y, py [, sx, sy])");
     const mxArray *ax = c.raw(1, "X"), *ay = c.raw(3, "Y");
@@ -142,6 +143,11 @@ void cmp(const Call &c, int nlhs, mxArray *plhs[]) {
         if (nlhs > 1) plhs[1] = mxCreateLogicalScalar(false);
     };
     if (sized && (!plain(ax) || !plain(ay))) return refuse();
+    // The class's words come one column of p+1 rows per element; a complex
+    // array has twice as many rows and is left to the caller.
+    if (sized && ((mxIsUint64(ax) && mxGetM(ax) != c.precision(2) + 1) ||
+                  (mxIsUint64(ay) && mxGetM(ay) != c.precision(4) + 1)))
+        return refuse();
     std::vector<uint64_t> dx, dy;
     const bool x_double = mxIsDouble(ax), y_double = mxIsDouble(ay);
     const uint64_t px = x_double ? 1 : c.precision(2), py = y_double ? 1 : c.precision(4);

@@ -12,5 +12,6 @@
 ## @seealso{double}
 ## @end deftypefn
 function varargout = area (varargin)
+  wr_realonly ("area", varargin{:});
   [varargout{1:nargout}] = builtin ("area", wr_plotargs (varargin){:});
 endfunction

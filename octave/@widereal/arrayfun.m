@@ -173,7 +173,7 @@ endfunction
 %!test
 %! ## the error handler sees the index and the element
 %! h = @(s, t) -s.index;
-%! y = arrayfun (@(t) sqrt (t), widereal ([4 -1 9]), "ErrorHandler", h);
+%! y = arrayfun (@(t) realsqrt (t), widereal ([4 -1 9]), "ErrorHandler", h);
 %! assert (double (y), [2 -2 3]);
 %! f = @(s, t) s.identifier;
 %! c = arrayfun (@(t) error ("my:id", "no"), widereal (1), "ErrorHandler", f, "Uniform", false);
@@ -181,4 +181,4 @@ endfunction
 %!error <dimensions mismatch> arrayfun (@(a, b) a, widereal ([1 2]), [1 2 3])
 %!error <must be scalars> arrayfun (@(t) [t t], widereal ([1 2]))
 %!error <unrecognized parameter> arrayfun (@(t) t, widereal (1), "Foo", 1)
-%!error <negative number> arrayfun (@sqrt, widereal (-1))
+%!error <complex result> arrayfun (@realsqrt, widereal (-1))

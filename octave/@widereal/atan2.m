@@ -15,6 +15,7 @@
 ## @seealso{atan, widereal_rounding}
 ## @end deftypefn
 function r = atan2 (y, x)
+  wr_realonly ("atan2", y, x);
   [yw, xw, p, sz] = wr_operands (y, x);
   r = wr_new (wr_rnd ("atan2", [], p, yw, xw), p, sz);
 endfunction

@@ -21,6 +21,7 @@
 ## @seealso{hess}
 ## @end deftypefn
 function varargout = balance (A, opt = "")
+  wr_realonly ("balance", A);
   if (! isobject (A))
     A = widereal (A);
   endif

@@ -12,5 +12,6 @@
 ## @seealso{double}
 ## @end deftypefn
 function varargout = bar (varargin)
+  wr_realonly ("bar", varargin{:});
   [varargout{1:nargout}] = builtin ("bar", wr_plotargs (varargin){:});
 endfunction

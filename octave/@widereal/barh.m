@@ -12,5 +12,6 @@
 ## @seealso{double}
 ## @end deftypefn
 function varargout = barh (varargin)
+  wr_realonly ("barh", varargin{:});
   [varargout{1:nargout}] = builtin ("barh", wr_plotargs (varargin){:});
 endfunction

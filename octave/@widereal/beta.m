@@ -16,6 +16,7 @@
 ## @seealso{gamma, gammaln, widereal_rounding}
 ## @end deftypefn
 function r = beta (a, b)
+  wr_realonly ("beta", a, b);
   [x, y, p, sz] = wr_operands (a, b);
   r = wr_new (wr_rnd ("beta", [], p, x, y), p, sz);
 endfunction

@@ -21,9 +21,14 @@
 function y = cat (dim, varargin)
   n = numel (varargin);
   p = 0;
+  cx = false;                               # a complex part makes all complex
   for k = 1:n
-    if (isobject (varargin{k}))
-      p = max (p, varargin{k}.p);
+    a = varargin{k};
+    if (isobject (a))
+      p = max (p, a.p);
+      cx = cx || rows (a.w) > a.p + 1;
+    else
+      cx = cx || (isnumeric (a) && ! isreal (a));
     endif
   endfor
   words = cell (1, n);
@@ -32,16 +37,17 @@ function y = cat (dim, varargin)
   for k = 1:n
     a = varargin{k};
     if (! isobject (a))
-      if (! ((isnumeric (a) || islogical (a)) && isreal (a)))
+      if (! (isnumeric (a) || islogical (a)))
         error ("widefp:type", "widereal: cannot concatenate a %s", class (a));
       endif
-      a = widereal (a, p);
+      a = widereal (a, p);                  # exact
+    elseif (a.p < p)
+      a = widereal (a, p);                  # extended: exact
     endif
-    w = a.w;
-    if (a.p < p)
-      w = wr_rnd ("prec", 0, p, w, a.p);        # extended: exact
+    if (cx && rows (a.w) == p + 1)
+      a = complex (a);                      # zero imaginary parts
     endif
-    words{k} = w;
+    words{k} = a.w;
     m = prod (a.sz);
     idx{k} = reshape (offset + (1:m), a.sz);
     offset += m;
@@ -57,6 +63,9 @@ function y = cat (dim, varargin)
   end_try_catch
   w = [words{:}];
   y = wr_new (w(:, j(:)), p, size (j));
+  if (cx)
+    y = wr_narrow (y);                      # as Octave
+  endif
 endfunction
 
 %!test

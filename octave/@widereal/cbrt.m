@@ -14,6 +14,7 @@
 ## @seealso{nthroot, sqrt, widereal_rounding}
 ## @end deftypefn
 function r = cbrt (x)
+  wr_realonly ("cbrt", x);
   r = x;
   r.w = wr_rnd ("rootn", [], x.p, x.w, 3);
 endfunction

@@ -11,5 +11,10 @@
 ## @end deftypefn
 function r = ceil (x)
   r = x;
-  r.w = wr_conv ("ceil", x.p, x.w);
+  if (rows (x.w) > x.p + 1)                 # complex: each part
+    r.w = reshape (wr_conv ("ceil", x.p, reshape (x.w, x.p + 1, [])), size (x.w));
+    r = wr_narrow (r);
+  else
+    r.w = wr_conv ("ceil", x.p, x.w);
+  endif
 endfunction

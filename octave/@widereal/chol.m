@@ -28,6 +28,7 @@
 ## @seealso{eig, lu}
 ## @end deftypefn
 function [R, k] = chol (A, how)
+  wr_realonly ("chol", A);
   lower = false;
   if (nargin > 1)
     if (! ischar (how) || ! any (strcmpi (how, {"upper", "lower"})))

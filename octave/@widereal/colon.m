@@ -39,6 +39,10 @@
 ## @seealso{linspace, widereal_rounding}
 ## @end deftypefn
 function r = colon (base, increment, limit)
+  wr_realonly ("colon", base, increment);
+  if (nargin > 2)
+    wr_realonly ("colon", limit);
+  endif
   if (nargin == 2)
     limit = increment;
     increment = 1;

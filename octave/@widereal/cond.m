@@ -20,6 +20,7 @@
 ## @seealso{norm, svd, inv}
 ## @end deftypefn
 function c = cond (A, type = 2)
+  wr_realonly ("cond", A);
   if (! isobject (A))
     A = widereal (A);
   endif

@@ -25,6 +25,7 @@
 ## @seealso{deconv, polyval}
 ## @end deftypefn
 function c = conv (a, b, shape = "full")
+  wr_realonly ("conv", a, b);
   if (! (isvector (a) && isvector (b)))
     error ("widefp:type", "conv: both arguments A and B must be vectors");
   endif

@@ -9,4 +9,7 @@
 ## @end deftypefn
 function y = ctranspose (x)
   y = wr_index (x, reshape (1:prod (x.sz), x.sz).');
+  if (rows (x.w) > x.p + 1)
+    y = conj (y);                           # complex: conjugated
+  endif
 endfunction

@@ -15,12 +15,18 @@
 ## that lies this close to a rounding boundary, and otherwise within half
 ## a unit plus that (to nearest) or one unit plus that (other modes).
 ##
+## A complex array: products in turn (times), each rounded as times rounds.
+##
 ## @example
 ## cumprod (widereal ([1 2 3 4]))   # [1 2 6 24]
 ## @end example
 ## @seealso{prod, cumsum, widereal_rounding}
 ## @end deftypefn
 function c = cumprod (x, dim = [])
+  if (rows (x.w) > x.p + 1)                 # complex: products in turn
+    c = wr_cxprods (x, dim, true);
+    return;
+  endif
   [G, osz, len, k] = wr_groups (x, dim);
   [~, m] = widereal_rounding ();
   R = wr_stats ("cumprod", m, x.p, G, len, prod (osz));

@@ -10,12 +10,18 @@
 ## is rounded once to p words in the mode of @code{widereal_rounding}, with
 ## the bound that @code{sum} states for its terms so far.
 ##
+## A complex array sums each part so, the result narrowed as Octave does.
+##
 ## @example
 ## cumsum (widereal ([1 2 3]))   # [1 3 6]
 ## @end example
 ## @seealso{sum, widereal_rounding}
 ## @end deftypefn
 function c = cumsum (x, dim = [])
+  if (rows (x.w) > x.p + 1)                 # complex: each part
+    c = wr_narrow (complex (cumsum (real (x), dim), cumsum (imag (x), dim)));
+    return;
+  endif
   [G, osz, len, k] = wr_groups (x, dim);
   [~, m] = widereal_rounding ();
   R = wr_rnd_reduce ("cumsum", m, x.p, G, len, prod (osz));

@@ -22,6 +22,7 @@
 ## @seealso{conv, polyval}
 ## @end deftypefn
 function [b, r] = deconv (y, a)
+  wr_realonly ("deconv", y, a);
   if (nargin != 2)
     print_usage ();
   endif

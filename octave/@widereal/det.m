@@ -19,6 +19,9 @@
 ## @seealso{inv, lu}
 ## @end deftypefn
 function d = det (a)
+  if (isobject (a) && rows (a.w) > a.p + 1)
+    error ("widefp:complex", "det: complex widereals are not supported yet");
+  endif
   [x, n, nc, p] = wr_matrixwords (a, "det");
   if (n != nc)
     error ("Octave:nonconformant-args", "det: A must be a square matrix");
@@ -35,3 +38,4 @@ endfunction
 %! H = 1 ./ widereal ((1:4)' + (1:4) - 1, 4);    # det = 1/6048000
 %! assert (double (det (H) * 6048000), 1, 1e-60);
 %!error <square> det (widereal (ones (2, 3)))
+%!error <complex widereals are not supported> det (complex (widereal ([1 2; 3 4]), 1))

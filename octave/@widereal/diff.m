@@ -21,6 +21,7 @@
 ## @seealso{sum, cumsum, widereal_rounding}
 ## @end deftypefn
 function y = diff (x, k = 1, dim = [])
+  wr_realonly ("diff", x);
   if (! isobject (x))
     error ("widefp:type", "diff: X must be the widereal array");
   endif

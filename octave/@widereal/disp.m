@@ -7,6 +7,8 @@
 ## dropped; Inf, -Inf and -0 as such); matrices in aligned columns, cut to
 ## the terminal's width; arrays of more dimensions page by page.
 ##
+## Complex elements read "1.5 + 2i", parts aligned in columns.
+##
 ## @example
 ## format long;  disp (widereal ("1/7", 1))   # 0.14285714285714285714
 ## @end example

@@ -26,8 +26,11 @@ function display (x)
     return;
   endif
   what = "widereal";
+  if (rows (x.w) > x.p + 1)
+    what = "complex widereal";
+  endif
   if (prod (sz) > 1)
-    what = [dims " widereal"];
+    what = [dims " " what];
   endif
   [~, spacing] = format ();
   gap = "\n";

@@ -15,12 +15,19 @@
 ## 2 n 2^(-64(q-p)) units of the last place (n 2^-127 units for q = p+2).
 ## 0 * Inf and Inf - Inf raise @code{widefp:domain}.
 ##
+## Complex operands: sum (conj (a) .* b), each part one real dot product
+## of twice the length (ar.br + ai.bi, ar.bi - ai.br), rounded as above.
+##
 ## @example
 ## dot (widereal ([1 2 3]), [4; 5; 6])   # 32
 ## @end example
 ## @seealso{mtimes, sum, widereal_rounding}
 ## @end deftypefn
 function d = dot (a, b, dim = [])
+  if (iscx (a) || iscx (b))                 # complex: sum (conj (a) .* b)
+    d = cxdot (a, b, dim);
+    return;
+  endif
   [x, y, p, sa, sb] = wr_operands (a, b, false);
   [~, m] = widereal_rounding ();
   n = columns (x);
@@ -38,6 +45,50 @@ function d = dot (a, b, dim = [])
   [X, osz, len] = wr_groups (wr_new (x, p, sa), dim);
   Y = wr_groups (wr_new (y, p, sb), dim);
   d = wr_new (wr_rnd_reduce ("dot", m, p, X, Y, len, prod (osz)), p, osz);
+endfunction
+
+function tf = iscx (v)
+  if (isobject (v))
+    tf = rows (v.w) > v.p + 1;
+  else
+    tf = isnumeric (v) && ! isreal (v);
+  endif
+endfunction
+
+## Each part of sum (conj (a) .* b) is one real dot product of twice the
+## length, correctly rounded: re = ar.br + ai.bi, im = ar.bi - ai.br.
+function d = cxdot (a, b, dim)
+  if (! isobject (a))
+    a = widereal (a, b.p);
+  endif
+  if (! isobject (b))
+    b = widereal (b, a.p);
+  endif
+  sa = size (a);
+  sb = size (b);
+  if (isempty (dim) && numel (sa) == 2 && numel (sb) == 2
+      && min (sa) <= 1 && min (sb) <= 1)     # two vectors
+    if (prod (sa) != prod (sb))
+      error ("Octave:nonconformant-args", "dot: sizes of X and Y must match");
+    endif
+    a = reshape (a, [], 1);
+    b = reshape (b, [], 1);
+    dim = 1;
+  elseif (numel (sa) != numel (sb) || any (sa != sb))
+    error ("Octave:nonconformant-args", "dot: sizes of X and Y must match");
+  elseif (isempty (dim))
+    dim = find (sa != 1, 1);
+    if (isempty (dim))
+      dim = 1;
+    endif
+  endif
+  ar = real (a);
+  ai = imag (a);
+  br = real (b);
+  bi = imag (b);
+  d = complex (dot (cat (dim, ar, ai), cat (dim, br, bi), dim),
+               dot (cat (dim, ar, -ai), cat (dim, bi, br), dim));
+  d = wr_narrow (d);
 endfunction
 
 %!test

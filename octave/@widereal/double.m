@@ -9,7 +9,12 @@
 ## @end example
 ## @end deftypefn
 function d = double (x)
-  d = wr_conv ("todouble", x.p, x.w, x.sz);
+  if (rows (x.w) > x.p + 1)                 # complex: complex doubles
+    d = complex (wr_conv ("todouble", x.p, x.w(1:x.p+1, :), x.sz),
+                 wr_conv ("todouble", x.p, x.w(x.p+2:end, :), x.sz));
+  else
+    d = wr_conv ("todouble", x.p, x.w, x.sz);
+  endif
 endfunction
 
 %!test

@@ -14,10 +14,26 @@
 ## B-orthonormal (@code{V' * B * V = I}, as Octave normalises them); each
 ## has its entry of largest magnitude positive.
 ##
-## @var{A} (and @var{B}) must be symmetric, that is exactly equal to its
-## transpose; otherwise @code{widefp:nonsymmetric} is raised, since the
-## eigenvalues of a nonsymmetric matrix may be complex and complex
-## widereals are not available yet.  @var{B} must be positive definite
+## A real @var{A} that is not exactly equal to its transpose takes the
+## nonsymmetric path (the gateway wr_ceig): balancing by permutations and
+## powers of two (exact, as Octave's @code{eig} balances by default),
+## Householder reduction to Hessenberg form and Francis's implicit
+## double-shift QR sweeps in real arithmetic at q = p+2 words, each part of
+## each eigenvalue rounded once to p words.  The result is a complex
+## widereal column when any eigenvalue is complex (conjugate pairs in
+## consecutive places, the one with the positive imaginary part first, the
+## two exact conjugates), a real one otherwise.  The order is that of the
+## diagonal of the quasi-triangular Schur form, top to bottom (like Octave's,
+## not sorted; the two orders often agree but need not).  Accuracy: a
+## well-conditioned eigenvalue is within a small multiple of
+## n^2 2^(-64q) ||A||_F times its condition number; an eigenvalue of
+## multiplicity k with a single Jordan block (defective) is only determined
+## to about (2^(-64q) ||A||)^(1/k), as in any arithmetic of that precision.
+## Eigenvectors of a nonsymmetric matrix are not provided yet
+## (@code{widefp:notimplemented}), nor complex @var{A} (@code{widefp:complex});
+## the pencil needs a symmetric @var{A} and @var{B}
+## (@code{widefp:nonsymmetric}).  Sweeps that do not converge raise
+## @code{widefp:convergence}.  @var{B} must be positive definite
 ## (@code{widefp:notposdef} otherwise).  A double @var{A} or @var{B} is
 ## taken exactly at the other's precision.  Infinite entries raise
 ## @code{widefp:domain}.
@@ -35,6 +51,7 @@
 ##
 ## @example
 ## eig (widereal ([2 1; 1 2]))   # [1; 3]
+## eig (widereal ([3 -4; 4 3]))  # [3+4i; 3-4i]
 ## [i, j] = ndgrid (1:4);
 ## [V, D] = eig (1 ./ widereal (i + j - 1));   # D(1,1) = 9.6702304022586885554...e-5
 ## @end example
@@ -54,7 +71,19 @@ function [V, D] = eig (A, B)
   if (m != n)
     error ("Octave:invalid-input-arg", "eig: argument must be a square matrix");
   endif
+  if (rows (x) > p + 1)
+    error ("widefp:complex", "eig: complex widereals are not supported yet");
+  endif
   [~, mode] = widereal_rounding ();
+  if (nargin == 1 && ! symmetric (x, n, p))
+    if (nargout > 1)
+      error ("widefp:notimplemented",
+             "eig: eigenvectors of a nonsymmetric matrix are not provided yet");
+    endif
+    [re, im] = wr_ceig ("eig", mode, p, x, n);
+    V = wr_narrow (wr_new ([re; im], p, [n 1]));
+    return;
+  endif
   if (nargin == 1)
     op = {"eig", mode, p, x, n};
   else
@@ -67,6 +96,13 @@ function [V, D] = eig (A, B)
     V = wr_new (v, p, [n n]);
     D = diag (wr_new (d, p, [n 1]));
   endif
+endfunction
+
+## Whether the n-by-n matrix of words x equals its transpose, entry for
+## entry (by value: +0 and -0 are equal).
+function t = symmetric (x, n, p)
+  A = wr_new (x, p, [n n]);
+  t = all (all (A == A.'));
 endfunction
 
 
@@ -111,7 +147,56 @@ endfunction
 %! assert (double (eig (widereal (zeros (3)))), zeros (3, 1));
 %! assert (double (eig (widereal (-5))), -5);
 %! assert (size (eig (widereal (zeros (0)))), [0 1]);
-%!error <complex widereals are not available> eig (widereal ([1 2; 3 4]))
+%!test # nonsymmetric: a rotation-like pair, the Frank matrix of order 12 (mpmath, 250 digits)
+%! e = eig (widereal ([3 -4; 4 3], 2));
+%! assert (iscomplex (e));
+%! assert ([double(real (e)) double(imag (e))], [3 4; 3 -4]);
+%! e = eig (widereal ([0 1; -1 0]));
+%! assert ([double(real (e)) double(imag (e))], [0 1; 0 -1]);
+%! F = widereal (gallery ("frank", 12), 4);
+%! e = eig (F);
+%! assert (isreal (e) && isequal (size (e), [12 1]));
+%! ref = {"0.03102806064401001507954023063583222562542574945468988778401422872214974" ...
+%!   "0.04950742918527830343875752361590026161797572421567488378644245420276665" ...
+%!   "0.0812276592404050401192335468493803598181190439276220546347462639334612" ...
+%!   "0.1436465197692204722502524711336766288617160532515102948314754683916219" ...
+%!   "0.2847497205584782007783427748868648296492463909905294386011021553629136" ...
+%!   "0.643505319004855464502305138686118483394289361236466661753541719353615" ...
+%!   "1.553988709132106898693445095909109553141554009872691573950266099998672" ...
+%!   "3.511855948580757194226208417378627396270260733296041055992486164412627" ...
+%!   "6.961533085567122112679257359944820168800148817162732920387105097570717" ...
+%!   "12.31107740086852612031097091278712123977195282022329789849203963916332" ...
+%!   "20.19898864587707942808277398444381284424268879831570152985178078234707" ...
+%!   "32.22889150157216074983891254372873600880662249805304179993499992654106"};
+%! [~, k] = sort (double (e));
+%! for j = 1:12
+%!   assert (double (abs (e(k(j)) - widereal (ref{j}, 4))) < 1e-66);
+%! endfor
+%!test # companion matrix of (x-1)(x-2)(x+3)(x^2-2x+5): exact integer data, simple roots
+%! A = widereal ([2 2 -20 47 -30; 1 0 0 0 0; 0 1 0 0 0; 0 0 1 0 0; 0 0 0 1 0], 3);
+%! e = eig (A);
+%! z = double (real (e)) + 1i * double (imag (e));
+%! assert (sort (z), sort ([1; 2; -3; 1+2i; 1-2i]), 1e-14);
+%! ref = [1 2 -3 1 1; 0 0 0 2 -2];
+%! for j = 1:5
+%!   [~, k] = min (abs (z - (ref(1,j) + 1i*ref(2,j))));
+%!   assert (double (abs (real (e(k)) - ref(1,j)) + abs (imag (e(k)) - ref(2,j))) < 1e-55);
+%! endfor
+%!test # a defective eigenvalue: S J S^-1, J the Jordan block of 2 of order 3 (integer data):
+%! ## the values are determined to about (2^-64q)^(1/3), q = p+2 = 4 words: about 1e-26
+%! S = [1 0 0; 2 1 0; 1 3 1];
+%! A = widereal (S * [2 1 0; 0 2 1; 0 0 2] / S, 2);
+%! e = eig (A);
+%! d = max (abs (double (real (e)) - 2) + abs (double (imag (e))));
+%! assert (d < 1e-22 && d > 1e-32);
+%!error <nonsymmetric> eig (widereal ([1 2; 3 4]), eye (2))
+%!error <not 4 \(real\) or 8> wr_ceig ("eig", 0, 2, zeros (9, 1, "uint64"), 2)
+%!error <infinite> eig (widereal ([1 Inf; 0 1]))
+%!error <unknown operation> wr_ceig ("eigen", 0, 2, zeros (3, 1, "uint64"), 1)
+%!error <mode> wr_ceig ("eig", 7, 2, zeros (3, 1, "uint64"), 1)
+%!error <takes> wr_ceig ("matmul", 0, 2, zeros (3, 1, "uint64"), 1)
+%!error <complex widereals are not supported> eig (complex (widereal ([1 2; 3 4]), 1))
+%!error <eigenvectors of a nonsymmetric> [V, D] = eig (widereal ([1 2; 3 4]))
 %!error <square> eig (widereal ([1 2 3; 2 1 0]))
 %!error <positive definite> eig (widereal ([1 0; 0 1]), widereal ([1 2; 2 1]))
 %!error <infinite> eig (widereal ([1 Inf; Inf 1]))

@@ -7,13 +7,15 @@
 ## broadcast.  Both zeros are equal; -Inf and Inf are the smallest and
 ## largest values.
 ##
+## Complex operands are equal where both parts are.
+##
 ## @example
 ## widereal ("0.1") == 0.1   # false: 0.1 is not 1/10
 ## @end example
 ## @seealso{wr_cmp, isequal}
 ## @end deftypefn
 function tf = eq (a, b)
-  tf = wr_cmp (a, b) == 0;
+  tf = wr_cmp (a, b, true) == 0;
 endfunction
 
 %!test

@@ -15,6 +15,7 @@
 ## @seealso{erfc, widereal_rounding}
 ## @end deftypefn
 function r = erf (x)
+  wr_realonly ("erf", x);
   r = x;
   r.w = wr_rnd ("erf", [], x.p, x.w);
 endfunction

@@ -14,6 +14,7 @@
 ## @seealso{erf, widereal_rounding}
 ## @end deftypefn
 function r = erfc (x)
+  wr_realonly ("erfc", x);
   r = x;
   r.w = wr_rnd ("erfc", [], x.p, x.w);
 endfunction

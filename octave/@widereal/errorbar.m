@@ -12,5 +12,6 @@
 ## @seealso{double}
 ## @end deftypefn
 function varargout = errorbar (varargin)
+  wr_realonly ("errorbar", varargin{:});
   [varargout{1:nargout}] = builtin ("errorbar", wr_plotargs (varargin){:});
 endfunction

@@ -22,6 +22,7 @@
 ## @seealso{logm, sqrtm, exp}
 ## @end deftypefn
 function E = expm (A)
+  wr_realonly ("expm", A);
   if (! isobject (A))
     A = widereal (A);
   endif

@@ -17,6 +17,7 @@
 ## @seealso{gamma, nchoosek, widereal_rounding}
 ## @end deftypefn
 function r = factorial (n)
+  wr_realonly ("factorial", n);
   if (! all (isfinite (n)(:)) && ! all ((n(! isfinite (n)) > 0)(:)))
     error ("widefp:domain", "factorial: all N must be real non-negative integers");
   endif

@@ -11,7 +11,12 @@
 ## @end deftypefn
 function r = fix (x)
   r = x;
-  r.w = wr_conv ("fix", x.p, x.w);
+  if (rows (x.w) > x.p + 1)                 # complex: each part
+    r.w = reshape (wr_conv ("fix", x.p, reshape (x.w, x.p + 1, [])), size (x.w));
+    r = wr_narrow (r);
+  else
+    r.w = wr_conv ("fix", x.p, x.w);
+  endif
 endfunction
 
 %!test

@@ -7,6 +7,9 @@
 ## their own decimal digits, correctly rounded to nearest.  Returns the
 ## number of bytes written when asked.
 ##
+## A complex widereal gives two arguments per element, its real and
+## imaginary parts.
+##
 ## @example
 ## fprintf ("%.25f\n", widereal ("#pi"))   # 3.1415926535897932384626434
 ## @end example

@@ -14,6 +14,7 @@
 ## @seealso{gammaln, beta, widereal_rounding}
 ## @end deftypefn
 function r = gamma (x)
+  wr_realonly ("gamma", x);
   r = x;
   r.w = wr_rnd ("gamma", [], x.p, x.w);
 endfunction

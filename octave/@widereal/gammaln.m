@@ -17,6 +17,7 @@
 ## @seealso{gamma, lgamma, beta, widereal_rounding}
 ## @end deftypefn
 function r = gammaln (x)
+  wr_realonly ("gammaln", x);
   r = x;
   r.w = wr_rnd ("lgamma", [], x.p, x.w);
 endfunction

@@ -7,6 +7,8 @@
 ## broadcast.  Both zeros are equal; -Inf and Inf are the smallest and
 ## largest values.
 ##
+## Complex operands compare in Octave's order: by modulus, then by argument.
+##
 ## @example
 ## widereal (Inf) > widereal ("1e100000")   # true
 ## @end example

@@ -19,6 +19,7 @@
 ## @seealso{balance, qr, svd}
 ## @end deftypefn
 function [P, H] = hess (A)
+  wr_realonly ("hess", A);
   if (! isobject (A))
     A = widereal (A);
   endif

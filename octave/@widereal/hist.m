@@ -12,5 +12,6 @@
 ## @seealso{double}
 ## @end deftypefn
 function varargout = hist (varargin)
+  wr_realonly ("hist", varargin{:});
   [varargout{1:nargout}] = builtin ("hist", wr_plotargs (varargin){:});
 endfunction

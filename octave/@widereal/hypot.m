@@ -14,6 +14,7 @@
 ## @seealso{norm, sqrt, widereal_rounding}
 ## @end deftypefn
 function r = hypot (a, b)
+  wr_realonly ("hypot", a, b);
   [x, y, p, sz] = wr_operands (a, b);
   r = wr_new (wr_rnd ("hypot", [], p, x, y), p, sz);
 endfunction

@@ -23,6 +23,7 @@
 ## @seealso{rem, mod, fix, floor, round}
 ## @end deftypefn
 function q = idivide (x, y, op = "fix")
+  wr_realonly ("idivide", x, y);
   if (nargin < 2 || ! ischar (op) || ! any (strcmp (op, {"fix", "round", "floor", "ceil"})))
     error ("widefp:type", "idivide: OP must be \"fix\", \"round\", \"floor\" or \"ceil\"");
   endif

@@ -9,5 +9,6 @@
 ## @end example
 ## @end deftypefn
 function y = int16 (x)
+  wr_realonly ("int16", x);
   y = wr_conv ("toint", x.p, x.w, "int16", x.sz);
 endfunction

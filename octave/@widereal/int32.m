@@ -9,5 +9,6 @@
 ## @end example
 ## @end deftypefn
 function y = int32 (x)
+  wr_realonly ("int32", x);
   y = wr_conv ("toint", x.p, x.w, "int32", x.sz);
 endfunction

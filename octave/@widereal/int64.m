@@ -9,6 +9,7 @@
 ## @end example
 ## @end deftypefn
 function y = int64 (x)
+  wr_realonly ("int64", x);
   y = wr_conv ("toint", x.p, x.w, "int64", x.sz);
 endfunction
 

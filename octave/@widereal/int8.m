@@ -9,5 +9,6 @@
 ## @end example
 ## @end deftypefn
 function y = int8 (x)
+  wr_realonly ("int8", x);
   y = wr_conv ("toint", x.p, x.w, "int8", x.sz);
 endfunction

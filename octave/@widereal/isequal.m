@@ -26,7 +26,7 @@ function tf = isequal (a, varargin)
     sa = size (a);
     sb = size (b);
     if (! tf || numel (sa) != numel (sb) || any (sa != sb) || nonumber (b)
-        || any (wr_cmp (a, b)(:) != 0))
+        || any (wr_cmp (a, b, true)(:) != 0))
       tf = false;
       return;
     endif
@@ -35,7 +35,7 @@ endfunction
 
 ## True for an operand that no widereal can equal: complex, or holding NaN.
 function tf = nonumber (v)
-  tf = ! isobject (v) && (! isreal (v) || (isfloat (v) && any (isnan (v(:)))));
+  tf = ! isobject (v) && isfloat (v) && any (isnan (v(:)));
 endfunction
 
 %!test

@@ -7,6 +7,11 @@
 ## @end example
 ## @end deftypefn
 function tf = isinf (x)
-  [~, inf] = wr_conv ("special", x.p, x.w);
-  tf = reshape (inf, x.sz);
+  if (rows (x.w) > x.p + 1)                 # complex: either part infinite
+    [~, inf] = wr_conv ("special", x.p, reshape (x.w, x.p + 1, []));
+    tf = reshape (any (reshape (inf, 2, []), 1), x.sz);
+  else
+    [~, inf] = wr_conv ("special", x.p, x.w);
+    tf = reshape (inf, x.sz);
+  endif
 endfunction

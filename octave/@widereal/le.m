@@ -7,6 +7,8 @@
 ## broadcast.  Both zeros are equal; -Inf and Inf are the smallest and
 ## largest values.
 ##
+## Complex operands compare in Octave's order: by modulus, then by argument.
+##
 ## @example
 ## widereal (1:3) <= 2   # [1 1 0]
 ## @end example

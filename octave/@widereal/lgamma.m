@@ -14,6 +14,7 @@
 ## @seealso{gammaln, gamma, widereal_rounding}
 ## @end deftypefn
 function r = lgamma (x)
+  wr_realonly ("lgamma", x);
   r = gammaln (x);
 endfunction
 

@@ -12,5 +12,6 @@
 ## @seealso{double}
 ## @end deftypefn
 function varargout = line (varargin)
+  wr_realonly ("line", varargin{:});
   [varargout{1:nargout}] = builtin ("line", wr_plotargs (varargin){:});
 endfunction

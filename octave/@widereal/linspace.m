@@ -22,6 +22,7 @@
 ## @seealso{colon, logspace, widereal_rounding}
 ## @end deftypefn
 function y = linspace (a, b, n)
+  wr_realonly ("linspace", a, b);
   if (nargin < 2)
     print_usage ();
   elseif (nargin < 3)

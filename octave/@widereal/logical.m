@@ -7,5 +7,10 @@
 ## @end example
 ## @end deftypefn
 function tf = logical (x)
-  tf = reshape (! wr_conv ("special", x.p, x.w), x.sz);
+  if (rows (x.w) > x.p + 1)                 # complex: either part nonzero
+    tf = reshape (any (reshape (! wr_conv ("special", x.p,
+                                           reshape (x.w, x.p + 1, [])), 2, []), 1), x.sz);
+  else
+    tf = reshape (! wr_conv ("special", x.p, x.w), x.sz);
+  endif
 endfunction

@@ -12,5 +12,6 @@
 ## @seealso{double}
 ## @end deftypefn
 function varargout = loglog (varargin)
+  wr_realonly ("loglog", varargin{:});
   [varargout{1:nargout}] = builtin ("loglog", wr_plotargs (varargin){:});
 endfunction

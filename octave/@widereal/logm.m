@@ -25,6 +25,7 @@
 ## @seealso{expm, sqrtm, log}
 ## @end deftypefn
 function L = logm (A)
+  wr_realonly ("logm", A);
   if (! isobject (A))
     A = widereal (A);
   endif

@@ -21,6 +21,7 @@
 ## @seealso{linspace, power}
 ## @end deftypefn
 function y = logspace (a, b, n)
+  wr_realonly ("logspace", a, b);
   if (nargin < 2)
     print_usage ();
   elseif (nargin < 3)

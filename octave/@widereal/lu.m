@@ -25,6 +25,9 @@
 ## @seealso{det, inv, qr}
 ## @end deftypefn
 function [L, U, P] = lu (a, how)
+  if (isobject (a) && rows (a.w) > a.p + 1)
+    error ("widefp:complex", "lu: complex widereals are not supported yet");
+  endif
   vector = nargin > 1 && ischar (how) && strcmp (how, "vector");
   if (nargin > 1 && ! vector)
     error ("widefp:value", "lu: the only option is \"vector\"");
@@ -70,3 +73,4 @@ endfunction
 %! assert (double (P' * L * U), [1 2 3; 4 5 6], 1e-70);
 %! [L, U, P] = lu (widereal ([1 2; 3 4; 5 7]));     # tall
 %! assert (double (P' * L * U), [1 2; 3 4; 5 7], 1e-70);
+%!error <complex widereals are not supported> lu (complex (widereal ([1 2; 3 4]), 1))

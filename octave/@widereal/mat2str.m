@@ -7,6 +7,8 @@
 ## Evaluating the text gives doubles; to read it back exactly, give the
 ## element texts to @code{widereal}.
 ##
+## Complex elements read "1.5+2i".
+##
 ## @example
 ## mat2str (widereal ([1 2; 3 4]) / 3, 4)   # "[0.3333 0.6667;1 1.333]"
 ## @end example
@@ -21,7 +23,11 @@ function s = mat2str (x, digits)
   if (numel (x.sz) > 2)
     error ("widefp:size", "mat2str: X must be 2-D");
   endif
-  t = reshape (wr_gtext (x.w, x.p, digits), x.sz);
+  if (rows (x.w) > x.p + 1)
+    t = wr_cxtext (x, digits, false);        # "1.5+2i"
+  else
+    t = reshape (wr_gtext (x.w, x.p, digits), x.sz);
+  endif
   if (numel (t) == 1)
     s = t{1};
     return;

@@ -10,6 +10,9 @@
 ## sizes broadcast; the larger precision wins).  As in Octave, a @var{b}
 ## given with @var{dim} is ignored, with a warning.
 ##
+## Complex arrays: the largest modulus, ties by the larger argument (as
+## Octave); of two operands by the moduli alone, the first kept on a tie.
+##
 ## @example
 ## [y, i] = max (widereal ([3 1 3]))   # y = 3, i = 1
 ## @end example

@@ -23,6 +23,8 @@
 ## above, relative to sum |x_i| / n, holds.  All inside the exponent range
 ## (a sum beyond it saturates).
 ##
+## A complex array: the mean of each part.
+##
 ## @example
 ## mean (widereal ([1 2 2]))           # 5/3, correctly rounded
 ## mean (widereal ([1 2; 3 5]), 2)     # [1.5; 4]
@@ -55,6 +57,15 @@ function y = mean (x, varargin)
       endswitch
     endif
   endfor
+  if (rows (x.w) > x.p + 1)                 # complex: each part
+    y = complex (mean (real (x), varargin{:}), mean (imag (x), varargin{:}));
+    if (isobject (y))
+      y = wr_narrow (y);
+    elseif (all (imag (y(:)) == 0))
+      y = real (y);
+    endif
+    return;
+  endif
   [G, osz, len] = wr_groups (x, dim, true);
   [~, m] = widereal_rounding ();
   y = wr_new (wr_stats ("mean", m, x.p, G, len, prod (osz)), x.p, osz);

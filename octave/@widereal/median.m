@@ -22,6 +22,7 @@
 ## @seealso{mean, mode, sort, widereal_rounding}
 ## @end deftypefn
 function y = median (x, dim = [])
+  wr_realonly ("median", x);
   if (! isobject (x))
     error ("widefp:type", "median: X must be the widereal array");
   endif

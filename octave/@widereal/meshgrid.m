@@ -13,6 +13,7 @@
 ## @seealso{ndgrid, linspace}
 ## @end deftypefn
 function varargout = meshgrid (varargin)
+  wr_realonly ("meshgrid", varargin{:});
   if (nargin == 0 || nargin > 3)
     print_usage ();
   endif

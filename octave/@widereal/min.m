@@ -10,6 +10,9 @@
 ## compatible sizes broadcast; the larger precision wins).  As in Octave,
 ## a @var{b} given with @var{dim} is ignored, with a warning.
 ##
+## Complex arrays: the smallest modulus, ties by the smaller argument (as
+## Octave); of two operands by the moduli alone, the first kept on a tie.
+##
 ## @example
 ## [y, i] = min (widereal ([3 1 2]))   # y = 1, i = 2
 ## y = min (widereal ("1/3"), 0.3)      # 0.3 (as the double 0.3)

@@ -14,29 +14,43 @@
 ## @seealso{plus, widereal_rounding}
 ## @end deftypefn
 function r = minus (a, b)
-  ## Short ways for a scalar operand (one call of the gateway; it broadcasts
-  ## a single element and converts a double exactly), else wr_pair.
+  ## Short ways for real operands with a scalar among them (one call of the
+  ## gateway; it broadcasts a single element and converts a double
+  ## exactly); the fields are read once.
   if (isobject (a))
+    aw = a.w;
+    p = a.p;
     if (isobject (b))
-      if (a.p == b.p)
-        if (columns (b.w) == 1)
+      bw = b.w;
+      if (p == b.p && rows (aw) == p + 1 && rows (bw) == p + 1)
+        if (columns (bw) == 1)
           r = a;
-          r.w = wr_rnd ("sub", [], a.p, a.w, b.w);
+          r.w = wr_rnd ("sub", [], p, aw, bw);
           return;
-        elseif (columns (a.w) == 1)
+        elseif (columns (aw) == 1)
           r = b;
-          r.w = wr_rnd ("sub", [], a.p, a.w, b.w);
+          r.w = wr_rnd ("sub", [], p, aw, bw);
           return;
         endif
       endif
-    elseif (isa (b, "double") && isscalar (b) && isreal (b) && ! issparse (b))
+    elseif (isa (b, "double") && isscalar (b) && isreal (b) && ! issparse (b)
+            && rows (aw) == p + 1)
       r = a;
-      r.w = wr_rnd ("sub", [], a.p, a.w, b);
+      r.w = wr_rnd ("sub", [], p, aw, b);
       return;
     endif
   elseif (isa (a, "double") && isscalar (a) && isreal (a) && ! issparse (a))
-    r = b;
-    r.w = wr_rnd ("sub", [], b.p, a, b.w);
+    bw = b.w;
+    p = b.p;
+    if (rows (bw) == p + 1)
+      r = b;
+      r.w = wr_rnd ("sub", [], p, a, bw);
+      return;
+    endif
+  endif
+  if ((isobject (a) && rows (a.w) > a.p + 1) || (isobject (b) && rows (b.w) > b.p + 1)
+      || (! isobject (a) && iscomplex (a)) || (! isobject (b) && iscomplex (b)))
+    r = wr_cxbinary ("sub", a, b);   # a complex operand
     return;
   endif
   [x, y, p, r] = wr_pair (a, b);
@@ -56,3 +70,8 @@ endfunction
 %! assert (double ([-big - big, big - big, widereal(-2, 2) - widereal(-3, 2)]), [-Inf 0 1]);
 %!error <Inf - Inf> widereal (Inf) - widereal (Inf)
 %!error <Inf - Inf> widereal (Inf) - Inf
+%!test
+%! z = complex (widereal (1, 2), 2);
+%! assert (isreal (z - z) && double (z - z) == 0);
+%! r = 1 - z;
+%! assert ([double(real (r)), double(imag (r))], [0 -2]);

@@ -27,9 +27,17 @@
 ## stays below one unit of the last place unless the condition
 ## number reaches about 2^120 / n.
 ##
+## When @var{A} or @var{B} is complex, @var{A} must be square: the real
+## system of order 2n [Re A, -Im A; Im A, Re A] [Re X; Im X] = [Re B; Im B]
+## is solved by the real path above (its singular values are those of
+## @var{A}, each twice, so the bound is that of a real system of order 2n
+## with the condition number of @var{A}); the result is narrowed to real
+## when every imaginary part is zero.
+##
 ## @example
 ## A = widereal ([4 1; 2 3]);
 ## x = A \ [1; 2]       # [0.1; 0.6]
+## complex (widereal (0), 2) \ [2; 4i]   # [-i; 2]
 ## widereal ([1 2 3; 4 5 6]) \ [1; 2]   # least norm: [-1/18; 1/9; 5/18]
 ## @end example
 ## @seealso{mrdivide, inv, qr}
@@ -38,6 +46,11 @@ function X = mldivide (a, b)
   if ((isobject (a) && columns (a.w) == 1)    # numel (a) would call a method
       || (! isobject (a) && numel (a) == 1))
     X = rdivide (b, a);
+    return;
+  endif
+  if ((isobject (a) && rows (a.w) > a.p + 1) || (isobject (b) && rows (b.w) > b.p + 1)
+      || (! isobject (a) && iscomplex (a)) || (! isobject (b) && iscomplex (b)))
+    X = complex_solve (a, b);
     return;
   endif
   [x, y, p, sa, sb] = wr_operands (a, b, false);
@@ -59,6 +72,45 @@ function X = mldivide (a, b)
     endif
   endif
   X = wr_new (W, p, [sa(2) sb(2)]);
+endfunction
+
+## A \ B for a square A, A or B complex, through the real system of twice
+## the order [Ar -Ai; Ai Ar] [Xr; Xi] = [Br; Bi] (the words moved, the
+## parts negated by uminus), solved by the real path.
+function X = complex_solve (a, b)
+  p = 0;
+  for v = {a, b}
+    if (isobject (v{1}))
+      p = max (p, v{1}.p);
+    endif
+  endfor
+  a = wr_cplxprec (a, p);
+  b = wr_cplxprec (b, p);
+  sa = a.sz;
+  sb = b.sz;
+  if (numel (sb) > 2 || sa(1) != sb(1))
+    error ("Octave:nonconformant-args",
+           "operator \\: nonconformant arguments (op1 is %dx%d, op2 is %s)",
+           sa(1), sa(2), strjoin (arrayfun (@num2str, sb, "uniformoutput", false), "x"));
+  endif
+  if (numel (sa) > 2 || sa(1) != sa(2))
+    error ("widefp:complex", "mldivide: complex widereals need a square A");
+  endif
+  n = sa(1);
+  r = sb(2);
+  w = p + 1;
+  ar = reshape (real (a).w, w, n, n);
+  ai = reshape (imag (a).w, w, n, n);
+  an = reshape ((-imag (a)).w, w, n, n);
+  M = cat (2, cat (3, ar, an), cat (3, ai, ar));   # words by (row, column)
+  Y = reshape (cat (2, reshape (real (b).w, w, n, r), reshape (imag (b).w, w, n, r)), w, 2*n*r);
+  [~, m] = widereal_rounding ();
+  [W, state] = wr_la ("solve", m, p, M(:, :), 2*n, 2*n, Y, r);
+  if (state > 0)
+    warning ("Octave:singular-matrix", "matrix singular to machine precision");
+  endif
+  W = reshape (W, w, n, 2, r);
+  X = wr_narrow (wr_new ([reshape(W(:, :, 1, :), w, n*r); reshape(W(:, :, 2, :), w, n*r)], p, [n r]));
 endfunction
 
 %!test
@@ -97,3 +149,15 @@ endfunction
 %!error <nonconformant> widereal (ones (3, 2)) \ ones (2, 1)
 %!error <infinite> widereal ([1 Inf; 0 1; 1 1]) \ [1; 1; 1]
 %!error <infinite> widereal ([1 Inf; 0 1]) \ [1; 1]
+%!test # complex: (1+i) x = 2 gives 1 - i; a 2x2 system with an exact solution; / through transposes
+%! z = complex (widereal (eye (2)), eye (2)) \ [2; 2i];     # (1+i) z = (2, 2i): z = (1-i, 1+i)
+%! assert ([double(real (z)) double(imag (z))], [1 -1; 1 1]);
+%! A = complex (widereal ([2 1; 0 3], 3), [1 0; 1 -1]);     # [2+i 1; i 3-i]
+%! x = A \ [3+1i; 3];                                       # x = [1; 1]
+%! assert (double (abs (real (x) - 1)) < 1e-55 & double (abs (imag (x))) < 1e-55);
+%! X = [3+1i, 3; 1, 1i] / A.';
+%! assert (double (abs (real (X(1,:)) - 1)) < 1e-55 & double (abs (imag (X(1,:)))) < 1e-55);
+%! t = widereal ("1/3", 4);                                  # (t + t i) z = 1: z = (1 - i) / (2t)
+%! z = complex ([t 0; 0 t], [t 0; 0 t]) \ [1; 1];
+%! assert (double (max (abs (real (z) - 1 / (2*t)))) < 1e-75 && double (max (abs (imag (z) + 1 / (2*t)))) < 1e-75);
+%!error <square A> complex (widereal (ones (3, 2)), 1) \ ones (3, 1)

@@ -19,6 +19,7 @@
 ## @seealso{rem, floor, fix}
 ## @end deftypefn
 function r = mod (x, y)
+  wr_realonly ("mod", x, y);
   [xw, yw, p, sz] = wr_operands (x, y);
   r = wr_new (wr_rnd ("mod", [], p, xw, yw), p, sz);
 endfunction

@@ -16,6 +16,7 @@
 ## @seealso{median, mean, unique}
 ## @end deftypefn
 function [m, f, c] = mode (x, dim)
+  wr_realonly ("mode", x);
   if (! isobject (x))
     error ("widefp:type", "mode: X must be the widereal array");
   endif

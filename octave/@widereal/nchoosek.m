@@ -20,6 +20,7 @@
 ## @seealso{factorial, gamma, widereal_rounding}
 ## @end deftypefn
 function c = nchoosek (n, k)
+  wr_realonly ("nchoosek", n, k);
   if (nargin != 2)
     print_usage ();
   endif

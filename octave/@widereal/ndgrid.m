@@ -12,6 +12,7 @@
 ## @seealso{meshgrid, linspace}
 ## @end deftypefn
 function varargout = ndgrid (varargin)
+  wr_realonly ("ndgrid", varargin{:});
   if (nargin == 0)
     print_usage ();
   endif

@@ -7,11 +7,13 @@
 ## broadcast.  Both zeros are equal; -Inf and Inf are the smallest and
 ## largest values.
 ##
+## Complex operands are equal where both parts are.
+##
 ## @example
 ## widereal (-0) != 0   # false
 ## @end example
 ## @seealso{wr_cmp, isequal}
 ## @end deftypefn
 function tf = ne (a, b)
-  tf = wr_cmp (a, b) != 0;
+  tf = wr_cmp (a, b, true) != 0;
 endfunction

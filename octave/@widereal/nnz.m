@@ -7,5 +7,9 @@
 ## @end example
 ## @end deftypefn
 function n = nnz (x)
-  n = sum (! wr_conv ("special", x.p, x.w));
+  if (rows (x.w) > x.p + 1)                 # complex: either part nonzero
+    n = nnz (logical (x));
+  else
+    n = sum (! wr_conv ("special", x.p, x.w));
+  endif
 endfunction

@@ -27,6 +27,7 @@
 ## @seealso{cond, svd, abs, widereal_rounding}
 ## @end deftypefn
 function n = norm (A, type = 2)
+  wr_realonly ("norm", A);
   if (! isobject (A))
     A = widereal (A);
   endif

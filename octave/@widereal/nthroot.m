@@ -19,6 +19,7 @@
 ## @seealso{cbrt, realsqrt, power, widereal_rounding}
 ## @end deftypefn
 function r = nthroot (x, n)
+  wr_realonly ("nthroot", x, n);
   if (nargin != 2)
     print_usage ();
   endif

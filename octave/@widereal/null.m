@@ -17,6 +17,7 @@
 ## @seealso{orth, rank, svd}
 ## @end deftypefn
 function Z = null (A, tol)
+  wr_realonly ("null", A);
   if (! isobject (A))
     A = widereal (A);
   endif

@@ -13,6 +13,8 @@
 ## conversion), with the widereal's own digits, and the rows are
 ## trimmed of blanks at both ends, as Octave's num2str does for doubles.
 ##
+## Complex elements read "1.5+2i" (not with a template FMT).
+##
 ## @example
 ## num2str (widereal (intmax ("uint64")))   # "18446744073709551615"
 ## num2str (widereal ("1/3"), 5)            # "0.33333"
@@ -31,7 +33,11 @@ function s = num2str (x, digits)
   if (numel (x.sz) > 2)
     error ("widefp:size", "num2str: X must be 2-D");
   endif
-  t = wr_gtext (x.w, x.p, digits);
+  if (rows (x.w) > x.p + 1)
+    t = wr_cxtext (x, digits, false);        # "1.5+2i"
+  else
+    t = wr_gtext (x.w, x.p, digits);
+  endif
   if (isempty (t))
     s = "";
     return;
@@ -47,6 +53,7 @@ endfunction
 
 ## Octave's num2str (x, fmt) for a widereal: rows through sprintf.
 function s = with_template (x, fmt)
+  wr_realonly ("num2str (X, FMT)", x);
   if (numel (x.sz) > 2)
     error ("widefp:size", "num2str: X must be 2-D");
   endif

@@ -15,6 +15,7 @@
 ## @seealso{null, rank, svd}
 ## @end deftypefn
 function Q = orth (A, tol)
+  wr_realonly ("orth", A);
   if (! isobject (A))
     A = widereal (A);
   endif

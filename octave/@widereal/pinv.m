@@ -17,6 +17,7 @@
 ## @seealso{svd, inv, rank}
 ## @end deftypefn
 function X = pinv (A, tol)
+  wr_realonly ("pinv", A);
   if (! isobject (A))
     A = widereal (A);
   endif

@@ -12,5 +12,6 @@
 ## @seealso{double}
 ## @end deftypefn
 function varargout = plot (varargin)
+  wr_realonly ("plot", varargin{:});
   [varargout{1:nargout}] = builtin ("plot", wr_plotargs (varargin){:});
 endfunction

@@ -18,29 +18,43 @@
 ## @seealso{minus, sum, widereal_rounding}
 ## @end deftypefn
 function r = plus (a, b)
-  ## Short ways for a scalar operand (one call of the gateway; it broadcasts
-  ## a single element and converts a double exactly), else wr_pair.
+  ## Short ways for real operands with a scalar among them (one call of the
+  ## gateway; it broadcasts a single element and converts a double
+  ## exactly); the fields are read once.
   if (isobject (a))
+    aw = a.w;
+    p = a.p;
     if (isobject (b))
-      if (a.p == b.p)
-        if (columns (b.w) == 1)
+      bw = b.w;
+      if (p == b.p && rows (aw) == p + 1 && rows (bw) == p + 1)
+        if (columns (bw) == 1)
           r = a;
-          r.w = wr_rnd ("add", [], a.p, a.w, b.w);
+          r.w = wr_rnd ("add", [], p, aw, bw);
           return;
-        elseif (columns (a.w) == 1)
+        elseif (columns (aw) == 1)
           r = b;
-          r.w = wr_rnd ("add", [], a.p, a.w, b.w);
+          r.w = wr_rnd ("add", [], p, aw, bw);
           return;
         endif
       endif
-    elseif (isa (b, "double") && isscalar (b) && isreal (b) && ! issparse (b))
+    elseif (isa (b, "double") && isscalar (b) && isreal (b) && ! issparse (b)
+            && rows (aw) == p + 1)
       r = a;
-      r.w = wr_rnd ("add", [], a.p, a.w, b);
+      r.w = wr_rnd ("add", [], p, aw, b);
       return;
     endif
   elseif (isa (a, "double") && isscalar (a) && isreal (a) && ! issparse (a))
-    r = b;
-    r.w = wr_rnd ("add", [], b.p, a, b.w);
+    bw = b.w;
+    p = b.p;
+    if (rows (bw) == p + 1)
+      r = b;
+      r.w = wr_rnd ("add", [], p, a, bw);
+      return;
+    endif
+  endif
+  if ((isobject (a) && rows (a.w) > a.p + 1) || (isobject (b) && rows (b.w) > b.p + 1)
+      || (! isobject (a) && iscomplex (a)) || (! isobject (b) && iscomplex (b)))
+    r = wr_cxbinary ("add", a, b);   # a complex operand
     return;
   endif
   [x, y, p, r] = wr_pair (a, b);
@@ -76,3 +90,12 @@ endfunction
 %!error <nonconformant> widereal ([1 2 3]) + [1 2]
 %!error <NaN> widereal (1) + NaN
 %!error <cannot combine> widereal (1) + {1}
+%!test
+%! ## complex operands: each part correctly rounded; a zero imaginary part narrows
+%! z = complex (widereal ("1/3", 2), 2);
+%! r = z + [3i, 1];
+%! assert (iscomplex (r) && isequal (size (r), [1 2]));
+%! assert (imag (r) == widereal ([5 2], 2) && real (r) == real (z) + [0 1]);
+%! assert (isreal (z + complex (1, -2)));
+%! assert (double (imag (complex (widereal (1), -0) + 1)), -0);   # real + complex keeps the sign of zero
+%!error <nonconformant> complex (widereal ([1 2 3]), 1) + [1 2]

@@ -36,6 +36,7 @@
 ## @seealso{mldivide, qr}
 ## @end deftypefn
 function [c, S, mu] = polyfit (x, y, n)
+  wr_realonly ("polyfit", x, y);
   if (nargin != 3)
     print_usage ();
   endif

@@ -14,8 +14,15 @@
 ## (near a root), and it is always within one unit of the last place plus
 ## that bound.  Exact values (integers that fit, for instance) are exact.
 ##
+## When @var{c} or @var{x} is complex the gateway wr_ceig evaluates
+## Horner's rule in complex arithmetic at p+2 words, each operation
+## truncated, and rounds each part once to p words: before that rounding
+## each part is within 8n 2^(-64(p+2)) sum (|c(i)| |x|^(n-i)) of the exact
+## one.  The result is complex unless every imaginary part is zero.
+##
 ## @example
 ## polyval ([1 2 3], widereal (2))            # 11
+## polyval ([1 0 1], complex (widereal (0), 1))   # 0 (a root: i^2 + 1)
 ## polyval (widereal ([1 0 -2], 8), 1.5)      # 0.25
 ## @end example
 ## @seealso{conv, deconv}
@@ -39,6 +46,13 @@ function y = polyval (c, x, varargin)
     y = widereal (zeros (sz), p);
     return;
   endif
+  if (cplx (c) || cplx (x))
+    C = parts (c, p);
+    X = parts (x, p);
+    [~, mode] = widereal_rounding ();
+    y = wr_narrow (wr_new (wr_ceig ("polyval", mode, p, C.w, X.w, numel (c), prod (sz)), p, sz));
+    return;
+  endif
   q = p + 2;
   C = widereal (c, q);                       # exact
   X = widereal (x, q);
@@ -47,6 +61,19 @@ function y = polyval (c, x, varargin)
     acc = acc .* X + wr_new (C.w(:, i), q, [1 1]);
   endfor
   y = widereal (acc, p);
+endfunction
+
+function t = cplx (v)
+  if (isobject (v))
+    t = rows (v.w) > v.p + 1;
+  else
+    t = iscomplex (v);
+  endif
+endfunction
+
+## v (widereal or double, real or complex) at precision p (exact), complex.
+function v = parts (v, p)
+  v = complex (widereal (real (v), p), widereal (imag (v), p));
 endfunction
 
 ## References: mpmath at 200 digits.
@@ -63,4 +90,16 @@ endfunction
 %! ## a polynomial of 1/3 to 4 words (mpmath on the binary value of 1/3)
 %! t = widereal ("1/3", 4);
 %! assert (polyval ([3 -1 0.5 7], t) == widereal ("7.16666666666666666666666666666666666666666666666666666666666666666666666666666606693273922955245657039223175", 4));
+%!test # complex arguments: a root narrows to real; (1+i)^2 + 2(1+i) + 3 = 5 + 4i
+%! y = polyval ([1 0 1], complex (widereal ([0 2]), [1 0]));
+%! assert (isreal (y) && isequal (double (y), [0 5]));
+%! y = polyval (widereal ([1 2 3], 2), complex (widereal (1), 1));
+%! assert ([double(real (y)) double(imag (y))], [5 4]);
+%! t = widereal ("1/3", 4);
+%! y = polyval (complex (widereal ([1 0]), [0 1]), complex (t, t));   # (t+ti) + i: mpmath 2 t^2 check below
+%! assert ([double(real (y)) double(imag (y))], [double(t) double(t)+1], 1e-15);
+%! y = polyval ([1 0 0], complex (t, t));                              # (t + t i)^2 = 2 t^2 i
+%! assert (double (real (y)) == 0);
+%! r = "0.222222222222222222222222222222222222222222222222222222222222222222222222222221262647938323";
+%! assert (double (abs (imag (y) - widereal (r, 6))) < 1e-77);
 %!error <only polyval \(C, X\)> polyval (widereal ([1 2]), 1, [], [])

@@ -19,6 +19,7 @@
 ## @seealso{power, log2, widereal_rounding}
 ## @end deftypefn
 function r = pow2 (f, e)
+  wr_realonly ("pow2", f);
   if (nargin == 1)
     r = f;
     r.w = wr_rnd ("power", [], f.p, 2, f.w);

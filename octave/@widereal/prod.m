@@ -16,12 +16,18 @@
 ## lies this close to a rounding boundary, and otherwise within half a unit
 ## plus that (to nearest) or one unit plus that (other modes).
 ##
+## A complex array: products in turn (times), each rounded as times rounds.
+##
 ## @example
 ## prod (widereal ([1 2; 3 4]))   # [3 8]
 ## @end example
 ## @seealso{sum, times, widereal_rounding}
 ## @end deftypefn
 function y = prod (x, dim = [])
+  if (rows (x.w) > x.p + 1)                 # complex: products in turn
+    y = wr_cxprods (x, dim, false);
+    return;
+  endif
   [G, osz, len] = wr_groups (x, dim);
   [~, m] = widereal_rounding ();
   y = wr_new (wr_rnd_reduce ("prod", m, x.p, G, len, prod (osz)), x.p, osz);

@@ -47,6 +47,7 @@
 ## @seealso{lu, svd, mldivide}
 ## @end deftypefn
 function [Q, R, P] = qr (a, opt)
+  wr_realonly ("qr", a);
   [x, m, n, p] = wr_matrixwords (a, "qr");
   econ = false;
   matrixp = true;

@@ -15,6 +15,7 @@
 ## @seealso{svd, null, orth, pinv}
 ## @end deftypefn
 function r = rank (A, tol)
+  wr_realonly ("rank", A);
   if (! isobject (A))
     A = widereal (A);
   endif

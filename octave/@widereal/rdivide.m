@@ -16,29 +16,43 @@
 ## @seealso{ldivide, mrdivide, widereal_rounding}
 ## @end deftypefn
 function r = rdivide (a, b)
-  ## Short ways for a scalar operand (one call of the gateway; it broadcasts
-  ## a single element and converts a double exactly), else wr_pair.
+  ## Short ways for real operands with a scalar among them (one call of the
+  ## gateway; it broadcasts a single element and converts a double
+  ## exactly); the fields are read once.
   if (isobject (a))
+    aw = a.w;
+    p = a.p;
     if (isobject (b))
-      if (a.p == b.p)
-        if (columns (b.w) == 1)
+      bw = b.w;
+      if (p == b.p && rows (aw) == p + 1 && rows (bw) == p + 1)
+        if (columns (bw) == 1)
           r = a;
-          r.w = wr_rnd ("div", [], a.p, a.w, b.w);
+          r.w = wr_rnd ("div", [], p, aw, bw);
           return;
-        elseif (columns (a.w) == 1)
+        elseif (columns (aw) == 1)
           r = b;
-          r.w = wr_rnd ("div", [], a.p, a.w, b.w);
+          r.w = wr_rnd ("div", [], p, aw, bw);
           return;
         endif
       endif
-    elseif (isa (b, "double") && isscalar (b) && isreal (b) && ! issparse (b))
+    elseif (isa (b, "double") && isscalar (b) && isreal (b) && ! issparse (b)
+            && rows (aw) == p + 1)
       r = a;
-      r.w = wr_rnd ("div", [], a.p, a.w, b);
+      r.w = wr_rnd ("div", [], p, aw, b);
       return;
     endif
   elseif (isa (a, "double") && isscalar (a) && isreal (a) && ! issparse (a))
-    r = b;
-    r.w = wr_rnd ("div", [], b.p, a, b.w);
+    bw = b.w;
+    p = b.p;
+    if (rows (bw) == p + 1)
+      r = b;
+      r.w = wr_rnd ("div", [], p, a, bw);
+      return;
+    endif
+  endif
+  if ((isobject (a) && rows (a.w) > a.p + 1) || (isobject (b) && rows (b.w) > b.p + 1)
+      || (! isobject (a) && iscomplex (a)) || (! isobject (b) && iscomplex (b)))
+    r = wr_cxbinary ("div", a, b);   # a complex operand
     return;
   endif
   [x, y, p, r] = wr_pair (a, b);
@@ -63,3 +77,13 @@ endfunction
 %! assert (double (widereal (-3, 2) ./ widereal (2, 2)), -1.5);
 %!error <0/0> widereal (0, 3) ./ widereal (-0, 3)
 %!error <Inf/Inf> widereal (Inf, 3) ./ widereal (-Inf, 3)
+%!test
+%! ## complex quotients within one unit of each part (mpmath)
+%! r = complex (widereal (1, 2), 2) ./ (3 - 4i);
+%! e = widereal ({"-0.2", "0.4"}, 2);
+%! assert (all (abs (double ([real(r), imag(r)] - e)) <= abs (double (e)) * 2^-127));
+%! r = complex (widereal (1, 2), 3) ./ 2;                 # by a real: part by part
+%! assert ([double(real (r)), double(imag (r))], [0.5 1.5]);
+%! q = ldivide (3 - 4i, complex (widereal (1, 2), 2));
+%! assert (real (q) == widereal ("-0.2", 2) && imag (q) == widereal ("0.4", 2));
+%!error <0/0> complex (widereal (0), 1) ./ 0

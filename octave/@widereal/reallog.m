@@ -13,6 +13,7 @@
 ## @seealso{log, realsqrt, realpow}
 ## @end deftypefn
 function r = reallog (x)
+  wr_realonly ("reallog", x);
   r = x;
   try
     r.w = wr_rnd ("log", [], x.p, x.w);

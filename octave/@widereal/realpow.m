@@ -14,8 +14,12 @@
 ## @seealso{power, realsqrt, reallog}
 ## @end deftypefn
 function r = realpow (x, y)
+  wr_realonly ("realpow", x, y);
   try
     r = power (x, y);
+    if (iscomplex (r))                      # x < 0 to a non-integer power
+      error ("widefp:domain", "realpow: produced complex result");
+    endif
   catch err
     if (strcmp (err.identifier, "widefp:domain"))
       error ("widefp:domain", "realpow: produced complex result");

@@ -13,6 +13,7 @@
 ## @seealso{sqrt, reallog, realpow}
 ## @end deftypefn
 function r = realsqrt (x)
+  wr_realonly ("realsqrt", x);
   r = x;
   try
     r.w = wr_rnd ("sqrt", [], x.p, x.w);

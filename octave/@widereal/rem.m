@@ -20,6 +20,7 @@
 ## @seealso{mod, fix}
 ## @end deftypefn
 function r = rem (x, y)
+  wr_realonly ("rem", x, y);
   [xw, yw, p, sz] = wr_operands (x, y);
   r = wr_new (wr_rnd ("rem", [], p, xw, yw), p, sz);
 endfunction

@@ -12,5 +12,6 @@
 ## @seealso{double}
 ## @end deftypefn
 function varargout = scatter (varargin)
+  wr_realonly ("scatter", varargin{:});
   [varargout{1:nargout}] = builtin ("scatter", wr_plotargs (varargin){:});
 endfunction

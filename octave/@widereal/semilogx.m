@@ -12,5 +12,6 @@
 ## @seealso{double}
 ## @end deftypefn
 function varargout = semilogx (varargin)
+  wr_realonly ("semilogx", varargin{:});
   [varargout{1:nargout}] = builtin ("semilogx", wr_plotargs (varargin){:});
 endfunction

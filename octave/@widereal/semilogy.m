@@ -12,5 +12,6 @@
 ## @seealso{double}
 ## @end deftypefn
 function varargout = semilogy (varargin)
+  wr_realonly ("semilogy", varargin{:});
   [varargout{1:nargout}] = builtin ("semilogy", wr_plotargs (varargin){:});
 endfunction

@@ -8,6 +8,7 @@
 ## @end example
 ## @end deftypefn
 function y = sign (x)
+  wr_realonly ("sign", x);
   y = x;
   y.w = wr_conv ("sign", x.p, x.w);
 endfunction

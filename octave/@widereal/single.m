@@ -8,7 +8,12 @@
 ## @end example
 ## @end deftypefn
 function s = single (x)
-  s = wr_conv ("tosingle", x.p, x.w, x.sz);
+  if (rows (x.w) > x.p + 1)                 # complex: complex singles
+    s = complex (wr_conv ("tosingle", x.p, x.w(1:x.p+1, :), x.sz),
+                 wr_conv ("tosingle", x.p, x.w(x.p+2:end, :), x.sz));
+  else
+    s = wr_conv ("tosingle", x.p, x.w, x.sz);
+  endif
 endfunction
 
 %!test

@@ -7,6 +7,9 @@
 ## numeric arrays: @var{i} gives the original positions along that
 ## dimension; equal elements keep their order.  -0 and +0 are equal.
 ##
+## Complex arrays sort as Octave sorts them: by modulus, then by argument
+## in (-pi, pi] (each correctly rounded), equal keys keeping their order.
+##
 ## @example
 ## [y, i] = sort (widereal ({"1/3", "-2", "0.3"}))   # -2, 0.3, 1/3; i = [2 3 1]
 ## @end example

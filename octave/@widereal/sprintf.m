@@ -20,6 +20,9 @@
 ## Other arguments (doubles, integers, texts) print as Octave's sprintf
 ## prints them; * takes a width or precision from the arguments.
 ##
+## A complex widereal gives two arguments per element, its real and
+## imaginary parts.
+##
 ## @example
 ## sprintf ("%.30f", widereal ("1/3"))     # "0.333333333333333333333333333333"
 ## sprintf ("%+-12.3e|", widereal (-2.5))  # "-2.500e+00  |"

@@ -25,6 +25,7 @@
 ## @seealso{expm, logm, sqrt}
 ## @end deftypefn
 function S = sqrtm (A)
+  wr_realonly ("sqrtm", A);
   if (! isobject (A))
     A = widereal (A);
   endif

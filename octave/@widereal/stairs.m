@@ -12,5 +12,6 @@
 ## @seealso{double}
 ## @end deftypefn
 function varargout = stairs (varargin)
+  wr_realonly ("stairs", varargin{:});
   [varargout{1:nargout}] = builtin ("stairs", wr_plotargs (varargin){:});
 endfunction

@@ -25,6 +25,7 @@
 ## @seealso{var, mean, widereal_rounding}
 ## @end deftypefn
 function s = std (x, varargin)
+  wr_realonly ("std", x);
   s = wr_spread ("std", x, varargin);
 endfunction
 

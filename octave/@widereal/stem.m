@@ -12,5 +12,6 @@
 ## @seealso{double}
 ## @end deftypefn
 function varargout = stem (varargin)
+  wr_realonly ("stem", varargin{:});
   [varargout{1:nargout}] = builtin ("stem", wr_plotargs (varargin){:});
 endfunction

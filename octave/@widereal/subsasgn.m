@@ -28,23 +28,27 @@ function x = subsasgn (x, s, v)
       v = widereal (v, x.p);                # exact
     endif
     k = s.subs{1};
-    if (isobject (v) && isa (k, "double") && isscalar (k) && columns (v.w) == 1
-        && v.p == x.p && k >= 1 && k == fix (k))
-      ## x(k) = a scalar of the same precision: in place, or one past
-      ## the end of a vector (appending), without the general path
-      n = columns (x.w);
-      if (k <= n)
-        x.w(:, k) = v.w;
-        return;
-      elseif (k == n + 1 && n > 0 && numel (x.sz) == 2)
-        if (x.sz(1) == 1)                   # a row, or a scalar: a row
-          x.w(:, k) = v.w;
-          x.sz = [1 k];
+    if (isobject (v) && isa (k, "double") && isscalar (k) && k >= 1 && k == fix (k))
+      vw = v.w;
+      p = x.p;
+      if (v.p == p && columns (vw) == 1 && rows (vw) == p + 1 && rows (x.w) == p + 1)
+        ## x(k) = a real scalar of the same precision into a real array: in
+        ## place, or one past the end of a vector (appending), without the
+        ## general path
+        n = columns (x.w);
+        if (k <= n)
+          x.w(:, k) = vw;
           return;
-        elseif (x.sz(2) == 1)               # a column
-          x.w(:, k) = v.w;
-          x.sz = [k 1];
-          return;
+        elseif (k == n + 1 && n > 0 && numel (x.sz) == 2)
+          if (x.sz(1) == 1)                 # a row, or a scalar: a row
+            x.w(:, k) = vw;
+            x.sz = [1 k];
+            return;
+          elseif (x.sz(2) == 1)             # a column
+            x.w(:, k) = vw;
+            x.sz = [k 1];
+            return;
+          endif
         endif
       endif
     endif
@@ -68,24 +72,34 @@ function x = subsasgn (x, s, v)
     index(sub{:}) = [];                     # Octave checks the deletion
     x.w = x.w(:, index(:));
     x.sz = size (index);
+    x = wr_narrow (x);                      # as Octave, for complex x
     return;
   endif
 
   if (! isobject (v))
-    if (! ((isnumeric (v) || islogical (v)) && isreal (v)))
+    if (! (isnumeric (v) || islogical (v)))
       error ("widefp:type", "widereal: cannot assign a %s to widereal",
              class (v));
     endif
-    v = widereal (v, x.p);
+    v = widereal (v, x.p);                  # exact, complex ones too
   endif
   if (v.p > x.p)                            # extensions are exact
-    x.w = wr_rnd ("prec", 0, v.p, x.w, x.p);
-    x.p = v.p;
+    x = widereal (x, v.p);
+  elseif (v.p < x.p)
+    v = widereal (v, x.p);
+  endif
+  narrow = false;
+  if (rows (x.w) != rows (v.w))             # a real part and a complex one:
+    if (rows (v.w) > v.p + 1)               # the real one gets zero
+      x = complex (x);                      # imaginary parts
+    else
+      v = complex (v);
+      narrow = true;
+    endif
+  elseif (rows (v.w) > v.p + 1)
+    narrow = isreal (wr_narrow (v));        # a value of zero imaginary parts
   endif
   vw = v.w;
-  if (v.p < x.p)
-    vw = wr_rnd ("prec", 0, x.p, vw, v.p);
-  endif
 
   m = columns (vw);
   index = reshape (1:n, sz);
@@ -95,8 +109,15 @@ function x = subsasgn (x, s, v)
     index(sub{:}) = reshape (n + (1:m), v.sz);  # Octave checks the shapes
   endif
   index(index == 0) = n + m + 1;            # new places that get zeros
-  x.w = [x.w, vw, wr_conv("scalar", x.p, 0)](:, index(:));
+  z = wr_conv ("scalar", x.p, 0);
+  if (rows (x.w) > x.p + 1)
+    z = [z; z];
+  endif
+  x.w = [x.w, vw, z](:, index(:));
   x.sz = size (index);
+  if (narrow)
+    x = wr_narrow (x);                      # as Octave
+  endif
 endfunction
 
 %!test

@@ -20,6 +20,11 @@ function varargout = subsref (x, s)
         x.sz = [1 1];
         varargout{1} = x;
         return;
+      elseif (columns (w) == 1 && rows (w) > x.p + 1)  # complex: Octave
+        x.w = w;                            # narrows a zero imaginary part
+        x.sz = [1 1];
+        varargout{1} = wr_narrow (x);
+        return;
       endif
     catch                                   # Octave's own error comes below
     end_try_catch
@@ -31,6 +36,7 @@ function varargout = subsref (x, s)
     k = reshape (1:prod (x.sz), x.sz)(sub{:});
     x.w = x.w(:, k(:));
     x.sz = size (k);
+    x = wr_narrow (x);                      # as Octave, for complex x
   elseif (s(1).type(1) == "{")
     error ("widefp:index",
            "'{' undefined for arguments of type 'widereal'; use x(...)");

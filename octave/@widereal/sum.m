@@ -18,6 +18,8 @@
 ## within one unit plus that in the other modes.  An exact zero sum is +0,
 ## -0 when every term is -0 or, rounding down, when any term is not +0.
 ##
+## A complex array sums each part so, the result narrowed as Octave does.
+##
 ## @example
 ## sum (widereal ([1 2; 3 4]))      # [4 6]
 ## sum (widereal ([1 2; 3 4]), 2)   # [3; 7]
@@ -25,6 +27,10 @@
 ## @seealso{cumsum, prod, plus, widereal_rounding}
 ## @end deftypefn
 function s = sum (x, dim = [])
+  if (rows (x.w) > x.p + 1)                 # complex: each part
+    s = wr_narrow (complex (sum (real (x), dim), sum (imag (x), dim)));
+    return;
+  endif
   [G, osz, len] = wr_groups (x, dim);
   [~, m] = widereal_rounding ();
   s = wr_new (wr_rnd_reduce ("sum", m, x.p, G, len, prod (osz)), x.p, osz);

@@ -31,6 +31,7 @@
 ## @seealso{norm, cond, qr}
 ## @end deftypefn
 function [U, S, V] = svd (a, opt)
+  wr_realonly ("svd", a);
   [x, m, n, p] = wr_matrixwords (a, "svd");
   econ = false;
   if (nargin > 1)

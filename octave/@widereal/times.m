@@ -14,29 +14,43 @@
 ## @seealso{mtimes, prod, widereal_rounding}
 ## @end deftypefn
 function r = times (a, b)
-  ## Short ways for a scalar operand (one call of the gateway; it broadcasts
-  ## a single element and converts a double exactly), else wr_pair.
+  ## Short ways for real operands with a scalar among them (one call of the
+  ## gateway; it broadcasts a single element and converts a double
+  ## exactly); the fields are read once.
   if (isobject (a))
+    aw = a.w;
+    p = a.p;
     if (isobject (b))
-      if (a.p == b.p)
-        if (columns (b.w) == 1)
+      bw = b.w;
+      if (p == b.p && rows (aw) == p + 1 && rows (bw) == p + 1)
+        if (columns (bw) == 1)
           r = a;
-          r.w = wr_rnd ("mul", [], a.p, a.w, b.w);
+          r.w = wr_rnd ("mul", [], p, aw, bw);
           return;
-        elseif (columns (a.w) == 1)
+        elseif (columns (aw) == 1)
           r = b;
-          r.w = wr_rnd ("mul", [], a.p, a.w, b.w);
+          r.w = wr_rnd ("mul", [], p, aw, bw);
           return;
         endif
       endif
-    elseif (isa (b, "double") && isscalar (b) && isreal (b) && ! issparse (b))
+    elseif (isa (b, "double") && isscalar (b) && isreal (b) && ! issparse (b)
+            && rows (aw) == p + 1)
       r = a;
-      r.w = wr_rnd ("mul", [], a.p, a.w, b);
+      r.w = wr_rnd ("mul", [], p, aw, b);
       return;
     endif
   elseif (isa (a, "double") && isscalar (a) && isreal (a) && ! issparse (a))
-    r = b;
-    r.w = wr_rnd ("mul", [], b.p, a, b.w);
+    bw = b.w;
+    p = b.p;
+    if (rows (bw) == p + 1)
+      r = b;
+      r.w = wr_rnd ("mul", [], p, a, bw);
+      return;
+    endif
+  endif
+  if ((isobject (a) && rows (a.w) > a.p + 1) || (isobject (b) && rows (b.w) > b.p + 1)
+      || (! isobject (a) && iscomplex (a)) || (! isobject (b) && iscomplex (b)))
+    r = wr_cxbinary ("mul", a, b);   # a complex operand
     return;
   endif
   [x, y, p, r] = wr_pair (a, b);
@@ -63,3 +77,12 @@ endfunction
 %! assert (double ([widereal(0, 2) .* big, big .* widereal(-Inf, 2)]), [0 -Inf]);
 %! assert (double (widereal (3, 2) .* widereal (-0.5, 2)), -1.5);
 %!error <0 \* Inf> widereal (0, 2) .* widereal (Inf, 2)
+%!test
+%! ## complex products: each part correctly rounded (the exact products
+%! ## summed once); i .* i narrows to the real -1
+%! r = complex (widereal (1, 2), 2) .* (3 - 4i);
+%! assert ([double(real (r)), double(imag (r))], [11 2]);
+%! x = complex (widereal ("1/3", 3), widereal ("1/3", 3));
+%! assert (imag (x .* x) == 2 * real (x) .* real (x));    # exact: 2 (1/3)^2 rounded once
+%! assert (isreal (complex (widereal (0), 1) .* 1i) && double (complex (widereal (0), 1) .* 1i) == -1);
+%!error <0 \* Inf> complex (widereal (Inf), 1) .* complex (widereal (0), 1)

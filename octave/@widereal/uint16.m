@@ -9,5 +9,6 @@
 ## @end example
 ## @end deftypefn
 function y = uint16 (x)
+  wr_realonly ("uint16", x);
   y = wr_conv ("toint", x.p, x.w, "uint16", x.sz);
 endfunction

@@ -9,5 +9,6 @@
 ## @end example
 ## @end deftypefn
 function y = uint32 (x)
+  wr_realonly ("uint32", x);
   y = wr_conv ("toint", x.p, x.w, "uint32", x.sz);
 endfunction

@@ -9,5 +9,6 @@
 ## @end example
 ## @end deftypefn
 function y = uint64 (x)
+  wr_realonly ("uint64", x);
   y = wr_conv ("toint", x.p, x.w, "uint64", x.sz);
 endfunction

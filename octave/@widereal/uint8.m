@@ -9,5 +9,6 @@
 ## @end example
 ## @end deftypefn
 function y = uint8 (x)
+  wr_realonly ("uint8", x);
   y = wr_conv ("toint", x.p, x.w, "uint8", x.sz);
 endfunction

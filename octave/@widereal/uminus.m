@@ -8,7 +8,12 @@
 ## @end deftypefn
 function y = uminus (x)
   y = x;
-  y.w = wr_conv ("neg", x.p, x.w);
+  if (rows (x.w) > x.p + 1)                 # complex: both parts
+    y.w = reshape (wr_conv ("neg", x.p, reshape (x.w, x.p + 1, [])), size (x.w));
+    y = wr_narrow (y);
+  else
+    y.w = wr_conv ("neg", x.p, x.w);
+  endif
 endfunction
 
 %!test

@@ -18,9 +18,13 @@ function [y, i, j] = unique (x, varargin)
   endif
   ## equal values get equal ranks (the gateway wr_order); Octave's unique
   ## of the ranks does the rest
-  rank = reshape (wr_order ("rank", x.w, x.p), x.sz);
+  if (rows (x.w) > x.p + 1)                 # complex: Octave's order, and
+    rank = wr_cxrank (x, true);             # equal ranks for equal values
+  else
+    rank = reshape (wr_order ("rank", x.w, x.p), x.sz);
+  endif
   [r, i, j] = unique (rank, varargin{:});
-  y = wr_index (x, reshape (i, size (r)));
+  y = wr_narrow (wr_index (x, reshape (i, size (r))));
 endfunction
 
 %!test

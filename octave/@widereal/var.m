@@ -30,6 +30,7 @@
 ## @seealso{std, mean, widereal_rounding}
 ## @end deftypefn
 function v = var (x, varargin)
+  wr_realonly ("var", x);
   v = wr_spread ("var", x, varargin);
 endfunction
 

@@ -54,10 +54,21 @@
 ##
 ## NaN has no widereal value and raises @code{widefp:domain}.
 ##
+## Complex numbers: a complex double or single array converts exactly to a
+## complex widereal (kept complex where every imaginary part is zero, as
+## Octave keeps such an array).  A text ending in the imaginary unit i or j
+## reads as a complex number: @qcode{"1+2i"}, @qcode{"-i"},
+## @qcode{"2.5e-3-4e+2j"}, @qcode{"#e-#pi*i"}; it splits at its last + or -
+## outside parentheses that is no exponent's sign, and each part is read
+## and rounded as a real text (@qcode{"#pi"} stays the constant).  With
+## @code{widereal (@var{re}, @var{im})} or @code{widereal (@var{re},
+## @var{im}, @var{p})} the two parts are given as texts.
+##
 ## @example
 ## x = widereal ("1/3", 8)          # 1/3 to 512 bits
 ## y = widereal (0.1)               # 0.1000000000000000055511151231257827...
 ## z = widereal (intmax ("uint64")) # 18446744073709551615 exactly
+## c = widereal ("1/3+2i", 2)       # complex, each part to 129 bits
 ## @end example
 ## @seealso{widereal_precision, widereal_digits, widereal_rounding, wr_constant, double, precision, digits}
 ## @end deftypefn
@@ -75,13 +86,18 @@ function x = widereal (v, p, how, sz)
     x.w = wr_conv ("scalar", p, v);         # exact; NaN raises widefp:domain
     return;
   endif
-  if (nargin == 3 && ischar (p))            # widereal (v, "digits", d)
-    if (! strcmp (p, "digits"))
-      error ("widefp:type",
-             "widereal: the second argument must be P or \"digits\"");
-    endif
-    x = widereal (v, words_for_digits (how));
+  if (nargin == 3 && ischar (p) && strcmp (p, "digits"))
+    x = widereal (v, words_for_digits (how));   # widereal (v, "digits", d)
     return;
+  elseif (nargin == 2 && ischar (p) && ischar (v))   # widereal (re, im)
+    x = complex (widereal (v), widereal (p));
+    return;
+  elseif (nargin == 3 && ischar (p) && ischar (v) && ! ischar (how))
+    x = complex (widereal (v, how), widereal (p, how));  # widereal (re, im, p)
+    return;
+  elseif (nargin == 3 && ischar (p))
+    error ("widefp:type",
+           "widereal: the second argument must be P or \"digits\"");
   endif
   if (nargin < 2)
     p = widereal_precision ();
@@ -123,6 +139,9 @@ function x = widereal (v, p, how, sz)
   if (isobject (v))
     if (nargin == 1 || p == v.p)
       x = v;
+    elseif (rows (v.w) > v.p + 1)           # complex: each part rounded
+      x = wr_new ([wr_rnd("prec", [], p, v.w(1:v.p+1, :), v.p);
+                   wr_rnd("prec", [], p, v.w(v.p+2:end, :), v.p)], p, v.sz);
     else
       x = wr_new (wr_rnd ("prec", [], p, v.w, v.p), p, v.sz);
     endif
@@ -140,14 +159,22 @@ function x = widereal (v, p, how, sz)
         v = cellstr (v);
       endif
     endif
-    x = wr_new (wr_rnd ("text", [], p, v), p, size (v));   # blanks dropped there
+    [re, im] = text_parts (v);
+    if (isempty (im))
+      x = wr_new (wr_rnd ("text", [], p, v), p, size (v));   # blanks dropped there
+    else
+      x = wr_new ([wr_rnd("text", [], p, re); wr_rnd("text", [], p, im)],
+                  p, size (v));
+    endif
     return;
   endif
 
-  if (! (isnumeric (v) || islogical (v)) || ! isreal (v))
+  if ((isnumeric (v) || islogical (v)) && ! isreal (v))
+    x = complex (widereal (real (v), p), widereal (imag (v), p));  # exact
+    return;
+  elseif (! (isnumeric (v) || islogical (v)))
     error ("widefp:type",
-           "widereal: cannot convert a %s%s to widereal", ...
-           ifelse_complex (v), class (v));
+           "widereal: cannot convert a %s to widereal", class (v));
   endif
   x = wr_new (wr_conv ("fromnum", p, v), p, size (v));   # sparse as full
 endfunction
@@ -165,11 +192,47 @@ function p = words_for_digits (d)
   p = find (held >= d, 1);
 endfunction
 
-function s = ifelse_complex (v)
-  s = "";
-  if (isnumeric (v) && ! isreal (v))
-    s = "complex ";
+## The real and imaginary texts of the cell array of texts T when one of
+## them ends in the imaginary unit i or j ("1+2i", "-i", "2.5e-3j",
+## "#pi*i"; "#pi" is the constant), else IM empty.  The imaginary term is
+## the last one: the text splits at its last + or - outside parentheses
+## that is not the sign of an exponent, nor follows an operator.
+function [re, im] = text_parts (t)
+  re = t;
+  im = {};
+  u = regexprep (t, '\s', '');
+  unit = (! cellfun (@isempty, regexp (u, '[ij]$', "once"))
+          & cellfun (@isempty, regexp (u, '#pi$', "once")));
+  if (! any (unit(:)))
+    return;
   endif
+  im = repmat ({"0"}, size (t));
+  for k = find (unit(:)).'
+    s = u{k}(1:end-1);
+    if (! isempty (s) && s(end) == "*")
+      s(end) = [];
+    endif
+    depth = cumsum ((s == "(") - (s == ")"));
+    cut = 0;
+    for j = numel (s):-1:2
+      if (any (s(j) == "+-") && depth(j) == 0 && ! any (s(j-1) == "*/(+-")
+          && ! (any (s(j-1) == "eE") && j > 2 && any (s(j-2) == "0123456789.")))
+        cut = j;
+        break;
+      endif
+    endfor
+    b = s(cut+1:end);
+    if (isempty (b) || any (b(end) == "+-"))
+      b = [b "1"];                          # "i", "-i", "2+i"
+    endif
+    if (cut > 0)
+      re{k} = s(1:cut-1);
+      im{k} = [s(cut) b];
+    else
+      re{k} = "0";
+      im{k} = b;
+    endif
+  endfor
 endfunction
 
 %!test
@@ -211,7 +274,7 @@ endfunction
 %! assert (widereal (widereal (m, 2, "words"), 1) == 2);
 %!error <NaN> widereal ([1 NaN])
 %!error <Unkown constant> widereal ({"1", "#tau"})
-%!error <widefp:type|cannot convert> widereal (1i)
+%!error <cannot convert> widereal ({1})
 %!error id=widefp:type widereal (struct ())
 %!error <P must be> widereal (1, 0)
 %!error <P\+1 words> widereal (uint64 ([1 2 3]), 3, "words")

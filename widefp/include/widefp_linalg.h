@@ -267,6 +267,31 @@ uint64_t widefp_matrix_balance_itch(uint64_t n);
 void widefp_matrix_balance(uint64_t *A, int64_t *d, int64_t *perm, uint64_t n, int permute, int scale,
                            uint64_t p, uint64_t *work);
 
+/* ---- the real nonsymmetric eigenproblem (n x n by rows; p >= 2) ----------
+ * widefp_matrix_eig_gen: the n eigenvalues re[j] + i im[j] of A (destroyed).
+ * With balance, A is first balanced as widefp_matrix_balance does with
+ * permutations and scaling (exact); then reduced to Hessenberg form
+ * (widefp_matrix_hess) and Francis's implicit double-shift QR sweeps run on
+ * the active block until a subdiagonal entry is below 2^-64p of its two
+ * diagonal neighbours (an exceptional shift every tenth sweep).  The values
+ * come in the order of the diagonal of the quasi-triangular Schur form, top
+ * to bottom; a complex conjugate pair takes two consecutive places, the
+ * positive imaginary part first, and its two members are exact conjugates.
+ * Returns 0, or 1 when one eigenvalue needed more than max_sweeps sweeps
+ * (widefp_matrix_eig_gen_sweep_bound(p) = 50 + 48p is a bound that only a
+ * stalled iteration reaches: a simple eigenvalue takes about a dozen, a
+ * defective one, whose convergence is linear, about 0.4 per bit of
+ * precision; re and im are then incomplete).  sweeps, when not
+ * NULL, receives the largest number of sweeps spent on one value and the
+ * total.  Every step truncates: for a well-conditioned eigenvalue the error
+ * is a modest multiple of n^2 2^-64p ||A||_F divided by its condition
+ * number's reciprocal; a defective eigenvalue of a Jordan block of order k
+ * moves by about (2^-64p)^(1/k).  Work: widefp_matrix_eig_gen_itch(n, p). */
+uint64_t widefp_matrix_eig_gen_itch(uint64_t n, uint64_t p);
+uint64_t widefp_matrix_eig_gen_sweep_bound(uint64_t p);
+int widefp_matrix_eig_gen(uint64_t *re, uint64_t *im, uint64_t *sweeps, uint64_t *A, uint64_t n, int balance,
+                          uint64_t max_sweeps, uint64_t p, uint64_t *work);
+
 #ifdef __cplusplus
 }
 #endif

@@ -11,7 +11,31 @@
 ## @end example
 ## @end deftypefn
 function [y, i] = wr_extreme (largest, x, args)
-  if (numel (args) == 1)
+  if (numel (args) == 1 && (iscx (x) || iscx (args{1})))
+    [xr, xi, yr, yi, p, sz] = wr_cxoperands (x, args{1});
+    n = columns (xr);
+    if (isempty (xi))
+      xi = wr_conv ("fromnum", p, zeros (1, n));
+    endif
+    if (isempty (yi))
+      yi = wr_conv ("fromnum", p, zeros (1, n));
+    endif
+    ## by the moduli only, the first operand kept on a tie (as Octave's
+    ## max and min of two complex operands)
+    ma = wr_cxkeys (wr_new ([xr; xi], p, sz));
+    mb = wr_cxkeys (wr_new ([yr; yi], p, sz));
+    c = wr_order ("cmp", ma.w, p, mb.w, p);
+    take_b = c < 0;
+    if (! largest)
+      take_b = c > 0;
+    endif
+    A = [xr; xi];
+    B = [yr; yi];
+    A(:, take_b(:)) = B(:, take_b(:));
+    y = wr_narrow (wr_new (A, p, sz));
+    i = [];
+    return;
+  elseif (numel (args) == 1)
     [A, B, p, sz] = wr_operands (x, args{1});   # at the larger precision
     c = wr_order ("cmp", A, p, B, p);
     take_b = c > 0;
@@ -60,7 +84,26 @@ function [y, i] = wr_extreme (largest, x, args)
     return;
   endif
   [G, osz, len, k] = wr_groups (x, dim);
+  if (rows (x.w) > x.p + 1)                 # complex: ranks in Octave's order
+    R = reshape (wr_cxrank (x), 1, []);
+    if (largest)
+      [~, I] = max (reshape (R(k), len, []), [], 1);
+    else
+      [~, I] = min (reshape (R(k), len, []), [], 1);
+    endif
+    y = wr_narrow (wr_index (x, reshape (k(I + len * (0:numel (I) - 1)), osz)));
+    i = reshape (I, osz);
+    return;
+  endif
   I = wr_order ("extreme", G, x.p, len, prod (osz), largest);
   y = wr_index (x, reshape (k(I + len * (0:numel (I) - 1)), osz));
   i = reshape (I, osz);
+endfunction
+
+function tf = iscx (v)
+  if (isobject (v))
+    tf = rows (v.w) > v.p + 1;
+  else
+    tf = isnumeric (v) && ! isreal (v);
+  endif
 endfunction

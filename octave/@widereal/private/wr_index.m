@@ -15,9 +15,16 @@ function y = wr_index (x, j)
   if (any (j(:) == 0))
     n = columns (x.w);
     j(j == 0) = n + 1;
-    y.w = [x.w, wr_conv("scalar", x.p, 0)](:, j(:));
+    z = wr_conv ("scalar", x.p, 0);
+    if (rows (x.w) > x.p + 1)               # complex: a zero of both parts
+      z = [z; z];
+    endif
+    y.w = [x.w, z](:, j(:));
   else
     y.w = x.w(:, j(:));
   endif
   y.sz = size (j);
+  if (rows (y.w) > y.p + 1)
+    y = wr_narrow (y);                      # as Octave, for complex x
+  endif
 endfunction

@@ -31,6 +31,12 @@ function s = wr_printf (caller, template, args)
     error ("widefp:type", "%s: TEMPLATE must be a string", caller);
   endif
   segs = parse_template (caller, template);
+  for k = 1:numel (args)                    # complex: the real and imaginary
+    a = args{k};                            # parts as two arguments each
+    if (isobject (a) && rows (a.w) > a.p + 1)
+      args{k} = wr_new (reshape (a.w, a.p + 1, []), a.p, [1, 2 * columns(a.w)]);
+    endif
+  endfor
   items = expand (args);
   nitems = numel (items.kind);
   s = "";

@@ -15,7 +15,14 @@ function s = wr_showtext (x)
   else
     digits = 10;
   endif
-  t = wr_gtext (x.w, x.p, digits);
+  if (rows (x.w) > x.p + 1)                 # complex: "re + imi", aligned
+    t = reshape (wr_cxtext (x, digits, true), 1, []);
+    if (numel (t) == 1)
+      t = {strtrim(t{1})};
+    endif
+  else
+    t = wr_gtext (x.w, x.p, digits);
+  endif
   width = terminal_size ()(2);
   if (numel (t) == 1)                       # long digit strings are cut
     n = max (10, width - 4);                # into lines of the width

@@ -11,10 +11,28 @@
 ## @end example
 ## @end deftypefn
 function [j, pos] = wr_sortorder (x, dim, descend)
+  if (rows (x.w) > x.p + 1)                 # complex: ranks in Octave's order
+    [j, pos] = cxorder (x, dim, descend);
+    return;
+  endif
   [G, osz, len, k] = wr_groups (x, dim);
   P = wr_order ("sort", G, x.p, len, columns (G) / max (len, 1), descend);
   o = P + len * (0:columns (P) - 1);        # sorted places within G
   j = pos = zeros (x.sz);
   j(k) = k(o);
   pos(k) = P;
+endfunction
+
+## the sort of ranks (wr_cxrank) along DIM by Octave's own sort, stable
+function [j, pos] = cxorder (x, dim, descend)
+  sz = x.sz;
+  sz(end+1:dim) = 1;
+  mode = "ascend";
+  if (descend)
+    mode = "descend";
+  endif
+  [~, pos] = sort (reshape (wr_cxrank (x), sz), dim, mode);
+  stride = prod (sz(1:dim-1));
+  along = reshape (1:sz(dim), [ones(1, dim-1), sz(dim), 1]);
+  j = reshape (1:prod (sz), sz) + (pos - along) * stride;
 endfunction

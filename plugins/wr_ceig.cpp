@@ -1,0 +1,253 @@
+// wr_ceig -- the nonsymmetric eigenproblem and the complex matrix operations
+// of the widereal class, each returning new arrays:
+// [re, im] = wr_ceig("eig", mode, p, A, n),
+// C = wr_ceig("matmul", mode, p, A, B, m, k, n),
+// y = wr_ceig("polyval", mode, p, c, x, nc, nx),
+// [c, paired] = wr_ceig("poly", mode, p, r, n).
+//
+// Element arrays come in Octave's order, one column per element: p+1 words
+// for a real element, 2(p+1) (the real part's words, then the imaginary
+// part's) for a complex one; which of the two an argument is follows from
+// its word count and its element count.  The gateway widens the operands
+// exactly to q = p+2 words (at most 1023), computes there with truncation
+// and rounds each result part once to p words in the mode.  Nothing is
+// written into an argument; the scratch comes from the heap.
+#include <memory>
+
+#include "wr_rnd_common.h"
+
+namespace {
+
+using wr::rnd::Call;
+using Block = std::unique_ptr<uint64_t[]>;
+using namespace wr::rnd::format;
+
+Block scratch(uint64_t elements, uint64_t q, uint64_t extra) {
+    const uint64_t w = wr::element_words(elements, q);
+    return wr::heap_words(w > UINT64_MAX - extra ? UINT64_MAX : w + extra);
+}
+
+// Argument i: `count` elements of precision p, real or complex, finite
+// unless `infinite_ok`.  *cplx tells which.
+const uint64_t *matrix_arg(const Call &c, const char *fname, int i, const char *what, uint64_t count, uint64_t p,
+                           bool *cplx, bool infinite_ok = false) {
+    uint64_t have;
+    const uint64_t *A = c.elements(i, p, &have, what);
+    if (have == count)
+        *cplx = false;
+    else if (have == 2 * count && count > 0)
+        *cplx = true;
+    else
+        c.args().fail("widefp:size", "%s: %s holds %llu elements of p+1 words, not %llu (real) or %llu (complex)",
+                      fname, what, static_cast<unsigned long long>(have), static_cast<unsigned long long>(count),
+                      static_cast<unsigned long long>(2 * count));
+    if (!infinite_ok)
+        for (uint64_t k = 0; k < have; ++k)
+            if (is_inf(A + k * (p + 1))) c.args().fail("widefp:domain", "%s: %s has infinite entries", fname, what);
+    return A;
+}
+
+// Part `part` (0 real, 1 imaginary) of element k of X (precision p, complex
+// or not), widened to q; the imaginary part of a real element is +0.
+void widen_part(uint64_t *y, uint64_t q, const uint64_t *X, uint64_t k, int part, bool cplx, uint64_t p) {
+    if (part == 1 && !cplx) {
+        std::memset(y, 0, (q + 1) * sizeof(uint64_t));
+        return;
+    }
+    const uint64_t stride = (cplx ? 2 : 1) * (p + 1);
+    wr::rnd::widen(y, q, X + k * stride + part * (p + 1), p);
+}
+
+// A new result of n elements, complex or real, (p+1) or 2(p+1) rows.
+uint64_t *new_parts(mxArray *plhs[], int out, uint64_t p, uint64_t n, bool cplx) {
+    plhs[out] = mxCreateNumericMatrix(static_cast<mwSize>((cplx ? 2 : 1) * (p + 1)), static_cast<mwSize>(n),
+                                      mxUINT64_CLASS, mxREAL);
+    return static_cast<uint64_t *>(mxGetData(plhs[out]));
+}
+
+// re, im: n elements each at q, rounded into a complex result (or a real
+// one when `real_only`).
+void round_parts(mxArray *plhs[], int out, const uint64_t *re, const uint64_t *im, uint64_t n, uint64_t q,
+                 uint64_t p, int mode, bool real_only) {
+    uint64_t *R = new_parts(plhs, out, p, n, !real_only);
+    const uint64_t s = (real_only ? 1 : 2) * (p + 1);
+    for (uint64_t k = 0; k < n; ++k) {
+        widefp_rnd_prec(R + k * s, p, re + k * (q + 1), q, mode);
+        if (!real_only) widefp_rnd_prec(R + k * s + p + 1, p, im + k * (q + 1), q, mode);
+    }
+}
+
+// [re, im] = eig(A) for a real n-by-n A: the library's balancing,
+// Hessenberg reduction and double-shift QR at q words.
+void eig(const Call &c, mxArray *plhs[]) {
+    if (c.count() != 5) c.args().fail("widefp:nargin", "eig takes (op, mode, p, A, n)");
+    const int mode = c.mode();
+    const uint64_t p = c.precision(2, 1, 1021), q = p + 2, w = q + 1;
+    const uint64_t n = c.count_arg(4, "n", 0, 1u << 15);
+    bool cplx;
+    const uint64_t *A = matrix_arg(c, "eig", 3, "A", n * n, p, &cplx);
+    if (cplx) c.args().fail("widefp:type", "eig: A must be real for this operation");
+    const uint64_t nn = n * n, work = widefp_matrix_eig_gen_itch(n, q);
+    Block M = scratch(nn + 2 * n, q, work);
+    uint64_t *a = M.get(), *re = a + nn * w, *im = re + n * w, *wk = im + n * w;
+    for (uint64_t j = 0; j < n; ++j)
+        for (uint64_t i = 0; i < n; ++i) widen_part(a + (i * n + j) * w, q, A, j * n + i, 0, false, p);
+    const int status = widefp_matrix_eig_gen(re, im, nullptr, a, n, 1, widefp_matrix_eig_gen_sweep_bound(q), q, wk);
+    if (status != 0) c.args().fail("widefp:convergence", "eig: no convergence of the QR sweeps for an eigenvalue");
+    uint64_t *R = wr::rnd::new_result(plhs, 0, p, n), *I = wr::rnd::new_result(plhs, 1, p, n);
+    for (uint64_t k = 0; k < n; ++k) {
+        widefp_rnd_prec(R + k * (p + 1), p, re + k * w, q, mode);
+        widefp_rnd_prec(I + k * (p + 1), p, im + k * w, q, mode);
+    }
+}
+
+// C = A B, A m-by-k and B k-by-n, either or both complex: the real and
+// imaginary parts of C from the four real products at q words (each entry
+// accumulated from +0, products and sums truncated), the difference or sum
+// truncated at q, then rounded once per part.
+void matmul(const Call &c, mxArray *plhs[]) {
+    if (c.count() != 8) c.args().fail("widefp:nargin", "matmul takes (op, mode, p, A, B, m, k, n)");
+    const int mode = c.mode();
+    const uint64_t p = c.precision(2, 1, 1021), q = p + 2, w = q + 1;
+    const uint64_t m = c.count_arg(5, "m"), k = c.count_arg(6, "k"), n = c.count_arg(7, "n");
+    if (static_cast<unsigned __int128>(m) * k > wr::max_count || static_cast<unsigned __int128>(k) * n > wr::max_count ||
+        static_cast<unsigned __int128>(m) * n > wr::max_count)
+        c.args().fail("widefp:size", "matmul: the matrices hold more than 2^31-1 elements");
+    bool ca, cb;
+    const uint64_t *A = matrix_arg(c, "matmul", 3, "A", m * k, p, &ca, true);
+    const uint64_t *B = matrix_arg(c, "matmul", 4, "B", k * n, p, &cb, true);
+    const uint64_t mk = m * k, kn = k * n, mn = m * n;
+    const uint64_t work = widefp_matrix_mul_itch(q);
+    Block M = scratch(2 * mk + 2 * kn + 4 * mn, q, work);
+    uint64_t *ar = M.get(), *ai = ar + mk * w, *br = ai + mk * w, *bi = br + kn * w;
+    uint64_t *c1 = bi + kn * w, *c2 = c1 + mn * w, *c3 = c2 + mn * w, *c4 = c3 + mn * w, *wk = c4 + mn * w;
+    for (uint64_t i = 0; i < m; ++i)  // A by rows
+        for (uint64_t l = 0; l < k; ++l) {
+            widen_part(ar + (i * k + l) * w, q, A, l * m + i, 0, ca, p);
+            widen_part(ai + (i * k + l) * w, q, A, l * m + i, 1, ca, p);
+        }
+    for (uint64_t e = 0; e < kn; ++e) {  // B by columns, as it comes
+        widen_part(br + e * w, q, B, e, 0, cb, p);
+        widen_part(bi + e * w, q, B, e, 1, cb, p);
+    }
+    wr::rnd::domain_text() = kZeroTimesInf;
+    widefp_matrix_mul(c1, ar, br, m, k, n, q, wk);  // stored by columns
+    if (ca && cb) widefp_matrix_mul(c2, ai, bi, m, k, n, q, wk);
+    if (cb) widefp_matrix_mul(c3, ar, bi, m, k, n, q, wk);
+    if (ca) widefp_matrix_mul(c4, ai, br, m, k, n, q, wk);
+    for (uint64_t e = 0; e < mn; ++e) {
+        uint64_t *x = c1 + e * w, *y = c2 + e * w, *u = c3 + e * w, *v = c4 + e * w;
+        if ((is_inf(x) && is_inf(y) && is_neg(x) == is_neg(y)) || (is_inf(u) && is_inf(v) && is_neg(u) != is_neg(v)))
+            c.args().fail("widefp:domain", "%s", kInfMinusInf);
+        widefp_float_sub(x, x, y, q);  // zeros where a part is absent
+        widefp_float_add(u, u, v, q);
+    }
+    round_parts(plhs, 0, c1, c3, mn, q, p, mode, !(ca || cb));
+}
+
+// y = c(1) x^(n-1) + ... + c(n) at every element of x, c and x real or
+// complex: Horner's rule in complex arithmetic at q words (truncated), each
+// part rounded once.
+void polyval(const Call &c, mxArray *plhs[]) {
+    if (c.count() != 7) c.args().fail("widefp:nargin", "polyval takes (op, mode, p, c, x, nc, nx)");
+    const int mode = c.mode();
+    const uint64_t p = c.precision(2, 1, 1021), q = p + 2, w = q + 1;
+    const uint64_t nc = c.count_arg(5, "nc"), nx = c.count_arg(6, "nx");
+    bool cc, cx;
+    const uint64_t *C = matrix_arg(c, "polyval", 3, "c", nc, p, &cc);
+    const uint64_t *X = matrix_arg(c, "polyval", 4, "x", nx, p, &cx);
+    Block M = scratch(2 * nc + 8, q, 0);
+    uint64_t *cr = M.get(), *ci = cr + nc * w, *xr = ci + nc * w, *xi = xr + w, *yr = xi + w, *yi = yr + w;
+    uint64_t *t1 = yi + w, *t2 = t1 + w, *t3 = t2 + w, *t4 = t3 + w;
+    for (uint64_t e = 0; e < nc; ++e) {
+        widen_part(cr + e * w, q, C, e, 0, cc, p);
+        widen_part(ci + e * w, q, C, e, 1, cc, p);
+    }
+    const bool cplx = cc || cx;
+    uint64_t *R = new_parts(plhs, 0, p, nx, cplx);
+    const uint64_t s = (cplx ? 2 : 1) * (p + 1);
+    for (uint64_t e = 0; e < nx; ++e) {
+        widen_part(xr, q, X, e, 0, cx, p);
+        widen_part(xi, q, X, e, 1, cx, p);
+        std::memset(yr, 0, 2 * w * sizeof(uint64_t));
+        if (nc) std::memcpy(yr, cr, w * sizeof(uint64_t)), std::memcpy(yi, ci, w * sizeof(uint64_t));
+        for (uint64_t j = 1; j < nc; ++j) {
+            widefp_float_mul(t1, yr, xr, q);
+            widefp_float_mul(t2, yi, xi, q);
+            widefp_float_mul(t3, yr, xi, q);
+            widefp_float_mul(t4, yi, xr, q);
+            widefp_float_sub(t1, t1, t2, q);
+            widefp_float_add(t3, t3, t4, q);
+            widefp_float_add(yr, t1, cr + j * w, q);
+            widefp_float_add(yi, t3, ci + j * w, q);
+        }
+        widefp_rnd_prec(R + e * s, p, yr, q, mode);
+        if (cplx) widefp_rnd_prec(R + e * s + p + 1, p, yi, q, mode);
+    }
+}
+
+// [c, paired] = poly(r): the coefficients of prod (x - r(j)), highest power
+// first, n+1 of them, by the recurrence c(2:j+1) -= r(j) c(1:j) in complex
+// arithmetic at q words (truncated), each part rounded once; paired is 1
+// when the nonreal roots come in exact conjugate pairs (the coefficients are
+// then real: their imaginary parts are returned as zeros).
+void poly(const Call &c, int nlhs, mxArray *plhs[]) {
+    if (c.count() != 5) c.args().fail("widefp:nargin", "poly takes (op, mode, p, r, n)");
+    const int mode = c.mode();
+    const uint64_t p = c.precision(2, 1, 1021), q = p + 2, w = q + 1;
+    const uint64_t n = c.count_arg(4, "n", 0, wr::max_count - 1);
+    bool cr;
+    const uint64_t *R = matrix_arg(c, "poly", 3, "r", n, p, &cr);
+    Block M = scratch(2 * (n + 1) + 2 * n + 4, q, n);
+    uint64_t *yr = M.get(), *yi = yr + (n + 1) * w, *rr = yi + (n + 1) * w, *ri = rr + n * w;
+    uint64_t *t1 = ri + n * w, *t2 = t1 + w, *t3 = t2 + w, *t4 = t3 + w, *used = t4 + w;
+    for (uint64_t e = 0; e < n; ++e) {
+        widen_part(rr + e * w, q, R, e, 0, cr, p);
+        widen_part(ri + e * w, q, R, e, 1, cr, p);
+    }
+    // The pairing, by value.
+    auto same = [&](const uint64_t *a, const uint64_t *b) { return !widefp_float_lt(a, b, q) && !widefp_float_lt(b, a, q); };
+    bool paired = true;
+    for (uint64_t e = 0; e < n && paired; ++e) {
+        const uint64_t *im = ri + e * w;
+        if (is_zero(im) || is_neg(im)) continue;
+        std::memcpy(t1, im, w * sizeof(uint64_t));
+        t1[0] ^= kSign;
+        bool found = false;
+        for (uint64_t f = 0; f < n && !found; ++f)
+            if (!used[f] && same(ri + f * w, t1) && same(rr + f * w, rr + e * w)) used[f] = 1, found = true;
+        paired = found;
+    }
+    for (uint64_t e = 0; e < n && paired; ++e)  // every root below the axis matched
+        if (!is_zero(ri + e * w) && is_neg(ri + e * w) && !used[e]) paired = false;
+    yr[0] = kBias;  // 1
+    for (uint64_t j = 0; j < n; ++j)
+        for (uint64_t i = j + 1; i >= 1; --i) {  // y(i) -= r(j) y(i-1)
+            const uint64_t *ar = rr + j * w, *ai = ri + j * w, *br = yr + (i - 1) * w, *bi = yi + (i - 1) * w;
+            widefp_float_mul(t1, ar, br, q);
+            widefp_float_mul(t2, ai, bi, q);
+            widefp_float_mul(t3, ar, bi, q);
+            widefp_float_mul(t4, ai, br, q);
+            widefp_float_sub(t1, t1, t2, q);
+            widefp_float_add(t3, t3, t4, q);
+            widefp_float_sub(yr + i * w, yr + i * w, t1, q);
+            widefp_float_sub(yi + i * w, yi + i * w, t3, q);
+        }
+    if (paired)
+        for (uint64_t i = 0; i <= n; ++i) std::memset(yi + i * w, 0, w * sizeof(uint64_t));
+    round_parts(plhs, 0, yr, yi, n + 1, q, p, mode, false);
+    if (nlhs > 1) *wr::rnd::new_row(plhs, 1, 1) = paired ? 1 : 0;
+}
+
+}  // namespace
+
+extern "C" void mexFunction(int nlhs, mxArray *plhs[], int nrhs, const mxArray *prhs[]) {
+    (void)nlhs;
+    const Call c("wr_ceig", nrhs, prhs, 5, 8);
+    const char *op = c.op();
+    if (std::strcmp(op, "eig") == 0) return eig(c, plhs);
+    if (std::strcmp(op, "matmul") == 0) return matmul(c, plhs);
+    if (std::strcmp(op, "polyval") == 0) return polyval(c, plhs);
+    if (std::strcmp(op, "poly") == 0) return poly(c, nlhs, plhs);
+    c.unknown_op();
+}
