@@ -1,9 +1,12 @@
 // wr_ceig -- the nonsymmetric eigenproblem and the complex matrix operations
 // of the widereal class, each returning new arrays:
 // [re, im] = wr_ceig("eig", mode, p, A, n),
+// [re, im, V] = wr_ceig("eigv", mode, p, A, n),
 // C = wr_ceig("matmul", mode, p, A, B, m, k, n),
 // y = wr_ceig("polyval", mode, p, c, x, nc, nx),
 // [c, paired] = wr_ceig("poly", mode, p, r, n).
+// [Y, perm, L, U] = wr_ceig("clu", mode, p, A, m, n),
+// d = wr_ceig("cdet", mode, p, A, n).
 //
 // Element arrays come in Octave's order, one column per element: p+1 words
 // for a real element, 2(p+1) (the real part's words, then the imaginary
@@ -99,6 +102,38 @@ void eig(const Call &c, mxArray *plhs[]) {
         widefp_rnd_prec(R + k * (p + 1), p, re + k * w, q, mode);
         widefp_rnd_prec(I + k * (p + 1), p, im + k * w, q, mode);
     }
+}
+
+// [re, im, V] = eigv(A): the values as eig gives them and the vectors from
+// the real Schur form (widefp_matrix_eig_gen_vec), V complex n-by-n.
+void eigv(const Call &c, mxArray *plhs[]) {
+    if (c.count() != 5) c.args().fail("widefp:nargin", "eigv takes (op, mode, p, A, n)");
+    const int mode = c.mode();
+    const uint64_t p = c.precision(2, 1, 1021), q = p + 2, w = q + 1;
+    const uint64_t n = c.count_arg(4, "n", 0, 1u << 15);
+    bool cplx;
+    const uint64_t *A = matrix_arg(c, "eigv", 3, "A", n * n, p, &cplx);
+    if (cplx) c.args().fail("widefp:type", "eigv: A must be real for this operation");
+    const uint64_t nn = n * n, work = widefp_matrix_eig_gen_vec_itch(n, q);
+    Block M = scratch(3 * nn + 2 * n, q, work);
+    uint64_t *a = M.get(), *vr = a + nn * w, *vi = vr + nn * w, *re = vi + nn * w, *im = re + n * w, *wk = im + n * w;
+    for (uint64_t j = 0; j < n; ++j)
+        for (uint64_t i = 0; i < n; ++i) widen_part(a + (i * n + j) * w, q, A, j * n + i, 0, false, p);
+    const int status =
+        widefp_matrix_eig_gen_vec(re, im, vr, vi, nullptr, a, n, 1, widefp_matrix_eig_gen_sweep_bound(q), q, wk);
+    if (status != 0) c.args().fail("widefp:convergence", "eig: no convergence of the QR sweeps for an eigenvalue");
+    uint64_t *R = wr::rnd::new_result(plhs, 0, p, n), *I = wr::rnd::new_result(plhs, 1, p, n);
+    for (uint64_t k = 0; k < n; ++k) {
+        widefp_rnd_prec(R + k * (p + 1), p, re + k * w, q, mode);
+        widefp_rnd_prec(I + k * (p + 1), p, im + k * w, q, mode);
+    }
+    uint64_t *V = new_parts(plhs, 2, p, nn, true);
+    for (uint64_t j = 0; j < n; ++j)  // Octave's order: by columns
+        for (uint64_t i = 0; i < n; ++i) {
+            uint64_t *o = V + (j * n + i) * 2 * (p + 1);
+            widefp_rnd_prec(o, p, vr + (i * n + j) * w, q, mode);
+            widefp_rnd_prec(o + p + 1, p, vi + (i * n + j) * w, q, mode);
+        }
 }
 
 // C = A B, A m-by-k and B k-by-n, either or both complex: the real and
@@ -239,6 +274,91 @@ void poly(const Call &c, int nlhs, mxArray *plhs[]) {
     if (nlhs > 1) *wr::rnd::new_row(plhs, 1, 1) = paired ? 1 : 0;
 }
 
+// Widens the m-by-n matrix X (precision p, real or complex, by columns) to
+// q words into the two part arrays Ar, Ai by rows.
+void widen_by_rows(uint64_t *Ar, uint64_t *Ai, const uint64_t *X, bool cplx, uint64_t m, uint64_t n, uint64_t p,
+                   uint64_t q) {
+    for (uint64_t j = 0; j < n; ++j)
+        for (uint64_t i = 0; i < m; ++i) {
+            widen_part(Ar + (i * n + j) * (q + 1), q, X, j * m + i, 0, cplx, p);
+            widen_part(Ai + (i * n + j) * (q + 1), q, X, j * m + i, 1, cplx, p);
+        }
+}
+
+// [Y, perm, L, U] = lu(A), A m-by-n real or complex: the library's complex
+// elimination at q words, each part of Y rounded once; Y holds U and the
+// multipliers below its diagonal, perm (m-by-1 double) the original numbers
+// (from 1) of the rows in order, P A = L U; L (m-by-k, unit diagonal) and
+// U (k-by-n), k = min(m, n), copied from Y when asked for.  All complex.
+void clu(const Call &c, int nlhs, mxArray *plhs[]) {
+    if (c.count() != 6) c.args().fail("widefp:nargin", "clu takes (op, mode, p, A, m, n)");
+    const int mode = c.mode();
+    const uint64_t p = c.precision(2, 1, 1021), q = p + 2, w = q + 1, s = 2 * (p + 1);
+    const uint64_t m = c.count_arg(4, "m"), n = c.count_arg(5, "n");
+    if (static_cast<unsigned __int128>(m) * n > wr::max_count)
+        c.args().fail("widefp:size", "lu: the matrix holds more than 2^31-1 elements");
+    bool cplx;
+    const uint64_t *A = matrix_arg(c, "lu", 3, "A", m * n, p, &cplx);
+    const uint64_t mn = m * n, k = m < n ? m : n;
+    Block M = scratch(2 * mn, q, widefp_matrix_clu_itch(q));
+    auto index = std::unique_ptr<int64_t[]>(new (std::nothrow) int64_t[m ? m : 1]);
+    if (!index) widefp_fatal("widefp:memory", "no memory for the row index\n");
+    uint64_t *ar = M.get(), *ai = ar + mn * w;
+    widen_by_rows(ar, ai, A, cplx, m, n, p, q);
+    widefp_matrix_clu(ar, ai, index.get(), m, n, q, ai + mn * w);
+    uint64_t *Y = new_parts(plhs, 0, p, mn, true);
+    for (uint64_t j = 0; j < n; ++j)
+        for (uint64_t i = 0; i < m; ++i) {
+            widefp_rnd_prec(Y + (j * m + i) * s, p, ar + (i * n + j) * w, q, mode);
+            widefp_rnd_prec(Y + (j * m + i) * s + p + 1, p, ai + (i * n + j) * w, q, mode);
+        }
+    if (nlhs > 1) {
+        plhs[1] = mxCreateDoubleMatrix(static_cast<mwSize>(m), 1, mxREAL);
+        double *perm = mxGetPr(plhs[1]);
+        for (uint64_t i = 0; i < m; ++i) perm[i] = static_cast<double>(index[i]) + 1;
+    }
+    if (nlhs <= 2) return;
+    Y = static_cast<uint64_t *>(mxGetData(plhs[0]));
+    uint64_t *L = new_parts(plhs, 2, p, m * k, true);
+    for (uint64_t j = 0; j < k; ++j)
+        for (uint64_t i = j; i < m; ++i) {
+            uint64_t *l = L + (j * m + i) * s;
+            if (i == j)
+                l[0] = kBias;
+            else
+                std::memcpy(l, Y + (j * m + i) * s, s * sizeof(uint64_t));
+        }
+    if (nlhs <= 3) return;
+    uint64_t *U = new_parts(plhs, 3, p, k * n, true);
+    for (uint64_t j = 0; j < n; ++j)
+        for (uint64_t i = 0; i < k && i <= j; ++i)
+            std::memcpy(U + (j * k + i) * s, Y + (j * m + i) * s, s * sizeof(uint64_t));
+}
+
+// d = det(A), A n-by-n real or complex: the product of the pivots of the
+// library's complex elimination at q words, each part rounded once (a
+// complex result; 1 for the empty matrix).
+void cdet(const Call &c, mxArray *plhs[]) {
+    if (c.count() != 5) c.args().fail("widefp:nargin", "cdet takes (op, mode, p, A, n)");
+    const int mode = c.mode();
+    const uint64_t p = c.precision(2, 1, 1021), q = p + 2, w = q + 1;
+    const uint64_t n = c.count_arg(4, "n", 0, 1u << 15);
+    bool cplx = false;
+    const uint64_t nn = n * n;
+    const uint64_t *A = nn ? matrix_arg(c, "det", 3, "A", nn, p, &cplx) : nullptr;
+    uint64_t *D = new_parts(plhs, 0, p, 1, true);
+    if (n == 0) {
+        D[0] = kBias;
+        return;
+    }
+    Block M = scratch(2 * nn, q, widefp_matrix_cdet_itch(q));
+    uint64_t *ar = M.get(), *ai = ar + nn * w;
+    widen_by_rows(ar, ai, A, cplx, n, n, p, q);
+    widefp_matrix_cdet(ar, ai, ar, ai, n, q, ai + nn * w);  // lands in the first elements
+    widefp_rnd_prec(D, p, ar, q, mode);
+    widefp_rnd_prec(D + p + 1, p, ai, q, mode);
+}
+
 }  // namespace
 
 extern "C" void mexFunction(int nlhs, mxArray *plhs[], int nrhs, const mxArray *prhs[]) {
@@ -246,8 +366,11 @@ extern "C" void mexFunction(int nlhs, mxArray *plhs[], int nrhs, const mxArray *
     const Call c("wr_ceig", nrhs, prhs, 5, 8);
     const char *op = c.op();
     if (std::strcmp(op, "eig") == 0) return eig(c, plhs);
+    if (std::strcmp(op, "eigv") == 0) return eigv(c, plhs);
     if (std::strcmp(op, "matmul") == 0) return matmul(c, plhs);
     if (std::strcmp(op, "polyval") == 0) return polyval(c, plhs);
     if (std::strcmp(op, "poly") == 0) return poly(c, nlhs, plhs);
+    if (std::strcmp(op, "clu") == 0) return clu(c, nlhs, plhs);
+    if (std::strcmp(op, "cdet") == 0) return cdet(c, plhs);
     c.unknown_op();
 }

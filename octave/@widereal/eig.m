@@ -29,9 +29,36 @@
 ## n^2 2^(-64q) ||A||_F times its condition number; an eigenvalue of
 ## multiplicity k with a single Jordan block (defective) is only determined
 ## to about (2^(-64q) ||A||)^(1/k), as in any arithmetic of that precision.
-## Eigenvectors of a nonsymmetric matrix are not provided yet
-## (@code{widefp:notimplemented}), nor complex @var{A} (@code{widefp:complex});
-## the pencil needs a symmetric @var{A} and @var{B}
+## With two outputs, @var{D} is the diagonal matrix of these values and
+## the columns of @var{V} their eigenvectors, from the real Schur form
+## A = Z T Z' (the orthogonal transformations of the reduction and the
+## sweeps accumulated at q words): back substitution on the
+## quasi-triangular T for each eigenvalue (a 2 x 2 block of T by Cramer's
+## rule in complex arithmetic), then Z and the balancing applied, each
+## column normalised to unit 2-norm (as Octave does) and multiplied by the
+## phase that makes its entry of largest magnitude real and positive (the
+## first such entry); the vectors of a conjugate pair are exact conjugates,
+## and @var{V} and @var{D} are real when every eigenvalue is.  Each entry is
+## rounded once from q to p words; the library's tests check
+## @code{max (max (abs (A*V - V*D)))} against 16 n^2 2^(-64q) ||A||_F and
+## more for matrices with ill-conditioned eigenvectors, whose columns of
+## @var{V} are only as accurate as their condition allows (a defective
+## eigenvalue gives nearly parallel columns, as in Octave).
+##
+## A complex @var{A} must be Hermitian (@code{A == A'} exactly;
+## @code{widefp:complex} otherwise): its eigenvalues are those of the real
+## symmetric @code{[real(A), -imag(A); imag(A), real(A)]} (computed as
+## above), each of which appears there twice: @var{lambda} (real, in
+## ascending order) takes every other one.  A vector [x; y] of that matrix
+## gives the eigenvector x + i y of @var{A}: for eigenvalue k the one of
+## columns 2k-1, 2k (or, when both lie in the complex span of the vectors
+## chosen before, of all columns of values within 2^(-16p) max |lambda|)
+## that keeps most of its length after the projection against the chosen
+## ones, normalised to unit 2-norm with its entry of largest magnitude real
+## and positive.  These steps run at p words after the real solver's
+## rounding, so @var{V} is accurate to a small multiple of n 2^(-64p)
+## (for a well-separated eigenvalue), and its columns are orthonormal to the
+## same accuracy.  The pencil needs real symmetric @var{A} and @var{B}
 ## (@code{widefp:nonsymmetric}).  Sweeps that do not converge raise
 ## @code{widefp:convergence}.  @var{B} must be positive definite
 ## (@code{widefp:notposdef} otherwise).  A double @var{A} or @var{B} is
@@ -52,6 +79,8 @@
 ## @example
 ## eig (widereal ([2 1; 1 2]))   # [1; 3]
 ## eig (widereal ([3 -4; 4 3]))  # [3+4i; 3-4i]
+## [V, D] = eig (widereal ([0 1; -1 0]))  # V = [1 1; i -i] / sqrt (2)
+## eig (complex (widereal ([1 0; 0 2]), [0 1; -1 0]))  # (3 -+ sqrt (5)) / 2
 ## [i, j] = ndgrid (1:4);
 ## [V, D] = eig (1 ./ widereal (i + j - 1));   # D(1,1) = 9.6702304022586885554...e-5
 ## @end example
@@ -72,13 +101,19 @@ function [V, D] = eig (A, B)
     error ("Octave:invalid-input-arg", "eig: argument must be a square matrix");
   endif
   if (rows (x) > p + 1)
-    error ("widefp:complex", "eig: complex widereals are not supported yet");
+    if (nargin > 1)
+      error ("widefp:complex", "eig: complex widereals are not supported yet for the pencil");
+    endif
+    [V, D] = hermitian (x, n, p, nargout);
+    return;
   endif
   [~, mode] = widereal_rounding ();
   if (nargin == 1 && ! symmetric (x, n, p))
     if (nargout > 1)
-      error ("widefp:notimplemented",
-             "eig: eigenvectors of a nonsymmetric matrix are not provided yet");
+      [re, im, v] = wr_ceig ("eigv", mode, p, x, n);
+      V = wr_narrow (wr_new (v, p, [n n]));
+      D = diag (wr_narrow (wr_new ([re; im], p, [n 1])));
+      return;
     endif
     [re, im] = wr_ceig ("eig", mode, p, x, n);
     V = wr_narrow (wr_new ([re; im], p, [n 1]));
@@ -96,6 +131,94 @@ function [V, D] = eig (A, B)
     V = wr_new (v, p, [n n]);
     D = diag (wr_new (d, p, [n 1]));
   endif
+endfunction
+
+## The Hermitian A = R + iI from the real symmetric embedding
+## E = [R, -I; I, R]: E [x; y] = l [x; y] exactly when A (x + iy) = l (x + iy),
+## and E [-y; x] = l [-y; x] too, so each eigenvalue of A appears twice in
+## E's sorted list (take every other one), and the eigenspace of E for l is
+## closed under J: [x; y] -> [-y; x], the multiplication by i.  Vector k is
+## picked from E's columns 2k-1, 2k (among all of E's columns of that
+## eigenvalue when both lie in the span of the ones chosen before): the one
+## that keeps most of its length after the complex projection against the
+## chosen ones (the real projection against each u and J u), normalised to
+## unit length and multiplied by the phase that makes its entry of largest
+## magnitude real and positive.
+function [V, D] = hermitian (x, n, p, nout)
+  A = wr_new (x, p, [n n]);
+  R = real (A);
+  I = imag (A);
+  if (! (all (all (R == R.')) && all (all (I == -I.'))))
+    error ("widefp:complex",
+           "eig: complex widereals are supported only for Hermitian A (A == A')");
+  endif
+  ## bit for bit symmetric (the solver checks the words): I.' is -I by
+  ## value, and R's upper triangle is rebuilt from its lower one
+  R = tril (R) + tril (R, -1).';
+  E = [R, I.'; I, R];
+  if (nout < 2)
+    d = eig (E);
+    V = wr_new (d.w(:,1:2:end), p, [n 1]);
+    D = [];
+    return;
+  endif
+  [W, L] = eig (E);
+  d = diag (L);
+  dd = double (d);
+  lam = wr_new (d.w(:,1:2:end), p, [n 1]);
+  tol = 2 ^ (-16 * p) * max ([abs(dd); 1]);
+  used = false (1, 2 * n);
+  S = JS = [];
+  top = 1:n;
+  bot = n+1:2*n;
+  for k = 1:n
+    cand = find (! used(2*k-1:2*k)) + 2*k - 2;
+    [w, r2, c] = best_residual (W, cand, S, JS, p);
+    if (r2 < 0.5)
+      cand = find (! used & abs (dd' - dd(2*k-1)) <= tol);
+      [w, r2, c] = best_residual (W, cand, S, JS, p);
+    endif
+    used(c) = true;
+    w = w / sqrt (w' * w);
+    dw = double (w);
+    [~, m] = max (dw(top) .^ 2 + dw(bot) .^ 2);
+    a = sub (w, m);
+    b = sub (w, n + m);
+    Jw = [-sub(w, bot); sub(w, top)];
+    w = (a * w - b * Jw) / sqrt (a * a + b * b);
+    S = [S, w];
+    JS = [JS, [-sub(w, bot); sub(w, top)]];
+  endfor
+  V = complex (sub (S, top, 1:n), sub (S, bot, 1:n));
+  D = diag (lam);
+endfunction
+
+## X(i, j) of the widereal X (the class's own indexing is not called inside
+## its methods)
+function y = sub (X, i, j = 1)
+  [ii, jj] = ndgrid (i, j);
+  y = wr_new (X.w(:, ii(:)' + (jj(:)' - 1) * X.sz(1)), X.p, [numel(i) numel(j)]);
+endfunction
+
+## Of E's columns cand, the one (w, its index c) whose part outside the
+## complex span of the chosen vectors S (with JS = J S) is longest: w that
+## part (projected twice), r2 its squared length as a double.
+function [w, r2, c] = best_residual (W, cand, S, JS, p)
+  r2 = -1;
+  for j = cand
+    v = sub (W, 1:rows (W), j);
+    if (! isempty (S))
+      for t = 1:2
+        v = v - S * (S' * v) - JS * (JS' * v);
+      endfor
+    endif
+    q = double (v' * v);
+    if (q > r2)
+      r2 = q;
+      w = v;
+      c = j;
+    endif
+  endfor
 endfunction
 
 ## Whether the n-by-n matrix of words x equals its transpose, entry for
@@ -189,14 +312,67 @@ endfunction
 %! e = eig (A);
 %! d = max (abs (double (real (e)) - 2) + abs (double (imag (e))));
 %! assert (d < 1e-22 && d > 1e-32);
+%!test # Hermitian [1 i; -i 2]: (3 -+ sqrt (5)) / 2 and the first vector (mpmath, 80 digits)
+%! A = complex (widereal ([1 0; 0 2], 4), widereal ([0 1; -1 0], 4));
+%! e = eig (A);
+%! assert (isreal (e));
+%! assert (double (abs (e - widereal ({"0.38196601125010515179541316563436188227969082019423713786455137729473953718109755"; ...
+%!   "2.6180339887498948482045868343656381177203091798057628621354486227052604628189024"}, 4))) < 1e-75);
+%! [V, D] = eig (A);
+%! assert (isreal (D) && iscomplex (V) && isequal (diag (D), e));
+%! assert (double (abs (real (V(:,1)) - widereal ({"0.85065080835203993218154049706301107224040140376481688183674024237788404736395897"; "0"}, 4))) < 1e-75);
+%! assert (double (abs (imag (V(:,1)) - widereal ({"0"; "0.52573111211913360602566908484787660728549793224334178152893552324121114640321402"}, 4))) < 1e-75);
+%! assert (double (max (max (abs (A*V - V*D)))) < 1e-75);
+%! assert (double (max (max (abs (V'*V - eye (2))))) < 1e-75);
+%!test # Hermitian with repeated values: I and a real diagonal give independent vectors
+%! [V, D] = eig (complex (widereal (eye (3), 2), zeros (3)));
+%! P = double (real (V));
+%! assert (sort (P(:))', [zeros(1, 6) 1 1 1]);
+%! assert (P * P', eye (3));
+%! assert (double (imag (V)), zeros (3));
+%! assert (double (D), eye (3));
+%! B = complex (widereal ([2 0 0; 0 1 0; 0 0 2], 2), widereal ([0 0 1; 0 0 0; -1 0 0], 2));
+%! [V, D] = eig (B);
+%! assert (double (diag (D)), [1; 1; 3], 1e-35);
+%! assert (double (max (max (abs (V'*V - eye (3))))) < 1e-35);
+%! assert (double (max (max (abs (B*V - V*D)))) < 1e-35);
+%!test # nonsymmetric vectors: the rotation [0 1; -1 0], [1 1; i -i] / sqrt (2) (mpmath)
+%! [V, D] = eig (widereal ([0 1; -1 0], 3));
+%! h = widereal ("0.70710678118654752440084436210484903928483593768847403658833986899536623923105352", 3);
+%! assert (double (abs (real (V) - h * [1 1; 0 0])) < 1e-57);
+%! assert (double (abs (imag (V) - h * [0 0; 1 -1])) < 1e-57);
+%! assert (double (imag (V(1,:))), [0 0]);
+%! assert (double (real (D)), zeros (2));
+%! assert (double (imag (D)), [1 0; 0 -1]);
+%!test # a random 5x5 at p = 4: ||A V - V D||_max < 16 n^2 2^-384 ||A||_F (q = 6 words), unit columns
+%! randn ("state", 11);
+%! A = widereal (randn (5), 4);
+%! [V, D] = eig (A);
+%! e = eig (A);
+%! assert (isequal (real (diag (D)), real (e)) && isequal (imag (diag (D)), imag (e)));
+%! ## V and D rounded to p words and the products at p words: n 2^-256 ||A||_F
+%! nf = double (norm (A, "fro"));
+%! assert (double (max (max (abs (A*V - V*D)))) < 5 * 2^-256 * nf);
+%! assert (double (max (abs (sum (abs (V) .^ 2) - 1))) < 1e-75);
+%! [v, d] = eig (double (A));
+%! assert (sort (abs (double (diag (D)))), sort (abs (diag (d))), 1e-12);
+%!test # real eigenvalues only: V and D real; an upper triangular A
+%! [V, D] = eig (widereal ([1 2; 0 3], 2));
+%! assert (isreal (V) && isreal (D));
+%! assert (double (D), diag ([1 3]));
+%! assert (double (V), [1 1; 0 1] ./ [1 sqrt(2)], 1e-15);
 %!error <nonsymmetric> eig (widereal ([1 2; 3 4]), eye (2))
 %!error <not 4 \(real\) or 8> wr_ceig ("eig", 0, 2, zeros (9, 1, "uint64"), 2)
 %!error <infinite> eig (widereal ([1 Inf; 0 1]))
 %!error <unknown operation> wr_ceig ("eigen", 0, 2, zeros (3, 1, "uint64"), 1)
 %!error <mode> wr_ceig ("eig", 7, 2, zeros (3, 1, "uint64"), 1)
 %!error <takes> wr_ceig ("matmul", 0, 2, zeros (3, 1, "uint64"), 1)
-%!error <complex widereals are not supported> eig (complex (widereal ([1 2; 3 4]), 1))
-%!error <eigenvectors of a nonsymmetric> [V, D] = eig (widereal ([1 2; 3 4]))
+%!error <only for Hermitian> eig (complex (widereal ([1 2; 3 4]), 1))
+%!error <only for Hermitian> [V, D] = eig (complex (widereal ([1 2; 2 1]), [0 1; 1 0]))
+%!error <only for Hermitian> eig (complex (widereal ([1 2; 2 1]), [1 0; 0 0]))
+%!error <pencil> eig (complex (widereal ([1 0; 0 1]), 0), eye (2))
+%!error <eigv takes> wr_ceig ("eigv", 0, 2, zeros (3, 1, "uint64"), 1, 1)
+%!error <must be real> wr_ceig ("eigv", 0, 2, zeros (6, 1, "uint64"), 1)
 %!error <square> eig (widereal ([1 2 3; 2 1 0]))
 %!error <positive definite> eig (widereal ([1 0; 0 1]), widereal ([1 2; 2 1]))
 %!error <infinite> eig (widereal ([1 Inf; Inf 1]))

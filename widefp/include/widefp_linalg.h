@@ -100,6 +100,25 @@ void widefp_matrix_solve(uint64_t *M, uint64_t n, uint64_t r, uint64_t p, uint64
 uint64_t widefp_matrix_det_itch(uint64_t p);
 void widefp_matrix_det(uint64_t *d, uint64_t *A, uint64_t n, uint64_t p, uint64_t *work);
 
+/* ---- complex elimination with partial pivoting ---------------------------
+ * A complex m x n matrix is two arrays by rows: real parts Ar, imaginary
+ * parts Ai (p+1 words an element).  The pivot of column k is the first row
+ * from k down of strictly largest squared modulus (formed truncated).
+ * Right-looking elimination; every operation truncates.
+ * widefp_matrix_clu: A becomes U on and above the diagonal and the
+ * multipliers of the unit lower triangular L below it; index[i] is the
+ * original number of the row now in position i, so P A = L U.  A column
+ * without a nonzero candidate is left as it stands (its multipliers zero).
+ * Work: widefp_matrix_clu_itch(p) words.
+ * widefp_matrix_cdet: (dr, di) = det(A); A is overwritten; dr, di may lie
+ * anywhere in A.  A zero pivot gives +0 + 0i.  Work: _cdet_itch(p). */
+uint64_t widefp_matrix_clu_itch(uint64_t p);
+void widefp_matrix_clu(uint64_t *Ar, uint64_t *Ai, int64_t *index, uint64_t m, uint64_t n, uint64_t p,
+                       uint64_t *work);
+uint64_t widefp_matrix_cdet_itch(uint64_t p);
+void widefp_matrix_cdet(uint64_t *dr, uint64_t *di, uint64_t *Ar, uint64_t *Ai, uint64_t n, uint64_t p,
+                        uint64_t *work);
+
 /* ---- Householder QR (built for m >= n; p >= 2) ----------------------------
  * A (m x n) is overwritten by the reflection vectors (column k from the
  * diagonal down, first entry in [1, 2]) and R above the diagonal.  With
@@ -291,6 +310,16 @@ uint64_t widefp_matrix_eig_gen_itch(uint64_t n, uint64_t p);
 uint64_t widefp_matrix_eig_gen_sweep_bound(uint64_t p);
 int widefp_matrix_eig_gen(uint64_t *re, uint64_t *im, uint64_t *sweeps, uint64_t *A, uint64_t n, int balance,
                           uint64_t max_sweeps, uint64_t p, uint64_t *work);
+/* widefp_matrix_eig_gen_vec: as widefp_matrix_eig_gen, and the eigenvectors:
+ * column k of (Vr + i Vi) (n x n by rows) for eigenvalue k, from the real
+ * Schur form A = Z T Z^T (the transformations accumulated), back
+ * substitution on the quasi-triangular T and the balancing undone; each
+ * of unit 2-norm with its entry of largest magnitude real and positive
+ * (the first), a conjugate pair's vectors exact conjugates.
+ * Work: widefp_matrix_eig_gen_vec_itch(n, p). */
+uint64_t widefp_matrix_eig_gen_vec_itch(uint64_t n, uint64_t p);
+int widefp_matrix_eig_gen_vec(uint64_t *re, uint64_t *im, uint64_t *Vr, uint64_t *Vi, uint64_t *sweeps, uint64_t *A,
+                              uint64_t n, int balance, uint64_t max_sweeps, uint64_t p, uint64_t *work);
 
 #ifdef __cplusplus
 }
