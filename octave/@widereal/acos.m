@@ -21,21 +21,7 @@
 ## @seealso{asin, cos, widereal_rounding}
 ## @end deftypefn
 function r = acos (x)
-  w = x.w;
-  p = x.p;
-  if (rows (w) > p + 1)
-    r = wr_cxunary ("acos", x);
-    return;
-  endif
-  r = x;
-  try
-    r.w = wr_rnd ("acos", [], p, w);
-  catch err
-    if (! strcmp (err.identifier, "widefp:domain"))
-      rethrow (err);
-    endif
-    r = wr_cxunary ("acos", x);   # outside the real domain: complex, as Octave
-  end_try_catch
+  r = wr_promoting ("acos", x);
 endfunction
 
 %!test

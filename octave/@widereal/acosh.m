@@ -20,21 +20,7 @@
 ## @seealso{cosh, asinh, atanh, widereal_rounding}
 ## @end deftypefn
 function r = acosh (x)
-  w = x.w;
-  p = x.p;
-  if (rows (w) > p + 1)
-    r = wr_cxunary ("acosh", x);
-    return;
-  endif
-  r = x;
-  try
-    r.w = wr_rnd ("acosh", [], p, w);
-  catch err
-    if (! strcmp (err.identifier, "widefp:domain"))
-      rethrow (err);
-    endif
-    r = wr_cxunary ("acosh", x);   # outside the real domain: complex, as Octave
-  end_try_catch
+  r = wr_promoting ("acosh", x);
 endfunction
 
 %!assert (double (acosh (widereal ([1 Inf]))), [0 Inf])

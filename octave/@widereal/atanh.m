@@ -20,21 +20,7 @@
 ## @seealso{tanh, asinh, acosh, widereal_rounding}
 ## @end deftypefn
 function r = atanh (x)
-  w = x.w;
-  p = x.p;
-  if (rows (w) > p + 1)
-    r = wr_cxunary ("atanh", x);
-    return;
-  endif
-  r = x;
-  try
-    r.w = wr_rnd ("atanh", [], p, w);
-  catch err
-    if (! strcmp (err.identifier, "widefp:domain"))
-      rethrow (err);
-    endif
-    r = wr_cxunary ("atanh", x);   # outside the real domain: complex, as Octave
-  end_try_catch
+  r = wr_promoting ("atanh", x);
 endfunction
 
 %!assert (double (atanh (widereal ([0 1 -1]))), [0 Inf -Inf])

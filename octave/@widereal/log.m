@@ -20,21 +20,7 @@
 ## @seealso{exp, power, widereal_rounding}
 ## @end deftypefn
 function r = log (x)
-  w = x.w;
-  p = x.p;
-  if (rows (w) > p + 1)
-    r = wr_cxunary ("log", x);
-    return;
-  endif
-  r = x;
-  try
-    r.w = wr_rnd ("log", [], p, w);
-  catch err
-    if (! strcmp (err.identifier, "widefp:domain"))
-      rethrow (err);
-    endif
-    r = wr_cxunary ("log", x);   # outside the real domain: complex, as Octave
-  end_try_catch
+  r = wr_promoting ("log", x);
 endfunction
 %!test
 %! ## a complex argument (mpmath, 45 digits)

@@ -20,21 +20,7 @@
 ## @seealso{log, log2, exp, widereal_rounding}
 ## @end deftypefn
 function r = log10 (x)
-  w = x.w;
-  p = x.p;
-  if (rows (w) > p + 1)
-    r = wr_cxunary ("log10", x);
-    return;
-  endif
-  r = x;
-  try
-    r.w = wr_rnd ("log10", [], p, w);
-  catch err
-    if (! strcmp (err.identifier, "widefp:domain"))
-      rethrow (err);
-    endif
-    r = wr_cxunary ("log10", x);   # outside the real domain: complex, as Octave
-  end_try_catch
+  r = wr_promoting ("log10", x);
 endfunction
 
 %!assert (double (log10 (widereal ([1 1000 1e22 0 Inf]))), [0 3 22 -Inf Inf])

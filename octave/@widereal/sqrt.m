@@ -21,21 +21,7 @@
 ## @seealso{power, norm, widereal_rounding}
 ## @end deftypefn
 function r = sqrt (x)
-  w = x.w;
-  p = x.p;
-  if (rows (w) > p + 1)
-    r = wr_cxunary ("sqrt", x);
-    return;
-  endif
-  r = x;
-  try
-    r.w = wr_rnd ("sqrt", [], p, w);
-  catch err
-    if (! strcmp (err.identifier, "widefp:domain"))
-      rethrow (err);
-    endif
-    r = wr_cxunary ("sqrt", x);   # outside the real domain: complex, as Octave
-  end_try_catch
+  r = wr_promoting ("sqrt", x);
 endfunction
 
 %!test

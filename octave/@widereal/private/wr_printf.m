@@ -90,20 +90,20 @@ function s = wr_printf (caller, template, args)
           pos++;
         case 2                            # char array
           str = items.val{pos};
-          spec = plain_spec (g, width, prec);
+          tmpl = plain_template (g, width, prec);
           if (g.conv == "s")
-            s = [s builtin("sprintf", spec, str(chr+1:end))];
+            s = [s builtin("sprintf", tmpl, str(chr+1:end))];
             chr = numel (str);
           else
             chr++;
-            s = [s builtin("sprintf", spec, str(chr))];
+            s = [s builtin("sprintf", tmpl, str(chr))];
           endif
           if (chr >= numel (str))
             pos++;
             chr = 0;
           endif
         otherwise                         # other numeric element
-          s = [s builtin("sprintf", plain_spec (g, width, prec), items.val{pos})];
+          s = [s builtin("sprintf", plain_template (g, width, prec), items.val{pos})];
           pos++;
       endswitch
     endfor
@@ -241,15 +241,15 @@ function [v, pos, chr] = take_number (items, pos, chr)
 endfunction
 
 ## The conversion as a template of its own, * resolved.
-function spec = plain_spec (g, width, prec)
-  spec = ["%" g.flags];
+function tmpl = plain_template (g, width, prec)
+  tmpl = ["%" g.flags];
   if (! isempty (width))
-    spec = [spec sprintf("%d", width)];
+    tmpl = [tmpl sprintf("%d", width)];
   endif
   if (! isempty (prec))
-    spec = [spec "." sprintf("%d", prec)];
+    tmpl = [tmpl "." sprintf("%d", prec)];
   endif
-  spec = [spec g.conv];
+  tmpl = [tmpl g.conv];
 endfunction
 
 ## One widereal element x under the conversion g.
@@ -268,7 +268,7 @@ function t = conv_widereal (g, width, prec, x, isint)
     if (isint)
       t = wr_text ("f", 0, x.p, x.w, 0){1};
       if (numel (t) <= 15)                # exact as a double
-        t = builtin ("sprintf", plain_spec (g, width, prec), str2double (t));
+        t = builtin ("sprintf", plain_template (g, width, prec), str2double (t));
         return;
       endif
     endif
