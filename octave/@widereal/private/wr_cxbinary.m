@@ -45,26 +45,7 @@ endfunction
 
 ## The words of an operand at precision p: p+1 rows (real) or 2(p+1).
 function [w, sz] = words (v, p)
-  if (isobject (v))
-    w = v.w;
-    sz = v.sz;
-    if (v.p < p)
-      if (rows (w) > v.p + 1)
-        w = [wr_rnd("prec", 0, p, w(1:v.p+1, :), v.p); wr_rnd("prec", 0, p, w(v.p+2:end, :), v.p)];
-      else
-        w = wr_rnd ("prec", 0, p, w, v.p);   # extended: exact
-      endif
-    endif
-    return;
-  endif
-  if (! (isnumeric (v) || islogical (v)))
-    error ("widefp:type", "widereal: cannot combine a widereal with a %s", class (v));
-  endif
-  sz = size (v);
-  if (iscomplex (v))
-    w = [wr_conv("fromnum", p, real (v)); wr_conv("fromnum", p, imag (v))];
-  else
-    w = wr_conv ("fromnum", p, v);
-  endif
-  w = reshape (w, [], prod (sz));
+  v = wr_cplxprec (v, p);
+  w = v.w;
+  sz = v.sz;
 endfunction
