@@ -3,7 +3,9 @@
 // and of the complex matrix product as the plug-in forms it (four real
 // products at p words, then the difference and the sum) against one real
 // product of the same size: the ratio should be about 4, a little more for
-// the combining pass.
+// the combining pass.  BM_EigCplx: the general complex eigenproblem
+// (single-shift complex QR) for random complex matrices of the same orders,
+// to compare with BM_EigGen.
 #include <benchmark/benchmark.h>
 
 #include <vector>
@@ -37,6 +39,22 @@ void BM_EigGen(benchmark::State &state) {
     state.counters["sweeps"] = static_cast<double>(sweeps[1]);
 }
 
+void BM_EigCplx(benchmark::State &state) {
+    const uint64_t n = static_cast<uint64_t>(state.range(0)), p = static_cast<uint64_t>(state.range(1));
+    const th::Words r0 = random_matrix(n * n, p, 0xe19 + n), i0 = random_matrix(n * n, p, 0xc19 + n);
+    th::Words ar(r0.size()), ai(i0.size()), re(n * (p + 1)), im(n * (p + 1));
+    th::Words work(widefp_matrix_eig_cplx_work_size(n, p));
+    uint64_t sweeps[2] = {0, 0};
+    for (auto _ : state) {
+        ar = r0;
+        ai = i0;
+        const int s = widefp_matrix_eig_cplx(re.data(), im.data(), nullptr, nullptr, sweeps, ar.data(), ai.data(), n,
+                                             1, widefp_matrix_eig_gen_sweep_bound(p), p, work.data());
+        benchmark::DoNotOptimize(s);
+    }
+    state.counters["sweeps"] = static_cast<double>(sweeps[1]);
+}
+
 // C = A B (n x n); complex: the real and imaginary parts from four products.
 void BM_MatMul(benchmark::State &state) {
     const uint64_t n = static_cast<uint64_t>(state.range(0)), p = static_cast<uint64_t>(state.range(1));
@@ -63,6 +81,7 @@ void BM_MatMul(benchmark::State &state) {
 }  // namespace
 
 BENCHMARK(BM_EigGen)->Args({50, 4})->Args({100, 4})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EigCplx)->Args({50, 4})->Args({100, 4})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MatMul)->Args({50, 6, 0})->Args({50, 6, 1})->Args({100, 6, 0})->Args({100, 6, 1})->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -1,7 +1,7 @@
 // wr_ceig -- the nonsymmetric eigenproblem and the complex matrix operations
 // of the widereal class, each returning new arrays:
 // [re, im] = wr_ceig("eig", mode, p, A, n),
-// [re, im, V] = wr_ceig("eigv", mode, p, A, n),
+// [re, im, V] = wr_ceig("eigv", mode, p, A, n) (A real or complex),
 // C = wr_ceig("matmul", mode, p, A, B, m, k, n),
 // y = wr_ceig("polyval", mode, p, c, x, nc, nx),
 // [c, paired] = wr_ceig("poly", mode, p, r, n).
@@ -80,8 +80,32 @@ void round_parts(mxArray *plhs[], int out, const uint64_t *re, const uint64_t *i
     }
 }
 
-// [re, im] = eig(A) for a real n-by-n A: the library's balancing,
-// Hessenberg reduction and double-shift QR at q words.
+// The values re + i im (n elements at q words) rounded into plhs[0] and
+// plhs[1] and, when vr is not NULL, the vectors vr + i vi (n-by-n by rows)
+// into plhs[2], complex, in Octave's order.
+void round_eig(mxArray *plhs[], const uint64_t *re, const uint64_t *im, const uint64_t *vr, const uint64_t *vi,
+               uint64_t n, uint64_t p, uint64_t q, int mode) {
+    const uint64_t w = q + 1;
+    uint64_t *R = wr::rnd::new_result(plhs, 0, p, n), *I = wr::rnd::new_result(plhs, 1, p, n);
+    for (uint64_t k = 0; k < n; ++k) {
+        widefp_rnd_prec(R + k * (p + 1), p, re + k * w, q, mode);
+        widefp_rnd_prec(I + k * (p + 1), p, im + k * w, q, mode);
+    }
+    if (!vr) return;
+    uint64_t *V = new_parts(plhs, 2, p, n * n, true);
+    for (uint64_t j = 0; j < n; ++j)  // by columns
+        for (uint64_t i = 0; i < n; ++i) {
+            uint64_t *o = V + (j * n + i) * 2 * (p + 1);
+            widefp_rnd_prec(o, p, vr + (i * n + j) * w, q, mode);
+            widefp_rnd_prec(o + p + 1, p, vi + (i * n + j) * w, q, mode);
+        }
+}
+
+void eig_complex(const Call &c, mxArray *plhs[], const uint64_t *A, uint64_t n, uint64_t p, bool vectors);
+
+// [re, im] = eig(A) for an n-by-n A: when real, the library's balancing,
+// Hessenberg reduction and double-shift QR at q words; when complex, its
+// single-shift complex QR (eig_complex).
 void eig(const Call &c, mxArray *plhs[]) {
     if (c.count() != 5) c.args().fail("widefp:nargin", "eig takes (op, mode, p, A, n)");
     const int mode = c.mode();
@@ -89,7 +113,7 @@ void eig(const Call &c, mxArray *plhs[]) {
     const uint64_t n = c.count_arg(4, "n", 0, 1u << 15);
     bool cplx;
     const uint64_t *A = matrix_arg(c, "eig", 3, "A", n * n, p, &cplx);
-    if (cplx) c.args().fail("widefp:type", "eig: A must be real for this operation");
+    if (cplx) return eig_complex(c, plhs, A, n, p, false);
     const uint64_t nn = n * n, work = widefp_matrix_eig_gen_itch(n, q);
     Block M = scratch(nn + 2 * n, q, work);
     uint64_t *a = M.get(), *re = a + nn * w, *im = re + n * w, *wk = im + n * w;
@@ -97,15 +121,12 @@ void eig(const Call &c, mxArray *plhs[]) {
         for (uint64_t i = 0; i < n; ++i) widen_part(a + (i * n + j) * w, q, A, j * n + i, 0, false, p);
     const int status = widefp_matrix_eig_gen(re, im, nullptr, a, n, 1, widefp_matrix_eig_gen_sweep_bound(q), q, wk);
     if (status != 0) c.args().fail("widefp:convergence", "eig: no convergence of the QR sweeps for an eigenvalue");
-    uint64_t *R = wr::rnd::new_result(plhs, 0, p, n), *I = wr::rnd::new_result(plhs, 1, p, n);
-    for (uint64_t k = 0; k < n; ++k) {
-        widefp_rnd_prec(R + k * (p + 1), p, re + k * w, q, mode);
-        widefp_rnd_prec(I + k * (p + 1), p, im + k * w, q, mode);
-    }
+    round_eig(plhs, re, im, nullptr, nullptr, n, p, q, mode);
 }
 
 // [re, im, V] = eigv(A): the values as eig gives them and the vectors from
-// the real Schur form (widefp_matrix_eig_gen_vec), V complex n-by-n.
+// the real Schur form (widefp_matrix_eig_gen_vec) or, for a complex A, the
+// triangular one; V complex n-by-n.
 void eigv(const Call &c, mxArray *plhs[]) {
     if (c.count() != 5) c.args().fail("widefp:nargin", "eigv takes (op, mode, p, A, n)");
     const int mode = c.mode();
@@ -113,7 +134,7 @@ void eigv(const Call &c, mxArray *plhs[]) {
     const uint64_t n = c.count_arg(4, "n", 0, 1u << 15);
     bool cplx;
     const uint64_t *A = matrix_arg(c, "eigv", 3, "A", n * n, p, &cplx);
-    if (cplx) c.args().fail("widefp:type", "eigv: A must be real for this operation");
+    if (cplx) return eig_complex(c, plhs, A, n, p, true);
     const uint64_t nn = n * n, work = widefp_matrix_eig_gen_vec_itch(n, q);
     Block M = scratch(3 * nn + 2 * n, q, work);
     uint64_t *a = M.get(), *vr = a + nn * w, *vi = vr + nn * w, *re = vi + nn * w, *im = re + n * w, *wk = im + n * w;
@@ -122,18 +143,7 @@ void eigv(const Call &c, mxArray *plhs[]) {
     const int status =
         widefp_matrix_eig_gen_vec(re, im, vr, vi, nullptr, a, n, 1, widefp_matrix_eig_gen_sweep_bound(q), q, wk);
     if (status != 0) c.args().fail("widefp:convergence", "eig: no convergence of the QR sweeps for an eigenvalue");
-    uint64_t *R = wr::rnd::new_result(plhs, 0, p, n), *I = wr::rnd::new_result(plhs, 1, p, n);
-    for (uint64_t k = 0; k < n; ++k) {
-        widefp_rnd_prec(R + k * (p + 1), p, re + k * w, q, mode);
-        widefp_rnd_prec(I + k * (p + 1), p, im + k * w, q, mode);
-    }
-    uint64_t *V = new_parts(plhs, 2, p, nn, true);
-    for (uint64_t j = 0; j < n; ++j)  // Octave's order: by columns
-        for (uint64_t i = 0; i < n; ++i) {
-            uint64_t *o = V + (j * n + i) * 2 * (p + 1);
-            widefp_rnd_prec(o, p, vr + (i * n + j) * w, q, mode);
-            widefp_rnd_prec(o + p + 1, p, vi + (i * n + j) * w, q, mode);
-        }
+    round_eig(plhs, re, im, vr, vi, n, p, q, mode);
 }
 
 // C = A B, A m-by-k and B k-by-n, either or both complex: the real and
@@ -357,6 +367,22 @@ void cdet(const Call &c, mxArray *plhs[]) {
     widefp_matrix_cdet(ar, ai, ar, ai, n, q, ai + nn * w);  // lands in the first elements
     widefp_rnd_prec(D, p, ar, q, mode);
     widefp_rnd_prec(D + p + 1, p, ai, q, mode);
+}
+
+// eig and eigv for a complex A (n > 0): widefp_matrix_eig_cplx at q words,
+// balanced, each part of every value and vector entry rounded once.
+void eig_complex(const Call &c, mxArray *plhs[], const uint64_t *A, uint64_t n, uint64_t p, bool vectors) {
+    const int mode = c.mode();
+    const uint64_t q = p + 2, w = q + 1, nn = n * n, work = widefp_matrix_eig_cplx_work_size(n, q);
+    Block M = scratch((vectors ? 4 : 2) * nn + 2 * n, q, work);
+    uint64_t *ar = M.get(), *ai = ar + nn * w, *re = ai + nn * w, *im = re + n * w, *wk = im + n * w;
+    uint64_t *vr = vectors ? wk : nullptr, *vi = vectors ? vr + nn * w : nullptr;
+    if (vectors) wk = vi + nn * w;
+    widen_by_rows(ar, ai, A, true, n, n, p, q);
+    const int status = widefp_matrix_eig_cplx(re, im, vr, vi, nullptr, ar, ai, n, 1,
+                                              widefp_matrix_eig_gen_sweep_bound(q), q, wk);
+    if (status != 0) c.args().fail("widefp:convergence", "eig: no convergence of the QR sweeps for an eigenvalue");
+    round_eig(plhs, re, im, vr, vi, n, p, q, mode);
 }
 
 }  // namespace

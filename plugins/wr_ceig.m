@@ -19,7 +19,9 @@
 ##          and powers of two), Hessenberg form, Francis's double-shift QR;
 ##          the order of the quasi-triangular Schur form's diagonal, a
 ##          conjugate pair in consecutive places with the positive imaginary
-##          part first;
+##          part first; for a complex A: balancing on the moduli, complex
+##          Hessenberg form, single-shift complex QR, the order of the
+##          triangular Schur form's diagonal ("eigv" adds the vectors V);
 ##          "matmul": C = A B (A m-by-k, B k-by-n, either complex or not): the
 ##          four real products accumulated at q words, C complex unless both
 ##          are real;

@@ -45,8 +45,23 @@
 ## @var{V} are only as accurate as their condition allows (a defective
 ## eigenvalue gives nearly parallel columns, as in Octave).
 ##
-## A complex @var{A} must be Hermitian (@code{A == A'} exactly;
-## @code{widefp:complex} otherwise): its eigenvalues are those of the real
+## A complex @var{A} that is not Hermitian takes the general complex path
+## (the gateway wr_ceig): balancing by the permutations and powers of two
+## found for the matrix of the moduli (exact), Householder reduction to
+## complex Hessenberg form and implicit single-shift QR sweeps by complex
+## rotations (Wilkinson's shift, an exceptional shift every tenth sweep
+## without progress) at q = p+2 words down to the triangular Schur form
+## A = Z T Z'.  The eigenvalues come in the order of T's diagonal, as a
+## complex column (real when every imaginary part is zero, as Octave
+## narrows).  With two outputs the columns of @var{V} come from back
+## substitution on T, then Z and the balancing applied, each normalised to
+## unit 2-norm with its entry of largest magnitude real and positive.  The
+## accuracy is as stated above for real matrices: about n^2 2^(-64q)
+## ||A||_F times the condition number for a simple eigenvalue, and about
+## the k-th root of 2^(-64q) ||A|| for one of a Jordan block of order k.
+##
+## A complex Hermitian @var{A} (@code{A == A'} exactly) has real
+## eigenvalues: they are those of the real
 ## symmetric @code{[real(A), -imag(A); imag(A), real(A)]} (computed as
 ## above), each of which appears there twice: @var{lambda} (real, in
 ## ascending order) takes every other one.  A vector [x; y] of that matrix
@@ -81,6 +96,7 @@
 ## eig (widereal ([3 -4; 4 3]))  # [3+4i; 3-4i]
 ## [V, D] = eig (widereal ([0 1; -1 0]))  # V = [1 1; i -i] / sqrt (2)
 ## eig (complex (widereal ([1 0; 0 2]), [0 1; -1 0]))  # (3 -+ sqrt (5)) / 2
+## eig (complex (widereal ([1 0; 3 4]), [0 2; 0 0]))    # 0.4194-1.4419i, 4.5806+1.4419i
 ## [i, j] = ndgrid (1:4);
 ## [V, D] = eig (1 ./ widereal (i + j - 1));   # D(1,1) = 9.6702304022586885554...e-5
 ## @end example
@@ -100,15 +116,21 @@ function [V, D] = eig (A, B)
   if (m != n)
     error ("Octave:invalid-input-arg", "eig: argument must be a square matrix");
   endif
-  if (rows (x) > p + 1)
+  cplx = rows (x) > p + 1;
+  if (cplx)
     if (nargin > 1)
       error ("widefp:complex", "eig: complex widereals are not supported yet for the pencil");
     endif
-    [V, D] = hermitian (x, n, p, nargout);
-    return;
+    A = wr_new (x, p, [n n]);
+    R = real (A);
+    I = imag (A);
+    if (n > 0 && all (all (R == R.')) && all (all (I == -I.')))
+      [V, D] = hermitian (R, I, n, p, nargout);
+      return;
+    endif
   endif
   [~, mode] = widereal_rounding ();
-  if (nargin == 1 && ! symmetric (x, n, p))
+  if (nargin == 1 && (cplx || ! symmetric (x, n, p)))
     if (nargout > 1)
       [re, im, v] = wr_ceig ("eigv", mode, p, x, n);
       V = wr_narrow (wr_new (v, p, [n n]));
@@ -144,14 +166,7 @@ endfunction
 ## chosen ones (the real projection against each u and J u), normalised to
 ## unit length and multiplied by the phase that makes its entry of largest
 ## magnitude real and positive.
-function [V, D] = hermitian (x, n, p, nout)
-  A = wr_new (x, p, [n n]);
-  R = real (A);
-  I = imag (A);
-  if (! (all (all (R == R.')) && all (all (I == -I.'))))
-    error ("widefp:complex",
-           "eig: complex widereals are supported only for Hermitian A (A == A')");
-  endif
+function [V, D] = hermitian (R, I, n, p, nout)
   ## bit for bit symmetric (the solver checks the words): I.' is -I by
   ## value, and R's upper triangle is rebuilt from its lower one
   R = tril (R) + tril (R, -1).';
@@ -367,12 +382,10 @@ endfunction
 %!error <unknown operation> wr_ceig ("eigen", 0, 2, zeros (3, 1, "uint64"), 1)
 %!error <mode> wr_ceig ("eig", 7, 2, zeros (3, 1, "uint64"), 1)
 %!error <takes> wr_ceig ("matmul", 0, 2, zeros (3, 1, "uint64"), 1)
-%!error <only for Hermitian> eig (complex (widereal ([1 2; 3 4]), 1))
-%!error <only for Hermitian> [V, D] = eig (complex (widereal ([1 2; 2 1]), [0 1; 1 0]))
-%!error <only for Hermitian> eig (complex (widereal ([1 2; 2 1]), [1 0; 0 0]))
+%!error <infinite> eig (complex (widereal ([1 Inf; 0 1]), 1))
+%!error <infinite> [V, D] = eig (complex (widereal ([1 2; 0 1]), [0 Inf; 0 0]))
 %!error <pencil> eig (complex (widereal ([1 0; 0 1]), 0), eye (2))
 %!error <eigv takes> wr_ceig ("eigv", 0, 2, zeros (3, 1, "uint64"), 1, 1)
-%!error <must be real> wr_ceig ("eigv", 0, 2, zeros (6, 1, "uint64"), 1)
 %!error <square> eig (widereal ([1 2 3; 2 1 0]))
 %!error <positive definite> eig (widereal ([1 0; 0 1]), widereal ([1 2; 2 1]))
 %!error <infinite> eig (widereal ([1 Inf; Inf 1]))
@@ -380,3 +393,61 @@ endfunction
 %!error <unknown operation> wr_eig ("eigen", 0, 2, zeros (3, 1, "uint64"), 1)
 %!error <mode> wr_eig ("chol", 7, 2, zeros (3, 1, "uint64"), 1)
 %!error <takes> wr_eig ("eig2", 0, 2, zeros (3, 1, "uint64"), 1)
+%!test # general complex [1 2i; 3 4] at p = 4 (mpmath, 200 digits), V and D
+%! A = complex (widereal ([1 0; 3 4], 4), widereal ([0 2; 0 0], 4));
+%! e = eig (A);
+%! ref = widereal ({"0.4193747563546975488330521834253697840251487880411429809847829952354497"; ...
+%!                  "4.58062524364530245116694781657463021597485121195885701901521700476455"}, 4);
+%! imref = widereal ("1.44187426792146970055564550598147921494807255088792528141738784591943", 4);
+%! assert (iscomplex (e));
+%! assert (double (abs (real (e) - ref)) < 1e-68);
+%! assert (double (abs (imag (e) - [-imref; imref])) < 1e-68);
+%! [V, D] = eig (A);
+%! assert (isequal (real (diag (D)), real (e)) && isequal (imag (diag (D)), imag (e)));
+%! assert (double (max (max (abs (A*V - V*D)))) < 1e-75);
+%! assert (double (max (abs (sum (abs (V) .^ 2) - 1))) < 1e-75);
+%! assert (double (imag (V([1 4]))), [0 0]);   # largest entries real positive
+%! assert (double (real (V([1 4]))) > 0);
+%!test # a general complex 4x4 (mpmath.eig, 200 digits), matched by nearness
+%! R = [2 -1 0 3; 0 1 4 -2; 0 3 0 1; 2 1 1 -3];
+%! I = [1 0 0.5 0; 1 -2 0 0; 0 1 -1 0; 0 0 1 0.5];
+%! A = complex (widereal (R, 4), widereal (I, 4));
+%! e = eig (A);
+%! ref = {"3.966599235682804742240410138365867264770568707589642960985204773754187", ...
+%!        "-1.315761042169049998293644940959462111420436821132394755836677175730041"; ...
+%!        "3.081866447010083812245426208854363844036600756213669905051581435526297", ...
+%!        "1.088912269286603820586315046429965949916258983862147138030578763429747"; ...
+%!        "-3.483452929382403522156132453091530892093032981282412733576842019973119", ...
+%!        "-2.152846773735456814005359844317449920155920880041776140451548374090139"; ...
+%!        "-3.565012753310485032329703894128700216714136482520900132459944189307365", ...
+%!        "0.8796955466179029917126897388469460816600987173120237582576467863904335"};
+%! z = double (real (e)) + 1i * double (imag (e));
+%! for j = 1:4
+%!   r = complex (widereal (ref{j,1}, 4), widereal (ref{j,2}, 4));
+%!   [~, k] = min (abs (z - double (r)));
+%!   assert (double (abs (e(k) - r)) < 1e-66);
+%! endfor
+%! [V, D] = eig (A);
+%! assert (double (max (max (abs (A*V - V*D)))) < 1e-74);
+%! assert (sort (abs (z)), sort (abs (eig (R + 1i * I))), 1e-13);
+%!test # a defective complex eigenvalue: S J S^-1, J the Jordan block of 1+i of order 3,
+%! ## S unit lower triangular with Gaussian integers (S^-1 exact): the values are
+%! ## determined only to about (2^-64q)^(1/3), q = p+2 = 4 words, about 1e-26
+%! S = [1 0 0; 1i 1 0; 2 -1i 1];
+%! Si = [1 0 0; -1i 1 0; -1 1i 1];
+%! assert (S * Si, eye (3));
+%! J = (1+1i) * eye (3) + diag ([1 1], 1);
+%! A = widereal (S * J * Si, 2);
+%! e = eig (A);
+%! d = double (max (abs (e - (1+1i))));
+%! assert (d < 1e-24 && d > 1e-30);
+%!test # complex 1x1 and triangular; a complex A with zero imaginary parts narrows
+%! [V, D] = eig (complex (widereal (zeros (0), 2), zeros (0)));
+%! assert (size (V), [0 0]);
+%! e = eig (complex (widereal (3, 2), -2));
+%! assert ([double(real (e)) double(imag (e))], [3 -2]);
+%! e = eig (complex (widereal ([1 5; 0 2], 2), [0 1; 0 0]));
+%! assert (isreal (e) && isequal (sort (double (e)), [1; 2]));
+%! [V, D] = eig (complex (widereal ([1 5; 0 2], 2), [0 1; 0 0]));
+%! assert (isreal (D) && isequal (double (D), diag ([1 2])));
+%! assert (double (abs (V(:,1) - [1; 0])) < 1e-37);

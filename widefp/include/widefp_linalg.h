@@ -321,6 +321,35 @@ uint64_t widefp_matrix_eig_gen_vec_itch(uint64_t n, uint64_t p);
 int widefp_matrix_eig_gen_vec(uint64_t *re, uint64_t *im, uint64_t *Vr, uint64_t *Vi, uint64_t *sweeps, uint64_t *A,
                               uint64_t n, int balance, uint64_t max_sweeps, uint64_t p, uint64_t *work);
 
+/* ---- the general complex eigenproblem (n x n by rows; p >= 1) -----------
+ * widefp_matrix_eig_cplx: the n eigenvalues re[j] + i im[j] of the complex
+ * A = Ar + i Ai (both destroyed) and, when Vr and Vi are not NULL, the
+ * eigenvectors: column k of Vr + i Vi (n x n by rows) for eigenvalue k.
+ * With balance, A is first balanced exactly by the permutations and powers
+ * of two that widefp_matrix_balance finds for the matrix of moduli; then
+ * Householder reflections reduce it to upper Hessenberg form and implicit
+ * single-shift QR sweeps by complex rotations (Wilkinson's shift, an
+ * exceptional shift every tenth sweep without deflation) reduce it to the
+ * triangular Schur form A = Z T Z^H, deflating where |h(k,k-1)| <=
+ * 2^-64p (|h(k,k)| + |h(k-1,k-1)|), moduli taken as |re| + |im|.  The
+ * values come in the order of T's diagonal, top to bottom.  The vectors come
+ * from back substitution on T (a zero divisor replaced by 2^-64p ||T||),
+ * the back-transformation by Z and the balancing undone, each of unit
+ * 2-norm with its entry of largest modulus (the first) real and positive.
+ * Returns 0, or 1 when one eigenvalue needed more than max_sweeps sweeps
+ * (widefp_matrix_eig_gen_sweep_bound(p) serves here too; re, im and the
+ * vectors are then incomplete); sweeps, when not NULL, receives the largest
+ * number of sweeps spent on one value and the total.  Every step
+ * truncates: the computed T is the exact Schur form of A + E with ||E||_F
+ * a modest multiple of n^2 2^-64p ||A||_F, so a simple eigenvalue errs by
+ * about that divided by its condition number's reciprocal, and one of a
+ * Jordan block of order k by about (2^-64p)^(1/k).  A real A gives the
+ * eigenvalues of widefp_matrix_eig_gen to within these bounds.
+ * Work: widefp_matrix_eig_cplx_work_size(n, p). */
+uint64_t widefp_matrix_eig_cplx_work_size(uint64_t n, uint64_t p);
+int widefp_matrix_eig_cplx(uint64_t *re, uint64_t *im, uint64_t *Vr, uint64_t *Vi, uint64_t *sweeps, uint64_t *Ar,
+                           uint64_t *Ai, uint64_t n, int balance, uint64_t max_sweeps, uint64_t p, uint64_t *work);
+
 #ifdef __cplusplus
 }
 #endif
