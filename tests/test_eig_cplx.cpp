@@ -195,7 +195,7 @@ TEST(EigCplx, KnownDiagonalAfterIntegerSimilarity) {
     // integers (S^-1 exact), D distinct Gaussian integers.
     th::Rng g(0xe1c);
     double worst = 0;
-    for (uint64_t p : {1, 2, 4, 8, 20})
+    for (uint64_t p : {2, 3, 4, 8, 20})
         for (uint64_t n : {1, 2, 3, 5, 8}) {
             MV L(n * n), U(n * n), D(n * n), lambda(n);
             for (uint64_t i = 0; i < n; ++i)
@@ -238,7 +238,7 @@ TEST(EigCplx, CompanionMatricesOfKnownRoots) {
     for (int k = 0; k < 5; ++k) mpc_rootofunity(cases[1].roots[k].v, 5, k, MPC_RNDNN);
     gauss(cases[1].roots[5], 1, 2);
     double worst = 0;
-    for (uint64_t p : {1, 2, 4, 8, 20})
+    for (uint64_t p : {2, 3, 4, 8, 20})
         for (const Case &c : cases) {
             const uint64_t n = c.roots.size();
             MV coef(n + 1), t(1);
@@ -274,7 +274,7 @@ TEST(EigCplx, RandomTraceResidualAndNorms) {
     th::Rng g(0xc0e1);
     double worst = 0;
     uint64_t most = 0;
-    for (uint64_t p : {1, 2, 4, 8, 20})
+    for (uint64_t p : {2, 3, 4, 8, 20})
         for (uint64_t n = 1; n <= 12; n += (p > 4 ? 5 : 1)) {
             MV A(n * n);
             for (Mc &z : A) {

@@ -321,7 +321,7 @@ uint64_t widefp_matrix_eig_gen_vec_itch(uint64_t n, uint64_t p);
 int widefp_matrix_eig_gen_vec(uint64_t *re, uint64_t *im, uint64_t *Vr, uint64_t *Vi, uint64_t *sweeps, uint64_t *A,
                               uint64_t n, int balance, uint64_t max_sweeps, uint64_t p, uint64_t *work);
 
-/* ---- the general complex eigenproblem (n x n by rows; p >= 1) -----------
+/* ---- the general complex eigenproblem (n x n by rows; p >= 2) -----------
  * widefp_matrix_eig_cplx: the n eigenvalues re[j] + i im[j] of the complex
  * A = Ar + i Ai (both destroyed) and, when Vr and Vi are not NULL, the
  * eigenvectors: column k of Vr + i Vi (n x n by rows) for eigenvalue k.

@@ -469,7 +469,7 @@ extern "C" uint64_t widefp_matrix_eig_cplx_work_size(uint64_t n, uint64_t p) {
 extern "C" int widefp_matrix_eig_cplx(uint64_t *re, uint64_t *im, uint64_t *Vr, uint64_t *Vi, uint64_t *sweeps,
                                       uint64_t *Ar, uint64_t *Ai, uint64_t n, int balance_flag, uint64_t max_sweeps,
                                       uint64_t p, uint64_t *work) {
-    WIDEFP_ASSERTD(p >= 1 && n <= kMaxCount && ((Vr == nullptr) == (Vi == nullptr)));
+    WIDEFP_ASSERTD(p >= 2 && n <= kMaxCount && ((Vr == nullptr) == (Vi == nullptr)));
     if (sweeps) sweeps[0] = sweeps[1] = 0;
     if (n == 0) return 0;
     const uint64_t w = p + 1;
