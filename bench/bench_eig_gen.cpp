@@ -28,7 +28,7 @@ th::Words random_matrix(uint64_t count, uint64_t p, uint64_t seed) {
 void BM_EigGen(benchmark::State &state) {
     const uint64_t n = static_cast<uint64_t>(state.range(0)), p = static_cast<uint64_t>(state.range(1));
     const th::Words a0 = random_matrix(n * n, p, 0xe19 + n);
-    th::Words a(a0.size()), re(n * (p + 1)), im(n * (p + 1)), work(widefp_matrix_eig_gen_itch(n, p));
+    th::Words a(a0.size()), re(n * (p + 1)), im(n * (p + 1)), work(widefp_matrix_eig_gen_work_size(n, p));
     uint64_t sweeps[2] = {0, 0};
     for (auto _ : state) {
         a = a0;
@@ -62,7 +62,7 @@ void BM_MatMul(benchmark::State &state) {
     const uint64_t nn = n * n, w = p + 1;
     const th::Words ar = random_matrix(nn, p, 1), ai = random_matrix(nn, p, 2), br = random_matrix(nn, p, 3),
                     bi = random_matrix(nn, p, 4);
-    th::Words c1(nn * w), c2(nn * w), c3(nn * w), c4(nn * w), work(widefp_matrix_mul_itch(p));
+    th::Words c1(nn * w), c2(nn * w), c3(nn * w), c4(nn * w), work(widefp_matrix_mul_work_size(p));
     for (auto _ : state) {
         widefp_matrix_mul(c1.data(), ar.data(), br.data(), n, n, n, p, work.data());
         if (cplx) {

@@ -260,7 +260,7 @@ void BM_ours_eig(benchmark::State &state) {
         state.PauseTiming();
         a = a0;
         state.ResumeTiming();
-        std::vector<uint64_t> work(widefp_matrix_eig_sym_itch(n, p));  // as the plug-in: scratch per call
+        std::vector<uint64_t> work(widefp_matrix_eig_sym_work_size(n, p));  // as the plug-in: scratch per call
         int status = widefp_matrix_eig_sym(d.data(), vectors ? v.data() : nullptr, nullptr, a.data(), n, vectors,
                                            widefp_matrix_eig_sym_sweep_bound(p), p, work.data());
         benchmark::DoNotOptimize(status);
@@ -288,7 +288,7 @@ void BM_ours_chol(benchmark::State &state) {
         state.PauseTiming();
         a = a0;
         state.ResumeTiming();
-        std::vector<uint64_t> work(widefp_matrix_chol_itch(p));
+        std::vector<uint64_t> work(widefp_matrix_chol_work_size(p));
         uint64_t k = widefp_matrix_chol(a.data(), n, p, work.data());
         benchmark::DoNotOptimize(k);
     }
@@ -317,7 +317,7 @@ void BM_ours_svd(benchmark::State &state) {
         state.PauseTiming();
         a = a0;
         state.ResumeTiming();
-        std::vector<uint64_t> work(widefp_matrix_svd_itch(n, n, p));
+        std::vector<uint64_t> work(widefp_matrix_svd_work_size(n, n, p));
         int status = widefp_matrix_svd(s.data(), u.data(), v.data(), nullptr, a.data(), n, n, vectors, vectors,
                                        widefp_matrix_svd_sweep_bound(p), p, work.data());
         benchmark::DoNotOptimize(status);

@@ -119,7 +119,7 @@ void BM_widefp_qr(benchmark::State &state) {
         state.PauseTiming();
         a = a0;
         state.ResumeTiming();
-        std::vector<uint64_t> work(widefp_matrix_qr_itch(n, p));  // as the plug-in: scratch per call
+        std::vector<uint64_t> work(widefp_matrix_qr_work_size(n, p));  // as the plug-in: scratch per call
         widefp_matrix_qr(a.data(), q.data(), r.data(), n, n, 1, 1, p, work.data());
         benchmark::ClobberMemory();
     }
@@ -147,7 +147,7 @@ void BM_widefp_svd(benchmark::State &state) {
         a = a0;
         std::fill(u.begin(), u.end(), 0);
         state.ResumeTiming();
-        std::vector<uint64_t> work(widefp_matrix_svd_itch(n, n, p));  // as the plug-in: scratch per call
+        std::vector<uint64_t> work(widefp_matrix_svd_work_size(n, n, p));  // as the plug-in: scratch per call
         int status = widefp_matrix_svd(s.data(), u.data(), v.data(), nullptr, a.data(), n, n, 1, 1,
                                        widefp_matrix_svd_sweep_bound(p), p, work.data());
         benchmark::DoNotOptimize(status);

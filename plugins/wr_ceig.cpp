@@ -114,7 +114,7 @@ void eig(const Call &c, mxArray *plhs[]) {
     bool cplx;
     const uint64_t *A = matrix_arg(c, "eig", 3, "A", n * n, p, &cplx);
     if (cplx) return eig_complex(c, plhs, A, n, p, false);
-    const uint64_t nn = n * n, work = widefp_matrix_eig_gen_itch(n, q);
+    const uint64_t nn = n * n, work = widefp_matrix_eig_gen_work_size(n, q);
     Block M = scratch(nn + 2 * n, q, work);
     uint64_t *a = M.get(), *re = a + nn * w, *im = re + n * w, *wk = im + n * w;
     for (uint64_t j = 0; j < n; ++j)
@@ -135,7 +135,7 @@ void eigv(const Call &c, mxArray *plhs[]) {
     bool cplx;
     const uint64_t *A = matrix_arg(c, "eigv", 3, "A", n * n, p, &cplx);
     if (cplx) return eig_complex(c, plhs, A, n, p, true);
-    const uint64_t nn = n * n, work = widefp_matrix_eig_gen_vec_itch(n, q);
+    const uint64_t nn = n * n, work = widefp_matrix_eig_gen_vec_work_size(n, q);
     Block M = scratch(3 * nn + 2 * n, q, work);
     uint64_t *a = M.get(), *vr = a + nn * w, *vi = vr + nn * w, *re = vi + nn * w, *im = re + n * w, *wk = im + n * w;
     for (uint64_t j = 0; j < n; ++j)
@@ -162,7 +162,7 @@ void matmul(const Call &c, mxArray *plhs[]) {
     const uint64_t *A = matrix_arg(c, "matmul", 3, "A", m * k, p, &ca, true);
     const uint64_t *B = matrix_arg(c, "matmul", 4, "B", k * n, p, &cb, true);
     const uint64_t mk = m * k, kn = k * n, mn = m * n;
-    const uint64_t work = widefp_matrix_mul_itch(q);
+    const uint64_t work = widefp_matrix_mul_work_size(q);
     Block M = scratch(2 * mk + 2 * kn + 4 * mn, q, work);
     uint64_t *ar = M.get(), *ai = ar + mk * w, *br = ai + mk * w, *bi = br + kn * w;
     uint64_t *c1 = bi + kn * w, *c2 = c1 + mn * w, *c3 = c2 + mn * w, *c4 = c3 + mn * w, *wk = c4 + mn * w;
@@ -310,7 +310,7 @@ void clu(const Call &c, int nlhs, mxArray *plhs[]) {
     bool cplx;
     const uint64_t *A = matrix_arg(c, "lu", 3, "A", m * n, p, &cplx);
     const uint64_t mn = m * n, k = m < n ? m : n;
-    Block M = scratch(2 * mn, q, widefp_matrix_clu_itch(q));
+    Block M = scratch(2 * mn, q, widefp_matrix_clu_work_size(q));
     auto index = std::unique_ptr<int64_t[]>(new (std::nothrow) int64_t[m ? m : 1]);
     if (!index) widefp_fatal("widefp:memory", "no memory for the row index\n");
     uint64_t *ar = M.get(), *ai = ar + mn * w;
@@ -361,7 +361,7 @@ void cdet(const Call &c, mxArray *plhs[]) {
         D[0] = kBias;
         return;
     }
-    Block M = scratch(2 * nn, q, widefp_matrix_cdet_itch(q));
+    Block M = scratch(2 * nn, q, widefp_matrix_cdet_work_size(q));
     uint64_t *ar = M.get(), *ai = ar + nn * w;
     widen_by_rows(ar, ai, A, cplx, n, n, p, q);
     widefp_matrix_cdet(ar, ai, ar, ai, n, q, ai + nn * w);  // lands in the first elements

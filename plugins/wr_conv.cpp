@@ -26,20 +26,8 @@ using namespace wr::rnd::format;
 
 const char *const kNaN = "widereal: NaN has no widereal value";
 
-// The unbiased exponent of a finite nonzero element: |x| = 1.F 2^e.
-int64_t exponent(const uint64_t *x) { return static_cast<int64_t>(x[0] & kField) - static_cast<int64_t>(kBias); }
 
 // ---- numbers to words ---------------------------------------------------------
-
-// The element of a 64-bit integer of magnitude m and the given sign (p >= 1):
-// the top bit of m is the hidden one, the bits below it head word 1.
-void from_magnitude(uint64_t *y, uint64_t m, bool negative, uint64_t p) {
-    std::fill(y, y + p + 1, 0);
-    if (m == 0) return;
-    const int t = 63 - __builtin_clzll(m);
-    y[0] = (negative ? kSign : 0) | (kBias + static_cast<uint64_t>(t));
-    y[1] = t == 0 ? 0 : m << (64 - t);
-}
 
 // Element k of a real full numeric or logical array as a double, exact for
 // every class but the 64-bit integers (taken apart by from_magnitude).
@@ -106,13 +94,10 @@ void from_numbers(const Call &c, mxArray *plhs[]) {
         uint64_t *R = wr::rnd::new_result(plhs, 0, p, n);
         const void *data = mxGetData(V);
         for (uint64_t k = 0; k < n; ++k) {
-            if (id == mxUINT64_CLASS) {
-                from_magnitude(R + k * w, static_cast<const uint64_t *>(data)[k], false, p);
-            } else {
-                const int64_t v = static_cast<const int64_t *>(data)[k];
-                const uint64_t m = v < 0 ? uint64_t{0} - static_cast<uint64_t>(v) : static_cast<uint64_t>(v);
-                from_magnitude(R + k * w, m, v < 0, p);
-            }
+            if (id == mxUINT64_CLASS)
+                widefp_rnd_from_ui(R + k * w, static_cast<const uint64_t *>(data)[k], p);
+            else
+                widefp_rnd_from_si(R + k * w, static_cast<const int64_t *>(data)[k], p);
         }
         return;
     }
@@ -135,7 +120,7 @@ void from_scalar(const Call &c, mxArray *plhs[]) {
 }
 
 // (op, p, name): the named constant of the library's tables ("pi", "e",
-// "ln2", ...), its first p words (cut off, not rounded).
+// "ln2", ...), its first p words (cut off: rounded toward zero).
 void constant(const Call &c, mxArray *plhs[]) {
     if (c.count() != 3) c.args().fail("widefp:nargin", "const takes (op, p, name)");
     const uint64_t p = c.precision(1);
@@ -143,7 +128,9 @@ void constant(const Call &c, mxArray *plhs[]) {
     if (name.size() != mxGetNumberOfElements(c.raw(2, "name")))  // a NUL would end it early
         c.args().fail("widefp:syntax", "the name contains a NUL character at character %zu", name.size() + 1);
     if (name.size() > 65535) c.args().fail("widefp:constant", "no constant has a name that long");
-    widefp_float_ctowr(name.c_str(), wr::rnd::new_result(plhs, 0, p, 1), p);
+    uint64_t *y = wr::rnd::new_result(plhs, 0, p, 1);
+    if (widefp_rnd_const(y, name.c_str(), p, WIDEFP_RNDZ) == WIDEFP_TEXT_CONSTANT)
+        widefp_float_ctowr(name.c_str(), y, p);  // its error for an unknown name
 }
 
 // ---- words to words ---------------------------------------------------------
@@ -192,59 +179,11 @@ void signs(const Call &c, mxArray *plhs[], char how) {
     }
 }
 
-// x rounded to an integer: 'z' toward zero, 'd' down, 'u' up, 'r' to nearest
-// with halves away from zero.  Exact: the fraction bits below the binary
-// point are cleared, then one unit is added to the magnitude where the
-// cleared part asks for it.  A zero result keeps x's sign.
-void integral(uint64_t *r, const uint64_t *x, uint64_t p, char how) {
-    const uint64_t w = p + 1;
-    std::memcpy(r, x, w * sizeof(uint64_t));
-    if (is_zero(x) || is_inf(x)) return;
-    const bool neg = is_neg(x);
-    const int64_t e = exponent(x);
-    if (e >= static_cast<int64_t>(64 * p)) return;  // no bits below the point
-    bool step;
-    if (e < 0) {  // |x| < 1: a zero of x's sign, or one unit
-        std::fill(r + 1, r + w, 0);
-        r[0] = x[0] & kSign;
-        step = how == 'r' ? e == -1 : how == 'd' ? neg : how == 'u' ? !neg : false;
-        if (step) r[0] |= kBias;
-        return;
-    }
-    // Fraction bit i (0 the top bit of word 1) is worth 2^(e-1-i): bits e and
-    // below lie under the point, bit e is the half.
-    const uint64_t first = 1 + static_cast<uint64_t>(e) / 64;  // the word holding bit e
-    const unsigned b = static_cast<unsigned>(e % 64);
-    const uint64_t below = ~uint64_t{0} >> b;  // bits e.. of that word
-    bool fraction = (x[first] & below) != 0;
-    for (uint64_t j = first + 1; j < w && !fraction; ++j) fraction = x[j] != 0;
-    const bool half = (x[first] >> (63 - b)) & 1;
-    r[first] &= ~below;
-    std::fill(r + first + 1, r + w, 0);
-    step = how == 'r' ? half : how == 'd' ? fraction && neg : how == 'u' ? fraction && !neg : false;
-    if (!step) return;
-    if (e == 0) {  // 1 + 1 = 2
-        r[0] += 1;
-        return;
-    }
-    // One unit is fraction bit e-1; carry toward word 1, then into the
-    // exponent (1.11...1 + unit = 10.00...0).
-    const uint64_t unit = static_cast<uint64_t>(e - 1);
-    uint64_t j = 1 + unit / 64;
-    uint64_t add = uint64_t{1} << (63 - unit % 64);
-    for (;; --j) {
-        r[j] += add;
-        if (r[j] >= add) return;  // no carry out of word j
-        add = 1;
-        if (j == 1) break;
-    }
-    r[0] += 1;
-}
-
-void integers(const Call &c, mxArray *plhs[], char how) {
+// (op, p, W): the elements rounded to integers, exactly.
+void integers(const Call &c, mxArray *plhs[], int (*f)(uint64_t *, const uint64_t *, uint64_t)) {
     const Words a(c, c.op(), 3, 3, "(op, p, W)");
     uint64_t *R = wr::rnd::new_result(plhs, 0, a.p, a.n);
-    for (uint64_t k = 0; k < a.n; ++k) integral(R + k * a.w, a.X + k * a.w, a.p, how);
+    for (uint64_t k = 0; k < a.n; ++k) f(R + k * a.w, a.X + k * a.w, a.p);
 }
 
 // ---- words to numbers ---------------------------------------------------------
@@ -273,29 +212,6 @@ std::vector<mwSize> dims_of(const Call &c, int i, uint64_t n) {
     return d;
 }
 
-// x rounded to nearest, ties to even, into the binary format of `bits`
-// significant bits whose smallest subnormal is 2^emin and largest exponent
-// emax; the value returned is that number (exact in a double).  Every word
-// counts: the bits past the first 64 of 1.F act as a sticky bit.
-double to_ieee(const uint64_t *x, uint64_t p, int bits, int emin, int emax) {
-    const double sign = is_neg(x) ? -1.0 : 1.0;
-    if (is_zero(x)) return sign * 0.0;
-    const int64_t e = exponent(x);
-    if (is_inf(x) || e > emax) return sign * HUGE_VAL;
-    const int64_t kept = std::min<int64_t>(bits, e - emin + 1);  // fewer for subnormals
-    if (kept < 0) return sign * 0.0;                             // below half the smallest
-    bool sticky = (x[1] & 1) != 0;
-    for (uint64_t j = 2; j <= p && !sticky; ++j) sticky = x[j] != 0;
-    const uint64_t S = kSign | (x[1] >> 1);  // 1.F to 64 bits
-    if (kept == 0)                             // in [2^(emin-1), 2^emin): above the half?
-        return sign * ((S > kSign || sticky) ? std::ldexp(1.0, emin) : 0.0);
-    const int sh = 64 - static_cast<int>(kept);
-    uint64_t q = S >> sh;
-    const uint64_t rest = S & ((uint64_t{1} << sh) - 1), half = uint64_t{1} << (sh - 1);
-    if (rest > half || (rest == half && (sticky || (q & 1)))) ++q;  // 2^kept at most: exact
-    return sign * std::ldexp(static_cast<double>(q), static_cast<int>(e - 63 + sh));
-}
-
 // (op, p, W [, sz]): the nearest doubles or singles.
 void to_float(const Call &c, mxArray *plhs[], bool single) {
     const Words a(c, c.op(), 3, 4, "(op, p, W [, sz])");
@@ -303,12 +219,12 @@ void to_float(const Call &c, mxArray *plhs[], bool single) {
     if (single) {
         plhs[0] = mxCreateNumericArray(d.size(), d.data(), mxSINGLE_CLASS, mxREAL);
         float *s = static_cast<float *>(mxGetData(plhs[0]));
-        for (uint64_t k = 0; k < a.n; ++k) s[k] = static_cast<float>(to_ieee(a.X + k * a.w, a.p, 24, -149, 127));
+        for (uint64_t k = 0; k < a.n; ++k) s[k] = widefp_rnd_get_flt(a.X + k * a.w, a.p, WIDEFP_RNDN);
         return;
     }
     plhs[0] = mxCreateNumericArray(d.size(), d.data(), mxDOUBLE_CLASS, mxREAL);
     double *v = mxGetPr(plhs[0]);
-    for (uint64_t k = 0; k < a.n; ++k) v[k] = to_ieee(a.X + k * a.w, a.p, 53, -1074, 1023);
+    for (uint64_t k = 0; k < a.n; ++k) v[k] = widefp_rnd_get_d(a.X + k * a.w, a.p, WIDEFP_RNDN);
 }
 
 struct IntClass {
@@ -323,23 +239,6 @@ const IntClass kInts[] = {
     {"int32", mxINT32_CLASS, 32, true},    {"uint32", mxUINT32_CLASS, 32, false},
     {"int64", mxINT64_CLASS, 64, true},    {"uint64", mxUINT64_CLASS, 64, false},
 };
-
-// x rounded to the nearest integer (halves away from zero) and saturated:
-// *mag the magnitude (all ones when it reaches 2^64), the sign from x.
-uint64_t rounded_magnitude(const uint64_t *x) {
-    if (is_zero(x)) return 0;
-    if (is_inf(x)) return ~uint64_t{0};
-    const int64_t e = exponent(x);
-    if (e < -1) return 0;
-    if (e == -1) return 1;  // [1/2, 1)
-    if (e > 63) return ~uint64_t{0};
-    // integer part: the hidden bit and fraction bits 0..e-1; bit e the half
-    const unsigned u = static_cast<unsigned>(e);
-    const uint64_t m = (uint64_t{1} << u) | (u == 0 ? 0 : x[1] >> (64 - u));
-    const bool half = (x[1] >> (63 - u)) & 1;
-    if (half && m == ~uint64_t{0}) return m;  // 2^64: saturated
-    return m + (half ? 1 : 0);
-}
 
 // (op, p, W, cls [, sz]): Octave's integer class cls of the elements.
 void to_int(const Call &c, mxArray *plhs[]) {
@@ -356,17 +255,19 @@ void to_int(const Call &c, mxArray *plhs[]) {
     const std::vector<mwSize> d = dims_of(c, 4, a.n);
     plhs[0] = mxCreateNumericArray(d.size(), d.data(), t->id, mxREAL);
     void *out = mxGetData(plhs[0]);
-    // the largest magnitudes of either sign
+    // the largest magnitude
     const uint64_t top = t->is_signed ? (uint64_t{1} << (t->bits - 1)) - 1
                                       : t->bits == 64 ? ~uint64_t{0} : (uint64_t{1} << t->bits) - 1;
-    const uint64_t bottom = t->is_signed ? top + 1 : 0;
+    std::vector<uint64_t> r(a.w);  // the element rounded, halves away from zero
     for (uint64_t k = 0; k < a.n; ++k) {
-        const uint64_t *x = a.X + k * a.w;
-        const uint64_t m = rounded_magnitude(x);
-        const bool neg = is_neg(x) && m != 0;
-        const uint64_t mag = std::min(m, neg ? bottom : top);
+        widefp_rnd_round(r.data(), a.X + k * a.w, a.p);
         // two's complement of the saturated value, cut to the class's width
-        const uint64_t v = neg ? uint64_t{0} - mag : mag;
+        uint64_t v;
+        if (t->is_signed)
+            v = static_cast<uint64_t>(std::clamp(widefp_rnd_get_si(r.data(), a.p, WIDEFP_RNDZ),
+                                                 -static_cast<int64_t>(top) - 1, static_cast<int64_t>(top)));
+        else
+            v = std::min(widefp_rnd_get_ui(r.data(), a.p, WIDEFP_RNDZ), top);
         switch (t->bits) {
             case 8: static_cast<uint8_t *>(out)[k] = static_cast<uint8_t>(v); break;
             case 16: static_cast<uint16_t *>(out)[k] = static_cast<uint16_t>(v); break;
@@ -411,9 +312,9 @@ extern "C" void mexFunction(int nlhs, mxArray *plhs[], int nrhs, const mxArray *
     if (std::strcmp(op, "neg") == 0) return signs(c, plhs, 'n');
     if (std::strcmp(op, "abs") == 0) return signs(c, plhs, 'a');
     if (std::strcmp(op, "sign") == 0) return signs(c, plhs, 's');
-    if (std::strcmp(op, "fix") == 0) return integers(c, plhs, 'z');
-    if (std::strcmp(op, "floor") == 0) return integers(c, plhs, 'd');
-    if (std::strcmp(op, "ceil") == 0) return integers(c, plhs, 'u');
-    if (std::strcmp(op, "round") == 0) return integers(c, plhs, 'r');
+    if (std::strcmp(op, "fix") == 0) return integers(c, plhs, widefp_rnd_trunc);
+    if (std::strcmp(op, "floor") == 0) return integers(c, plhs, widefp_rnd_floor);
+    if (std::strcmp(op, "ceil") == 0) return integers(c, plhs, widefp_rnd_ceil);
+    if (std::strcmp(op, "round") == 0) return integers(c, plhs, widefp_rnd_round);
     c.unknown_op();
 }

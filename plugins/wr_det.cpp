@@ -8,6 +8,6 @@ extern "C" void mexFunction(int, mxArray *[], int nrhs, const mxArray *prhs[]) {
     const uint64_t n = args.count(1, "n");
     uint64_t *A = args.elements(0, n * n, p, "A");
     uint64_t *d = args.elements(3, 1, p, "det");
-    auto work = wr::heap_words(widefp_matrix_det_itch(p));
+    auto work = wr::heap_words(widefp_matrix_det_work_size(p));
     widefp_matrix_det(d, A, n, p, work.get());
 }

@@ -78,7 +78,7 @@ void eig(const Call &c, int nlhs, mxArray *plhs[], bool pencil) {
     const uint64_t *A = square_arg(c, "eig", 3, "A", n, p, true);
     const uint64_t *B = pencil ? square_arg(c, "eig", 4, "B", n, p, true) : nullptr;
     const bool vectors = nlhs > 1;
-    const uint64_t work = pencil ? widefp_matrix_eig_sym_gen_itch(n, q) : widefp_matrix_eig_sym_itch(n, q);
+    const uint64_t work = pencil ? widefp_matrix_eig_sym_gen_work_size(n, q) : widefp_matrix_eig_sym_work_size(n, q);
     const uint64_t nn = n * n;
     Block M = scratch((pencil ? 2 * nn : nn) + n + (vectors ? nn : 0), q, work);
     uint64_t *a = M.get(), *b = a + nn * w, *d = b + (pencil ? nn * w : 0), *V = d + n * w;
@@ -105,7 +105,7 @@ void chol(const Call &c, int nlhs, mxArray *plhs[]) {
     const uint64_t p = c.precision(2), q = wr::rnd::wide(p);
     const uint64_t n = c.count_arg(4, "n");
     const uint64_t *A = square_arg(c, "chol", 3, "A", n, p, false);
-    Block M = scratch(n * n, q, widefp_matrix_chol_itch(q));
+    Block M = scratch(n * n, q, widefp_matrix_chol_work_size(q));
     widen_by_rows(M.get(), A, n, p, q);
     const uint64_t k = widefp_matrix_chol(M.get(), n, q, M.get() + n * n * (q + 1));
     const uint64_t r = k ? k - 1 : n;

@@ -140,7 +140,7 @@ void det(const Call &c, mxArray *plhs[]) {
         d[0] = kBias;
         return;
     }
-    Block M = scratch(n * n, q, widefp_matrix_det_itch(q));
+    Block M = scratch(n * n, q, widefp_matrix_det_work_size(q));
     widen_by_rows(M.get(), n, 0, a.A, n, n, a.p, q);
     uint64_t *t = M.get();  // the determinant lands in the first element of the matrix
     widefp_matrix_det(t, M.get(), n, q, M.get() + n * n * (q + 1));
@@ -152,7 +152,7 @@ void inv(const Call &c, int nlhs, mxArray *plhs[]) {
     const Matrix a = matrix_args(c, "inverse", 6, "(op, mode, p, A, n, n)");
     require_square(c, a);
     const uint64_t n = a.n, q = a.q;
-    Block M = scratch(2 * n * n, q, widefp_matrix_inv_itch(q));
+    Block M = scratch(2 * n * n, q, widefp_matrix_inv_work_size(q));
     widen_by_rows(M.get(), 2 * n, 0, a.A, n, n, a.p, q);
     widefp_matrix_inv(M.get(), n, q, M.get() + 2 * n * n * (q + 1));
     round_block(plhs, 0, M.get(), 2 * n, 0, n, n, n, q, a.p, a.mode);
@@ -172,7 +172,7 @@ void solve(const Call &c, int nlhs, mxArray *plhs[]) {
                       static_cast<unsigned long long>(n), static_cast<unsigned long long>(r));
     require_finite(c, a.name, B, nb, a.p);
     const uint64_t cols = n + r;
-    Block M = scratch(n * cols, q, widefp_matrix_solve_itch(q));
+    Block M = scratch(n * cols, q, widefp_matrix_solve_work_size(q));
     widen_by_rows(M.get(), cols, 0, a.A, n, n, a.p, q);
     widen_by_rows(M.get(), cols, n, B, n, r, a.p, q);
     widefp_matrix_solve(M.get(), n, r, q, M.get() + n * cols * (q + 1));
@@ -196,7 +196,7 @@ void lsq(const Call &c, int nlhs, mxArray *plhs[]) {
                       static_cast<unsigned long long>(m), static_cast<unsigned long long>(r));
     require_finite(c, a.name, B, nb, a.p);
     const uint64_t sizes[] = {m * n, m * r, n * r};
-    Block block = scratch(total(sizes), q, widefp_matrix_lsq_itch(m, n, r, q));
+    Block block = scratch(total(sizes), q, widefp_matrix_lsq_work_size(m, n, r, q));
     uint64_t *A = block.get(), *Bq = A + sizes[0] * w, *X = Bq + sizes[1] * w, *work = X + sizes[2] * w;
     widen_by_rows(A, n, 0, a.A, m, n, a.p, q);
     widen_by_rows(Bq, r, 0, B, m, r, a.p, q);
@@ -214,7 +214,7 @@ void lsq(const Call &c, int nlhs, mxArray *plhs[]) {
 void lu(const Call &c, int nlhs, mxArray *plhs[]) {
     const Matrix a = matrix_args(c, "lu", 6, "(op, mode, p, A, m, n)");
     const uint64_t m = a.m, n = a.n, q = a.q, p = a.p, w = p + 1, k = m < n ? m : n;
-    const uint64_t work_words = widefp_matrix_lu_itch(m, q);
+    const uint64_t work_words = widefp_matrix_lu_work_size(m, q);
     Block M = scratch(m * n, q, work_words);
     auto index = std::unique_ptr<int64_t[]>(new (std::nothrow) int64_t[m ? m : 1]);
     if (!index) widefp_fatal("widefp:memory", "no memory for the row index\n");
@@ -254,7 +254,7 @@ void qr_factor(int nlhs, mxArray *plhs[], const Matrix &a, bool full, bool pivot
     const uint64_t m = a.m, n = a.n, q = a.q, w = q + 1, k = m < n ? m : n, qc = full ? m : k;
     const bool wantq = nlhs > 1;
     const uint64_t sizes[] = {m * n, wantq ? m * qc : 0, qc * n};
-    Block M = scratch(total(sizes), q, widefp_matrix_qrp_itch(m, n, q));
+    Block M = scratch(total(sizes), q, widefp_matrix_qrp_work_size(m, n, q));
     auto perm = std::unique_ptr<int64_t[]>(new (std::nothrow) int64_t[n ? n : 1]);
     if (!perm) widefp_fatal("widefp:memory", "no memory for the column order\n");
     uint64_t *A = M.get(), *Q = A + sizes[0] * w, *R = Q + sizes[1] * w, *work = R + sizes[2] * w;
@@ -297,7 +297,7 @@ Singular singular(const Call &c, const Matrix &a, bool vectors) {
     r.k = nn;
     if (nn == 0) return r;
     const uint64_t sizes[] = {mm * nn, nn, vectors ? mm * nn : 0, vectors ? nn * nn : 0};
-    r.block = scratch(total(sizes), q, widefp_matrix_svd_itch(mm, nn, q));
+    r.block = scratch(total(sizes), q, widefp_matrix_svd_work_size(mm, nn, q));
     uint64_t *A = r.block.get(), *s = A + sizes[0] * w, *U = s + sizes[1] * w, *V = U + sizes[2] * w;
     uint64_t *work = V + sizes[3] * w;
     if (wide)  // A' by rows: A's own order
@@ -339,7 +339,7 @@ void svdfull(const Call &c, int nlhs, mxArray *plhs[]) {
     const bool wide = a.m < a.n;
     const uint64_t mm = wide ? a.n : a.m, nn = wide ? a.m : a.n, k = nn;
     const uint64_t sizes[] = {mm * nn, nn, mm * mm, nn * nn};
-    Block block = scratch(total(sizes), q, widefp_matrix_svd_full_itch(mm, nn, q));
+    Block block = scratch(total(sizes), q, widefp_matrix_svd_full_work_size(mm, nn, q));
     uint64_t *A = block.get(), *s = A + sizes[0] * w, *U = s + sizes[1] * w, *V = U + sizes[2] * w;
     uint64_t *work = V + sizes[3] * w;
     if (wide)  // A' by rows: A's own order

@@ -9,7 +9,7 @@ extern "C" void mexFunction(int, mxArray *[], int nrhs, const mxArray *prhs[]) {
     const uint64_t n = args.count(2, "n");
     uint64_t *A = args.elements(0, m * n, p, "A");
     int64_t *index = args.int64s(3, m, "index");
-    uint64_t *work = args.words(5, widefp_matrix_lu_itch(m, p), "work");
+    uint64_t *work = args.words(5, widefp_matrix_lu_work_size(m, p), "work");
     args.require_disjoint({0, 3, 5});
     widefp_matrix_lu(A, index, m, n, p, work);
 }

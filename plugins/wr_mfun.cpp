@@ -79,7 +79,7 @@ void round_matrix(mxArray *plhs[], int out, const uint64_t *M, const Square &a) 
 // words by rows (copied, not changed).
 void refuse_negative_det(const Call &c, const Square &a, const uint64_t *M) {
     const uint64_t w = a.q + 1, words = wr::element_words(a.n * a.n, a.q);
-    Block D = scratch(a.n * a.n + 1, a.q, widefp_matrix_det_itch(a.q));
+    Block D = scratch(a.n * a.n + 1, a.q, widefp_matrix_det_work_size(a.q));
     std::memcpy(D.get(), M, words * sizeof(uint64_t));
     uint64_t *d = D.get() + words;
     widefp_matrix_det(d, D.get(), a.n, a.q, d + w);
@@ -109,9 +109,9 @@ void matfun(const Call &c, mxArray *plhs[], const char *name) {
     const Square a = square_args(c, name, 6, "(op, mode, p, A, n, n)");
     const uint64_t n = a.n, q = a.q, nn = n * n;
     const bool is_exp = name[0] == 'e', is_sqrt = name[0] == 's';
-    const uint64_t work_words = is_exp    ? widefp_matrix_expm_itch(n, q)
-                                : is_sqrt ? widefp_matrix_sqrtm_itch(n, q)
-                                          : widefp_matrix_logm_itch(n, q);
+    const uint64_t work_words = is_exp    ? widefp_matrix_expm_work_size(n, q)
+                                : is_sqrt ? widefp_matrix_sqrtm_work_size(n, q)
+                                          : widefp_matrix_logm_work_size(n, q);
     if (n == 0) {
         wr::rnd::new_result(plhs, 0, a.p, 0);
         return;
@@ -135,7 +135,7 @@ void hess(const Call &c, int nlhs, mxArray *plhs[]) {
     const Square a = square_args(c, "hess", 6, "(op, mode, p, A, n, n)");
     const uint64_t n = a.n, q = a.q, nn = n * n;
     const bool wantp = nlhs > 1;
-    Block M = scratch(2 * nn, q, widefp_matrix_hess_itch(n, q));
+    Block M = scratch(2 * nn, q, widefp_matrix_hess_work_size(n, q));
     uint64_t *A = M.get(), *P = A + nn * (q + 1), *work = P + nn * (q + 1);
     widen_by_rows(A, a);
     widefp_matrix_hess(A, P, n, wantp, q, work);
@@ -152,7 +152,7 @@ void balance(const Call &c, int nlhs, mxArray *plhs[]) {
     const Square a = square_args(c, "balance", 8, "(op, mode, p, A, n, n, permute, scale)");
     const bool permute = flag_arg(c, 6, "permute"), scale = flag_arg(c, 7, "scale");
     const uint64_t n = a.n, q = a.q, nn = n * n, w = a.p + 1;
-    const uint64_t work_words = widefp_matrix_balance_itch(n);
+    const uint64_t work_words = widefp_matrix_balance_work_size(n);
     Block M = scratch(nn, q, work_words == UINT64_MAX || n > (UINT64_MAX - work_words) / 2 ? UINT64_MAX
                                                                                          : work_words + 2 * n);
     uint64_t *A = M.get(), *work = A + nn * (q + 1);

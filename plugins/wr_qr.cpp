@@ -15,6 +15,6 @@ extern "C" void mexFunction(int, mxArray *[], int nrhs, const mxArray *prhs[]) {
     uint64_t *Q = args.elements(4, qflag ? m * n : 0, p, "Q");
     uint64_t *R = args.elements(5, rflag ? q * n : 0, p, "R");
     args.require_disjoint({0, 4, 5});
-    auto work = wr::heap_words(widefp_matrix_qr_itch(n, p));
+    auto work = wr::heap_words(widefp_matrix_qr_work_size(n, p));
     widefp_matrix_qr(A, Q, R, m, n, qflag, rflag, p, work.get());
 }

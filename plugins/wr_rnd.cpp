@@ -23,8 +23,6 @@ using Unary = int (*)(uint64_t *, const uint64_t *, uint64_t, int);
 using Binary = int (*)(uint64_t *, const uint64_t *, const uint64_t *, uint64_t, int);
 
 using namespace wr::rnd::format;
-constexpr int64_t kEmin = 1 - static_cast<int64_t>(kBias);
-constexpr int64_t kEmax = static_cast<int64_t>(kBias);
 
 struct UnaryOp {
     const char *name;
@@ -269,369 +267,18 @@ void prec(const Call &c, int nlhs, mxArray *plhs[]) {
     }
 }
 
-// ---- text --------------------------------------------------------------------
-// A text is read twice.  The library's strict reader checks it (its errors
-// are the errors of this operation) and gives its value at p+1 words, each
-// step truncated.  Then the text is evaluated in interval arithmetic at q
-// words: every number, constant and operation gives a lower and an upper
-// bound of the exact value (decimal numbers from their digits as an exact
-// integer N and 5^E, named constants as [t, t + one unit] from their
-// truncated value, operations rounded down and up).  When both bounds round
-// to the same p-word number, that number is the exact value's rounding; if
-// not, q grows (up to 1023 words).  The reader's value, rounded, is taken
-// only where the intervals cannot decide: exact values that are not
-// representable at p met through an inexact step (as "1/3*3" toward zero),
-// values within 2^-65472 of a rounding boundary, infinite or overflowing
-// steps and divisions by an interval holding zero (as the reader's 1/0).
+// ---- text ---------------------------------------------------------------------
 
-using Words = std::vector<uint64_t>;
-
-// The interval evaluation cannot decide: the reader's value serves.
-struct Undecided {};
-
-bool is_zero(const Words &x) { return (x[0] & kField) == 0; }
-bool is_inf(const Words &x) { return (x[0] & kField) == kField; }
-
-// Order of two finite values (the zeros equal): -1, 0 or 1.
-int compare(const Words &a, const Words &b) {
-    const int sa = is_zero(a) ? 0 : (a[0] & kSign) ? -1 : 1;
-    const int sb = is_zero(b) ? 0 : (b[0] & kSign) ? -1 : 1;
-    if (sa != sb) return sa < sb ? -1 : 1;
-    if (sa == 0) return 0;
-    int m = 0;
-    if ((a[0] & kField) != (b[0] & kField)) {
-        m = (a[0] & kField) < (b[0] & kField) ? -1 : 1;
-    } else {
-        for (size_t j = 1; j < a.size(); ++j)
-            if (a[j] != b[j]) {
-                m = a[j] < b[j] ? -1 : 1;
-                break;
-            }
-    }
-    return sa > 0 ? m : -m;
-}
-
-// The next number above the positive finite x (one unit of its last place).
-void next_up(Words &x) {
-    for (size_t j = x.size() - 1; j >= 1; --j)
-        if (++x[j] != 0) return;
-    x[0] += 1;  // 1.111... became 10.000...: the exponent grows
-}
-
-class TextInterval {
-public:
-    TextInterval(const char *text, uint64_t q) : cur_(text), q_(q) {}
-
-    // Bounds of the whole text's exact value; throws Undecided.
-    void read(Words &lo, Words &hi) {
-        Value v = expression();
-        if (*cur_ != '\0') throw Undecided{};
-        lo.swap(v.lo);
-        hi.swap(v.hi);
-    }
-
-private:
-    struct Value {
-        Words lo, hi;
-        bool exact() const { return lo == hi; }
-    };
-
-    Value expression() {
-        Value a = term();
-        while (*cur_ == '+' || *cur_ == '-') {
-            const bool plus = *cur_++ == '+';
-            Value b = term();
-            a = plus ? sum(a, b) : sum(a, negate(std::move(b)));
-        }
-        return a;
-    }
-
-    Value term() {
-        Value a = unary();
-        while (*cur_ == '*' || *cur_ == '/') {
-            const bool times = *cur_++ == '*';
-            Value b = unary();
-            a = times ? product(a, b, widefp_rnd_mul) : quotient(a, b);
-        }
-        return a;
-    }
-
-    Value unary() {
-        if (++depth_ > 600) throw Undecided{};
-        Value v;
-        switch (*cur_) {
-            case '(':
-                ++cur_;
-                v = expression();
-                if (*cur_++ != ')') throw Undecided{};
-                break;
-            case '+':
-                ++cur_;
-                v = unary();
-                break;
-            case '-':
-                ++cur_;
-                v = negate(unary());
-                break;
-            case '#':
-                v = constant();
-                break;
-            case '@':
-                v = raw_words();
-                break;
-            default:
-                v = number();
-        }
-        --depth_;
-        return v;
-    }
-
-    // ---- values
-    Value constant() {
-        const char *start = ++cur_;
-        while (std::isalnum(static_cast<unsigned char>(*cur_)) || *cur_ == '_') ++cur_;
-        const std::string name(start, cur_);
-        Value v;
-        v.lo.assign(q_ + 1, 0);
-        widefp_float_ctowr(name.c_str(), v.lo.data(), q_);  // truncated: the constant lies above
-        if (is_zero(v.lo) || is_inf(v.lo) || (v.lo[0] & kSign)) throw Undecided{};
-        v.hi = v.lo;
-        next_up(v.hi);
-        return v;
-    }
-
-    Value raw_words() {
-        const char *start = ++cur_;
-        while (std::isxdigit(static_cast<unsigned char>(*cur_)) || *cur_ == ':') ++cur_;
-        const std::string hex(start, cur_);
-        Value v;
-        v.lo.assign(q_ + 1, 0);
-        widefp_float_htowr(hex.c_str(), v.lo.data(), q_);
-        if (is_inf(v.lo)) throw Undecided{};
-        if (is_zero(v.lo)) std::fill(v.lo.begin() + 1, v.lo.end(), 0);
-        v.hi = v.lo;
-        return v;
-    }
-
-    // A decimal number: digits with at most one point, then e or E, a sign
-    // and digits.  Its value is N * 10^E with N the integer of its digits.
-    Value number() {
-        std::string digits;
-        int64_t E = 0;
-        bool point = false;
-        for (; (*cur_ >= '0' && *cur_ <= '9') || *cur_ == '.'; ++cur_) {
-            if (*cur_ == '.') {
-                point = true;
-            } else {
-                if (!(digits.empty() && *cur_ == '0')) digits.push_back(*cur_);
-                if (point) --E;
-            }
-        }
-        if (*cur_ == 'e' || *cur_ == 'E') {
-            ++cur_;
-            const bool minus = *cur_ == '-';
-            if (*cur_ == '+' || *cur_ == '-') ++cur_;
-            int64_t x = 0;
-            for (; *cur_ >= '0' && *cur_ <= '9'; ++cur_)
-                if (x < kDecimalLimit) x = 10 * x + (*cur_ - '0');
-            E += minus ? -x : x;
-        }
-        Value v;
-        if (digits.empty()) {  // zero
-            v.lo.assign(q_ + 1, 0);
-            v.hi = v.lo;
-            return v;
-        }
-        while (digits.back() == '0') {
-            digits.pop_back();
-            ++E;
-        }
-        if (E > kDecimalLimit || E < -kDecimalLimit) throw Undecided{};
-        Value n = integer(digits);
-        if (E == 0) return n;
-        const Value f = five_power(E < 0 ? -E : E);
-        v = E > 0 ? product(n, f, widefp_rnd_mul) : quotient(n, f);
-        scale(v.lo, E);
-        scale(v.hi, E);
-        return v;
-    }
-
-    // Decimal exponents beyond this read as the reader reads them.
-    static constexpr int64_t kDecimalLimit = int64_t{1} << 56;
-
-    // The integer of a digit string (no leading zero) as an interval at q.
-    Value integer(const std::string &digits) {
-        static const uint64_t kTen[20] = {1,
-                                          10,
-                                          100,
-                                          1000,
-                                          10000,
-                                          100000,
-                                          1000000,
-                                          10000000,
-                                          100000000,
-                                          1000000000,
-                                          10000000000u,
-                                          100000000000u,
-                                          1000000000000u,
-                                          10000000000000u,
-                                          100000000000000u,
-                                          1000000000000000u,
-                                          10000000000000000u,
-                                          100000000000000000u,
-                                          1000000000000000000u,
-                                          10000000000000000000u};
-        Words limbs;  // least significant first
-        for (size_t i = 0; i < digits.size(); i += 19) {
-            const size_t k = digits.size() - i < 19 ? digits.size() - i : 19;
-            uint64_t chunk = 0;
-            for (size_t j = 0; j < k; ++j) chunk = 10 * chunk + static_cast<uint64_t>(digits[i + j] - '0');
-            unsigned __int128 carry = chunk;
-            for (uint64_t &limb : limbs) {
-                const unsigned __int128 t = static_cast<unsigned __int128>(limb) * kTen[k] + carry;
-                limb = static_cast<uint64_t>(t);
-                carry = t >> 64;
-            }
-            if (carry) limbs.push_back(static_cast<uint64_t>(carry));
-        }
-        return from_limbs(limbs);
-    }
-
-    // A positive integer given by its limbs (least significant first, the
-    // last nonzero) as [truncated, truncated + one unit] at q, or exactly.
-    Value from_limbs(const Words &limbs) {
-        const size_t L = limbs.size();
-        const int lz = __builtin_clzll(limbs[L - 1]);
-        // The limbs, most significant first, shifted so that bit 63 of the
-        // first is the leading one.
-        auto top = [&](size_t i) -> uint64_t {
-            if (i >= L) return 0;
-            const uint64_t hi = limbs[L - 1 - i] << lz;
-            const uint64_t lo = (lz && i + 1 < L) ? limbs[L - 2 - i] >> (64 - lz) : 0;
-            return hi | lo;
-        };
-        Value v;
-        v.lo.assign(q_ + 1, 0);
-        v.lo[0] = kBias + (64 * static_cast<uint64_t>(L) - static_cast<uint64_t>(lz) - 1);
-        for (uint64_t j = 1; j <= q_; ++j) v.lo[j] = (top(j - 1) << 1) | (top(j) >> 63);
-        bool rest = (top(q_) << 1) != 0;
-        for (size_t i = q_ + 1; i < L && !rest; ++i) rest = top(i) != 0;
-        v.hi = v.lo;
-        if (rest) next_up(v.hi);
-        return v;
-    }
-
-    // 5^e (e >= 1) as an interval at q.
-    Value five_power(int64_t e) {
-        if (e <= 27) {  // 5^27 < 2^63: exact
-            uint64_t f = 1;
-            for (int64_t k = 0; k < e; ++k) f *= 5;
-            return from_limbs(Words{f});
-        }
-        const Value five = from_limbs(Words{5});
-        Value v;
-        v.lo.assign(q_ + 1, 0);
-        const int t = widefp_rnd_pow_si(v.lo.data(), five.lo.data(), e, q_, WIDEFP_RNDD);
-        v.hi = v.lo;
-        if (t != 0) widefp_rnd_pow_si(v.hi.data(), five.lo.data(), e, q_, WIDEFP_RNDU);
-        if (is_inf(v.hi) || is_zero(v.lo)) throw Undecided{};
-        return v;
-    }
-
-    // x * 2^E, exactly, inside the exponent range.
-    static void scale(Words &x, int64_t E) {
-        if (is_zero(x)) return;
-        const int64_t e = static_cast<int64_t>(x[0] & kField) - static_cast<int64_t>(kBias) + E;
-        if (e < kEmin || e > kEmax) throw Undecided{};
-        x[0] = (x[0] & kSign) | static_cast<uint64_t>(e + static_cast<int64_t>(kBias));
-    }
-
-    // ---- operations on intervals
-    Words apply(Binary f, const Words &a, const Words &b, int mode, int *t = nullptr) {
-        Words r(q_ + 1);
-        const int tt = f(r.data(), a.data(), b.data(), q_, mode);
-        if (is_inf(r)) throw Undecided{};
-        if (t) *t = tt;
-        return r;
-    }
-
-    static Value negate(Value v) {
-        v.lo.swap(v.hi);
-        v.lo[0] ^= kSign;
-        v.hi[0] ^= kSign;
-        return v;
-    }
-
-    Value sum(const Value &a, const Value &b) {
-        Value v;
-        int t;
-        v.lo = apply(widefp_rnd_add, a.lo, b.lo, WIDEFP_RNDD, &t);
-        if (t == 0 && a.exact() && b.exact())
-            v.hi = v.lo;
-        else
-            v.hi = apply(widefp_rnd_add, a.hi, b.hi, WIDEFP_RNDU);
-        return v;
-    }
-
-    // The smallest of the products (quotients) of the bounds rounded down,
-    // the largest rounded up.
-    Value product(const Value &a, const Value &b, Binary f) {
-        Value v;
-        if (a.exact() && b.exact()) {
-            int t;
-            v.lo = apply(f, a.lo, b.lo, WIDEFP_RNDD, &t);
-            v.hi = t == 0 ? v.lo : apply(f, a.lo, b.lo, WIDEFP_RNDU);
-            return v;
-        }
-        const Words *A[2] = {&a.lo, &a.hi}, *B[2] = {&b.lo, &b.hi};
-        for (int i = 0; i < 2; ++i)
-            for (int j = 0; j < 2; ++j) {
-                Words lo = apply(f, *A[i], *B[j], WIDEFP_RNDD);
-                Words hi = apply(f, *A[i], *B[j], WIDEFP_RNDU);
-                if (v.lo.empty() || compare(lo, v.lo) < 0) v.lo.swap(lo);
-                if (v.hi.empty() || compare(hi, v.hi) > 0) v.hi.swap(hi);
-            }
-        return v;
-    }
-
-    Value quotient(const Value &a, const Value &b) {
-        const Words zero(q_ + 1, 0);
-        if (compare(b.lo, zero) <= 0 && compare(b.hi, zero) >= 0) throw Undecided{};
-        return product(a, b, widefp_rnd_div);
-    }
-
-    const char *cur_;
-    uint64_t q_;
-    int depth_ = 0;
-};
-
-// One text (blanks removed) rounded into y (p+1 words); returns the ternary
-// value, or 2 where it is not known.  reader: the reader's value at qf words.
-int round_text(uint64_t *y, uint64_t p, int mode, const std::string &text, const Words &reader, uint64_t qf) {
-    const uint64_t w = p + 1;
-    Words lo, hi, rl(w), rh(w);
-    uint64_t q = p + 1;
-    for (;;) {
-        try {
-            TextInterval(text.c_str(), q).read(lo, hi);
-        } catch (const Undecided &) {
-            break;
-        }
-        if (is_zero(lo) && is_zero(hi)) break;  // zero: the reader has its sign
-        const int tl = widefp_rnd_prec(rl.data(), p, lo.data(), q, mode);
-        widefp_rnd_prec(rh.data(), p, hi.data(), q, mode);
-        if (rl == rh) {
-            std::copy(rl.begin(), rl.end(), y);
-            if (lo == hi) return tl;
-            Words r(q + 1);
-            widefp_rnd_prec(r.data(), q, rl.data(), p, WIDEFP_RNDN);
-            return compare(r, hi) >= 0 ? 1 : compare(r, lo) <= 0 ? -1 : 2;
-        }
-        if (q >= wr::rnd::kMaxP) break;
-        q = std::min(wr::rnd::kMaxP, q + std::max<uint64_t>(1, q / 2));
-    }
-    widefp_rnd_prec(y, p, reader.data(), qf, mode);
-    return 2;
+// The forms with no value (0/0, Inf-Inf, ...) read as the reader reads them,
+// each step truncated (0/0 as Inf), rounded to p; the ternary is unknown.
+void reader_value(uint64_t *y, uint64_t p, int mode, const std::string &raw) {
+    std::string body;
+    for (const char *ch = raw.c_str(); *ch; ++ch)
+        if (!std::isspace(static_cast<unsigned char>(*ch))) body.push_back(*ch);
+    const uint64_t qf = std::min<uint64_t>(p + 1, 1022);
+    std::vector<uint64_t> v(qf + 1, 0);
+    widefp_float_etowr_n(body.c_str(), v.data(), qf, nullptr);
+    widefp_rnd_prec(y, p, v.data(), qf, mode);
 }
 
 // (op, mode, p, S): S a text or a cell array of texts, each one number.
@@ -652,8 +299,6 @@ void text(const Call &c, int nlhs, mxArray *plhs[]) {
     }
     uint64_t *R = wr::rnd::new_result(plhs, 0, p, n);
     double *t = ternaries(nlhs, plhs, n);
-    const uint64_t qf = p + 1 <= 1022 ? p + 1 : 1022;
-    Words reader(qf + 1);
     for (uint64_t k = 0; k < n; ++k) {
         const mxArray *s = cell ? mxGetCell(S, k) : S;
         const size_t len = mxGetNumberOfElements(s);
@@ -662,17 +307,13 @@ void text(const Call &c, int nlhs, mxArray *plhs[]) {
         if (std::strlen(raw.c_str()) != len)
             c.args().fail("widefp:syntax", "the text contains a NUL character at character %zu",
                           std::strlen(raw.c_str()) + 1);
-        std::string body;
-        for (size_t i = 0; i < len; ++i)
-            if (!std::isspace(static_cast<unsigned char>(raw[i]))) body.push_back(raw[i]);
         char message[1024];
-        std::fill(reader.begin(), reader.end(), 0);
-        const int status = widefp_float_etowr_report(body.c_str(), reader.data(), qf, message, sizeof message);
-        if (status != WIDEFP_PARSE_OK)
-            c.args().fail(status == WIDEFP_PARSE_UNKNOWN_CONSTANT ? "widefp:constant" : "widefp:syntax", "%s",
-                          message);
-        const int r = round_text(R + k * (p + 1), p, mode, body, reader, qf);
-        if (t) t[k] = r == 2 ? NAN : r;
+        uint64_t *y = R + k * (p + 1);
+        const int r = widefp_rnd_from_text(y, raw.c_str(), p, mode, message, sizeof message);
+        if (r == WIDEFP_TEXT_SYNTAX || r == WIDEFP_TEXT_CONSTANT)
+            c.args().fail(r == WIDEFP_TEXT_CONSTANT ? "widefp:constant" : "widefp:syntax", "%s", message);
+        if (r == WIDEFP_TEXT_NAN) reader_value(y, p, mode, raw);
+        if (t) t[k] = r == WIDEFP_TEXT_UNDECIDED || r == WIDEFP_TEXT_NAN ? NAN : r;
     }
 }
 

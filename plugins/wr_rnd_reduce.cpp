@@ -217,7 +217,7 @@ void matmul(const Call &c, mxArray *plhs[]) {
         return;
     }
     Words Aq(wr::element_words(na, q)), Bq(wr::element_words(nb, q)), Cq(wr::element_words(m * n, q)),
-        work(widefp_matrix_mul_itch(q));
+        work(widefp_matrix_mul_work_size(q));
     for (uint64_t i = 0; i < m; ++i)  // A by rows
         for (uint64_t l = 0; l < k; ++l) wr::rnd::widen(Aq.data() + (i * k + l) * wq, q, A + (l * m + i) * w, p);
     for (uint64_t i = 0; i < nb; ++i) wr::rnd::widen(Bq.data() + i * wq, q, B + i * w, p);

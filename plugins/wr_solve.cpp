@@ -8,7 +8,7 @@ extern "C" void mexFunction(int, mxArray *[], int nrhs, const mxArray *prhs[]) {
     const uint64_t n = args.count(1, "n");
     const uint64_t r = args.count(2, "r");
     uint64_t *M = args.elements(0, n * (n + r), p, "M");
-    uint64_t *work = args.words(4, widefp_matrix_solve_itch(p), "work");
+    uint64_t *work = args.words(4, widefp_matrix_solve_work_size(p), "work");
     args.require_disjoint(0, 4);
     widefp_matrix_solve(M, n, r, p, work);
 }

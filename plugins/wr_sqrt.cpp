@@ -7,7 +7,7 @@ extern "C" void mexFunction(int, mxArray *[], int nrhs, const mxArray *prhs[]) {
     const uint64_t count = args.count(2, "count");
     uint64_t *R = args.elements(0, count, p, "R");
     const uint64_t *X = args.elements(1, count, p, "X");
-    uint64_t *work = args.words(4, widefp_float_sqrt_all_itch(p), "work");
+    uint64_t *work = args.words(4, widefp_float_sqrt_all_work_size(p), "work");
     if (R != X) args.require_disjoint(0, 1);  // R = X is element by element
     args.require_disjoint(4, 0);
     args.require_disjoint(4, 1);

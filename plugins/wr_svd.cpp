@@ -22,7 +22,7 @@ extern "C" void mexFunction(int, mxArray *[], int nrhs, const mxArray *prhs[]) {
     uint64_t *s = args.elements(5, q, p, "s");
     uint64_t *V = args.elements(6, vflag ? n * n : 0, p, "V");
     args.require_disjoint({0, 4, 5, 6});
-    auto work = wr::heap_words(q ? widefp_matrix_svd_itch(m, n, p) : 1);
+    auto work = wr::heap_words(q ? widefp_matrix_svd_work_size(m, n, p) : 1);
     if (widefp_matrix_svd(s, U, V, nullptr, A, m, n, uflag, vflag, bound, p, work.get()) != 0)
         args.fail("widefp:convergence", "no convergence within %llu QR sweeps for one singular value",
                   static_cast<unsigned long long>(bound));

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "harness.h"
+#include "reference/ref_series.h"
 
 namespace ec {
 
@@ -97,30 +98,18 @@ double check_fn(Stats &st, F f, int (*mf)(mpfr_ptr, mpfr_srcptr, mpfr_rnd_t), co
 }
 
 // The logarithm's (sign 1) or arctangent's (sign -1) series kernel against
-// its steps as first written: Horner's rule on full working arrays with
-// widefp_invadd.  Returns the distance in ulps of P words and the term count.
+// its plain steps (ref::ref_log_atan_series).  Returns the distance in ulps
+// of P words and the term count.
 inline double trimmed_vs_plain(const Words &t, uint64_t P, int sign, int64_t *terms) {
     const uint64_t n = P + 1;
     const int64_t E = th::unbiased(t.data());
     const int64_t N = sign == 1 ? widefp_taylor_tranc_log(P, E) : widefp_taylor_tranc_atan(P, E);
-    Words cache(500 * n, 0), cache2(500 * n, 0), fast(n), out(n), S(n);
-    widefp_widereal_to_array(t.data(), E, out.data(), n);
-    widefp_array_mul(S.data(), out.data(), out.data(), n);
-    std::fill(out.begin(), out.end(), 0);
-    widefp_invadd(out.data(), static_cast<uint64_t>(N) + 1, cache.data(), 1, n);
-    for (int64_t j = N; j >= 1; --j) {
-        widefp_array_mul(out.data(), out.data(), S.data(), n);
-        widefp_invadd(out.data(), static_cast<uint64_t>(j), cache.data(), sign, n);
-    }
-    if (sign == 1) {
-        out[0] = th::kBias + 1;
+    Words cache2(500 * n, 0), fast(n), out(n);
+    ref::ref_log_atan_series(t.data(), out.data(), P, sign);
+    if (sign == 1)
         widefp_array_log(t.data(), fast.data(), cache2.data(), P);
-    } else {
-        widefp_sll_onebit(out.data(), n);
-        out[0] = th::kBias - 1;
+    else
         widefp_atan_horner(t.data(), fast.data(), cache2.data(), P);
-    }
-    widefp_float_mul(out.data(), out.data(), t.data(), P);
     th::Mp a(P), b(P);
     th::to_mpfr(a, fast.data(), P);
     th::to_mpfr(b, out.data(), P);

@@ -1,5 +1,7 @@
 // harness.h -- shared helpers of the unit tests: random widereal operands,
 // conversion to and from MPFR numbers of 64p+1 bits, and a hex printer.
+// The plain reference algorithms that optimised code is compared against
+// live in tests/reference/.
 #ifndef WIDEFP_TESTS_HARNESS_H
 #define WIDEFP_TESTS_HARNESS_H
 
@@ -224,9 +226,8 @@ inline Words from_mpfr(mpfr_srcptr v, uint64_t p) {
     return x;
 }
 
-// MPFR result of op rounded at 64p+1 bits with mode rnd, as widereal words.
-// Zero fraction words of zeros and infinities are normalised to 0 in both
-// results before comparing: use same_value() for comparisons.
+// Same value at precision p: equal word 0 and, unless the value is a zero
+// or an infinity (whose fraction words mean nothing), equal fraction words.
 inline bool same_value(const uint64_t *a, const uint64_t *b, uint64_t p) {
     if (a[0] != b[0]) return false;
     if (is_zero(a) || is_inf(a)) return true;

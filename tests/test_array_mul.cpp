@@ -10,6 +10,7 @@
 
 #include "harness.h"
 #include "kernel/array_mul_skip.h"
+#include "reference/ref_mul.h"
 #include "widefp.h"
 
 namespace {
@@ -17,39 +18,7 @@ namespace {
 using th::Words;
 
 // Exact 2n-word product, most significant word first.
-Words exact_product(const Words &a, const Words &b) {
-    const size_t n = a.size();
-    std::vector<mp_limb_t> al(a.rbegin(), a.rend()), bl(b.rbegin(), b.rend()), pl(2 * n);
-    mpn_mul(pl.data(), al.data(), n, bl.data(), n);
-    return Words(pl.rbegin(), pl.rend());
-}
-
 void to_mpz(mpz_t z, const uint64_t *w, size_t n) { mpz_import(z, n, 1, sizeof(uint64_t), 0, 0, w); }
-
-// The upper n+1 words of the exact product rounded to nearest, ties to even,
-// at the word below: out[0..n-1] and the top word as return value.
-uint64_t rounded_reference(const Words &a, const Words &b, Words &out) {
-    const size_t n = a.size();
-    Words P = exact_product(a, b);
-    mpz_t z, q, r, half;
-    mpz_inits(z, q, r, half, nullptr);
-    to_mpz(z, P.data(), 2 * n);
-    const size_t cut = 64 * (n - 1);
-    mpz_fdiv_q_2exp(q, z, cut);
-    mpz_fdiv_r_2exp(r, z, cut);
-    mpz_setbit(half, cut - 1);
-    int c = mpz_cmp(r, half);
-    if (c > 0 || (c == 0 && mpz_odd_p(q))) mpz_add_ui(q, q, 1);
-    Words w(n + 1, 0);
-    size_t count = 0;
-    std::vector<uint64_t> tmp(n + 2, 0);
-    mpz_export(tmp.data(), &count, 1, sizeof(uint64_t), 0, 0, q);
-    EXPECT_LE(count, n + 1);
-    for (size_t i = 0; i < count; ++i) w[n + 1 - count + i] = tmp[i];
-    out.assign(w.begin() + 1, w.end());
-    mpz_clears(z, q, r, half, nullptr);
-    return w[0];
-}
 
 // P' of the half product in units of its rounding word: every product of
 // columns 0..n exactly, plus the high halves of column n+1.  Returned as
@@ -139,7 +108,7 @@ TEST(ArrayMulK, MatchesRoundedGmpProduct) {
             Alias alias = static_cast<Alias>(t % 4);
             if (alias == Alias::Both) b = a;
             Words want, got;
-            uint64_t want_top = rounded_reference(a, b, want);
+            uint64_t want_top = ref::ref_mul_rounded(a, b, want);
             uint64_t top = call(widefp_array_mul_k, a, b, alias, got);
             ASSERT_EQ(top, want_top) << "n=" << n << " t=" << t;
             ASSERT_EQ(got, want) << "n=" << n << " t=" << t << "\na=" << th::hex(a) << "\nb=" << th::hex(b);
@@ -172,7 +141,7 @@ TEST(ArrayMulK, EqualHalvesAndExtremeWords) {
                 for (size_t i = 0; i < n; ++i) b[i] = (i < n / 2) ? 0 : ~uint64_t{0};
             }
             Words want, got;
-            uint64_t want_top = rounded_reference(a, b, want);
+            uint64_t want_top = ref::ref_mul_rounded(a, b, want);
             uint64_t top = call(widefp_array_mul_k, a, b, Alias::None, got);
             ASSERT_EQ(top, want_top) << "n=" << n << " kind=" << kind;
             ASSERT_EQ(got, want) << "n=" << n << " kind=" << kind;
@@ -195,7 +164,7 @@ TEST(ArrayMulK, TiesRoundToEven) {
                 a[n - 1] |= 1;  // adds B's low words below P[n+1]
                 b[2] |= 1;
             }
-            Words P = exact_product(a, b);
+            Words P = ref::ref_exact_product(a, b);
             ASSERT_EQ(P[n + 1], 0x8000000000000000ULL);
             bool tail = std::any_of(P.begin() + n + 2, P.end(), [](uint64_t w) { return w != 0; });
             ASSERT_EQ(tail, kind == 2 && n > 2);
@@ -221,7 +190,7 @@ TEST(ArrayMulK, CarryThroughAllWords) {
         a[0] = 1;
         a[n - 1] = 1;
         b[n - 1] = 0;
-        Words P = exact_product(a, b);
+        Words P = ref::ref_exact_product(a, b);
         for (size_t i = 1; i <= n + 1; ++i) ASSERT_EQ(P[i], ~uint64_t{0}) << i;
         Words got;
         uint64_t top = call(widefp_array_mul_k, a, b, Alias::None, got);
@@ -238,7 +207,7 @@ TEST(ArrayMulK, VeryLongOperands) {
     Words a = random_words(rng, n), b = random_words(rng, n);
     for (auto &w : a) w = rng.word();
     Words want, got;
-    uint64_t want_top = rounded_reference(a, b, want);
+    uint64_t want_top = ref::ref_mul_rounded(a, b, want);
     uint64_t top = call(widefp_array_mul_k, a, b, Alias::A, got);
     EXPECT_EQ(top, want_top);
     EXPECT_TRUE(got == want);
@@ -275,7 +244,7 @@ TEST(ArrayMulH, MatchesRoundedEstimateAndBound) {
             ASSERT_EQ(top, want_top) << "n=" << n << " t=" << t;
             ASSERT_EQ(got, want) << "n=" << n << " t=" << t;
             // 0 <= P/unit - P' < 2n, unit = the rounding word's last place.
-            Words P = exact_product(a, b);
+            Words P = ref::ref_exact_product(a, b);
             to_mpz(exact, P.data(), 2 * n);
             mpz_fdiv_q_2exp(exact, exact, 64 * (n - 2));
             to_mpz(est, E.data(), n + 2);
@@ -384,7 +353,7 @@ TEST(ArrayMul, SquaresOfOneArray) {
             Words want, got;
             // Karatsuba: the exact square rounded to nearest even.
             if (n >= 2) {
-                uint64_t want_top = rounded_reference(a, a, want);
+                uint64_t want_top = ref::ref_mul_rounded(a, a, want);
                 uint64_t top = call(widefp_array_mul_k, a, a, Alias::Both, got);
                 ASSERT_EQ(top, want_top) << "n=" << n << " t=" << t;
                 ASSERT_EQ(got, want) << "n=" << n << " t=" << t;

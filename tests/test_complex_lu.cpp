@@ -98,7 +98,7 @@ void mpc_det(mpc_t d, CM &a) {
 }
 
 void det(uint64_t *dr, uint64_t *di, CM a) {
-    std::vector<uint64_t> work(widefp_matrix_cdet_itch(a.p));
+    std::vector<uint64_t> work(widefp_matrix_cdet_work_size(a.p));
     widefp_matrix_cdet(dr, di, a.re.data(), a.im.data(), a.n, a.p, work.data());
 }
 
@@ -176,7 +176,7 @@ TEST(ComplexLU, PivotRuleAndResidual) {
             const uint64_t m = s.m, n = s.n, k = std::min(m, n);
             CM a = random_matrix(g, m, n, p, 0.0), f = a;
             std::vector<int64_t> index(m);
-            std::vector<uint64_t> work(widefp_matrix_clu_itch(p));
+            std::vector<uint64_t> work(widefp_matrix_clu_work_size(p));
             widefp_matrix_clu(f.re.data(), f.im.data(), index.data(), m, n, p, work.data());
             std::vector<int64_t> sorted(index);
             std::sort(sorted.begin(), sorted.end());
@@ -232,7 +232,7 @@ TEST(ComplexLU, PivotByModulus) {
             widefp_float_dtowr(a.c(i, j), v[i][j][1], p);
         }
     std::vector<int64_t> index(3);
-    std::vector<uint64_t> work(widefp_matrix_clu_itch(p));
+    std::vector<uint64_t> work(widefp_matrix_clu_work_size(p));
     widefp_matrix_clu(a.re.data(), a.im.data(), index.data(), 3, 2, p, work.data());
     EXPECT_EQ(index[0], 1);
     // After step 1 rows 0 and 2 hold 1+i and 3 in column 2 (the first

@@ -7,13 +7,13 @@
 #include <stdexcept>
 #include <string>
 
-#include "convert/tables.h"
+#include "elementary/constants_table.h"
 #include "harness.h"
 
 namespace {
 
 using th::Words;
-namespace tb = widefp::tables;
+namespace tb = widefp::constants;
 
 Words ctowr(const char *name, uint64_t p) {
     Words r(p + 1, 0);
@@ -42,33 +42,13 @@ TEST(Constants, StatedFirstWords) {
     }
 }
 
-TEST(Constants, EveryNameInItsTable) {
-    struct Case {
-        const char *name;
-        const uint64_t *table;
-    };
-    const Case cases[] = {
-        {"PI", tb::named::pi},       {"pi", tb::named::pi},         {"E", tb::named::e},
-        {"e", tb::named::e},         {"NAPIER", tb::named::e},      {"napier", tb::named::e},
-        {"LN10", tb::named::ln10},   {"ln10", tb::named::ln10},     {"LN2", tb::named::ln2},
-        {"ln2", tb::named::ln2},     {"atan_h", tb::named::atan_h}, {"atan_q", tb::named::atan_q},
-        {"G", tb::named::gamma},     {"g", tb::named::gamma},
-    };
-    for (const Case &c : cases)
-        for (uint64_t p : {1, 2, 54, 1023}) {
-            Words r = ctowr(c.name, p);
-            EXPECT_EQ(r, Words(c.table, c.table + p + 1)) << c.name << " p=" << p;
-        }
-    EXPECT_EQ(ctowr("pi", 1023), ctowr("PI", 1023));
-}
-
 TEST(Constants, CopiesExactlyPPlusOneWords) {
     Words r = ctowr("pi", 1023);
     EXPECT_EQ(r[1023], 0xce7379b19172f874ULL);
     for (uint64_t p : {1, 5, 100}) {
         Words buf(p + 3, 0x5a5a5a5a5a5a5a5aULL);
         widefp_float_ctowr("e", buf.data(), p);
-        EXPECT_EQ(buf[p], tb::named::e[p]);
+        EXPECT_EQ(buf[p], tb::e[p]);
         EXPECT_EQ(buf[p + 1], 0x5a5a5a5a5a5a5a5aULL) << "wrote past word p";
     }
     // p negative as a signed count: nothing is written
@@ -152,53 +132,72 @@ void check_fixed(const uint64_t *table, const Route &route, const char *what) {
     mpfr_set_z_2exp(t, z, -64 * 1023, MPFR_RNDN);
     mpz_clear(z);
     expect_truncation(t, c, -64 * 1023, what);
-    EXPECT_EQ(table[1024], 0u) << what;
 }
 
-TEST(Tables, NamedConstantsAgainstMpfr) {
-    check_widereal(tb::named::pi, 1025, pi_by_atan, "pi", 1024);
-    check_widereal(tb::named::e, 1025, e_by_sinh_cosh, "e", 1024);
-    check_widereal(tb::named::ln10, 1025, [](mpfr_ptr v) { log_of(v, 10); }, "ln10", 1024);
-    check_widereal(tb::named::ln2, 1025, [](mpfr_ptr v) { log_of(v, 2); }, "ln2", 1024);
-    check_widereal(tb::named::atan_h, 1025, [](mpfr_ptr v) { atan2_of(v, 2); }, "atan_h", 1024);
-    check_widereal(tb::named::atan_q, 1025, [](mpfr_ptr v) { atan2_of(v, 4); }, "atan_q", 1024);
-    check_widereal(tb::named::gamma, 1025, gamma_ref, "gamma", 1024);
+// Every name, read at 1,024 fraction words (the arcsine's precision),
+// against MPFR; the names of one constant give the same words.
+TEST(Constants, EveryNameAgainstMpfr) {
+    struct Case {
+        const char *names[4];
+        Route route;
+    };
+    const Case cases[] = {
+        {{"pi", "PI"}, pi_by_atan},
+        {{"e", "E", "napier", "NAPIER"}, e_by_sinh_cosh},
+        {{"ln10", "LN10"}, [](mpfr_ptr v) { log_of(v, 10); }},
+        {{"ln2", "LN2"}, [](mpfr_ptr v) { log_of(v, 2); }},
+        {{"atan_h"}, [](mpfr_ptr v) { atan2_of(v, 2); }},
+        {{"atan_q"}, [](mpfr_ptr v) { atan2_of(v, 4); }},
+        {{"g", "G"}, gamma_ref},
+    };
+    for (const Case &c : cases) {
+        const Words r = ctowr(c.names[0], 1024);
+        check_widereal(r.data(), 1025, c.route, c.names[0], 1024);
+        for (const char *alias : c.names)
+            if (alias) {
+                EXPECT_EQ(ctowr(alias, 1024), r) << alias;
+            }
+    }
 }
 
-TEST(Tables, ReductionConstantsAgainstMpfr) {
-    namespace r = tb::reduction;
-    const long lf = r::kReductionFracWords;
-    check_widereal(r::widefp_ln2, lf + 3, [](mpfr_ptr v) { log_of(v, 2); }, "widefp_ln2", lf);
-    check_widereal(r::piq, r::kPiQuarterFracWords + 3, [](mpfr_ptr v) { pi_by_atan(v); mpfr_div_2ui(v, v, 2, MPFR_RNDN); },
-                   "piq", r::kPiQuarterFracWords);
-    check_widereal(r::pih, lf + 3, [](mpfr_ptr v) { pi_by_atan(v); mpfr_div_2ui(v, v, 1, MPFR_RNDN); }, "pih", lf);
-    check_widereal(r::pi_h, 1026, [](mpfr_ptr v) { pi_by_atan(v); mpfr_div_2ui(v, v, 1, MPFR_RNDN); }, "pi_h", 1025);
-    check_widereal(r::atan_h, 1026, [](mpfr_ptr v) { atan2_of(v, 2); }, "atan_h", 1025);
-    check_widereal(r::atan_q, 1026, [](mpfr_ptr v) { atan2_of(v, 4); }, "atan_q", 1025);
-    EXPECT_EQ(r::widefp_ln2[0], 0x3ffffffffffffffeULL);
-    EXPECT_EQ(r::widefp_ln2[2], 0x93c7673007e5ed5eULL);
-    EXPECT_EQ(r::piq[0], 0x3ffffffffffffffeULL);
-    EXPECT_EQ(r::piq[2], 0x898cc51701b839a2ULL);
-    EXPECT_EQ(r::pih[0], 0x3fffffffffffffffULL);
-    EXPECT_EQ(r::pi_h[0], 0x3fffffffffffffffULL);
-    EXPECT_EQ(r::atan_h[0], 0x3ffffffffffffffdULL);
-    EXPECT_EQ(r::atan_q[0], 0x3ffffffffffffffcULL);
-}
+// The stored tables at their full lengths, and the forms derived from them:
+// pi and pi/2 from pi/4, ln 2 and ln 10 in fixed point.
+TEST(Tables, StoredAndDerivedAgainstMpfr) {
+    const long lf = tb::kReductionFracWords, qf = tb::kPiQuarterFracWords;
+    auto pi_over = [](unsigned k) { return [k](mpfr_ptr v) { pi_by_atan(v); mpfr_div_2ui(v, v, k, MPFR_RNDN); }; };
+    check_widereal(tb::ln2, lf + 3, [](mpfr_ptr v) { log_of(v, 2); }, "ln2", lf);
+    check_widereal(tb::pi_quarter, qf + 3, pi_over(2), "pi/4", qf);
+    Words w(qf + 1);
+    tb::copy_pi(w.data(), tb::kPiHalfWord0, qf);
+    check_widereal(w.data(), qf + 1, pi_over(1), "pi/2", qf);
+    tb::copy_pi(w.data(), tb::kPiWord0, qf);
+    check_widereal(w.data(), qf + 1, pi_over(0), "pi", qf);
+    check_widereal(tb::atan_half, 1026, [](mpfr_ptr v) { atan2_of(v, 2); }, "atan_half", 1025);
+    check_widereal(tb::atan_quarter, 1026, [](mpfr_ptr v) { atan2_of(v, 4); }, "atan_quarter", 1025);
+    EXPECT_EQ(tb::ln2[2], 0x93c7673007e5ed5eULL);
+    EXPECT_EQ(tb::pi_quarter[0], 0x3ffffffffffffffeULL);
+    EXPECT_EQ(tb::pi_quarter[2], 0x898cc51701b839a2ULL);
+    EXPECT_EQ(tb::atan_half[0], 0x3ffffffffffffffdULL);
+    EXPECT_EQ(tb::atan_quarter[0], 0x3ffffffffffffffcULL);
 
-TEST(Tables, FixedPointAgainstMpfr) {
-    check_fixed(tb::log_2_10, [](mpfr_ptr v) { ratio_of_logs(v, 10, 2); }, "log_2_10");
-    check_fixed(tb::ln2, [](mpfr_ptr v) { log_of(v, 2); }, "ln2");
-    check_fixed(tb::log10_2, [](mpfr_ptr v) { ratio_of_logs(v, 2, 10); }, "log10_2");
-    check_fixed(tb::ln10, [](mpfr_ptr v) { log_of(v, 10); }, "ln10");
-    EXPECT_EQ(tb::log_2_10[0], 3u);
-    EXPECT_EQ(tb::log_2_10[1], 0x5269e12f346e2bf9ULL);
-    EXPECT_EQ(tb::ln2[0], 0u);
-    EXPECT_EQ(tb::ln2[1], 0xb17217f7d1cf79abULL);
-    EXPECT_EQ(tb::ln2[2], 0xc9e3b39803f2f6afULL);
-    EXPECT_EQ(tb::log10_2[0], 0u);
-    EXPECT_EQ(tb::log10_2[1], 0x4d104d427de7fbccULL);
-    EXPECT_EQ(tb::ln10[0], 2u);
-    EXPECT_EQ(tb::ln10[1], 0x4d763776aaa2b05bULL);
+    check_fixed(tb::log2_10_fixed, [](mpfr_ptr v) { ratio_of_logs(v, 10, 2); }, "log2_10");
+    check_fixed(tb::log10_2_fixed, [](mpfr_ptr v) { ratio_of_logs(v, 2, 10); }, "log10_2");
+    EXPECT_EQ(tb::log2_10_fixed[1024], 0u);
+    EXPECT_EQ(tb::log10_2_fixed[1024], 0u);
+    Words f(1024);
+    tb::ln2_fixed(f.data(), 1024);
+    check_fixed(f.data(), [](mpfr_ptr v) { log_of(v, 2); }, "ln2 fixed");
+    EXPECT_EQ(f[1], 0xb17217f7d1cf79abULL);
+    EXPECT_EQ(f[2], 0xc9e3b39803f2f6afULL);
+    tb::ln10_fixed(f.data(), 1024);
+    check_fixed(f.data(), [](mpfr_ptr v) { log_of(v, 10); }, "ln10 fixed");
+    EXPECT_EQ(f[0], 2u);
+    EXPECT_EQ(f[1], 0x4d763776aaa2b05bULL);
+    Words g(3);  // a short read is the long one's beginning
+    tb::ln10_fixed(g.data(), 3);
+    EXPECT_EQ(g, Words(f.begin(), f.begin() + 3));
+    EXPECT_EQ(tb::log2_10_fixed[1], 0x5269e12f346e2bf9ULL);
+    EXPECT_EQ(tb::log10_2_fixed[1], 0x4d104d427de7fbccULL);
 }
 
 // ---- unknown names: the fatal route ---------------------------------------------

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "convert/decimal.h"
-#include "convert/tables.h"
+#include "reference/ref_decimal.h"
 #include "harness.h"
 #include "wr_plugin.h"
 
@@ -483,53 +483,6 @@ TEST(ConvertPow, RelativeErrorAgainstMpfr) {
                 worst_unit, worst_small, worst_ratio);
 }
 
-// widefp_convert_pow as it was before its series skipped the zero words of
-// the term, every product through widefp_array_mul: the reference the
-// conversion must still match word for word.
-void reference_convert_pow(const uint64_t *x, int64_t *exponent, uint64_t *digits, uint64_t p) {
-    const uint64_t n = p + 2;
-    std::vector<uint64_t> work(3 * n);
-    uint64_t *y = work.data();
-    uint64_t *term = y + n;
-    uint64_t *sum = term + n;
-    const int64_t b = static_cast<int64_t>(x[0] & th::kExpMask) - static_cast<int64_t>(th::kBias);
-    int64_t e;
-    if (b >= 0) {
-        widefp_array_imul(y, widefp::tables::log10_2, static_cast<uint64_t>(b), n);
-        e = static_cast<int64_t>(y[0]);
-    } else {
-        widefp_array_imul(y, widefp::tables::log10_2, static_cast<uint64_t>(-b), n);
-        e = static_cast<int64_t>(~y[0]);
-        for (uint64_t i = 1; i < n; ++i) y[i] = ~y[i];
-        for (uint64_t i = n; i-- > 0;)
-            if (++y[i] != 0) break;
-    }
-    y[0] = 0;
-    widefp_array_mul(y, y, widefp::tables::ln10, n);
-    for (uint64_t i = 0; i < n; ++i) term[i] = sum[i] = y[i];
-    sum[0] += 1;
-    uint64_t z = 0;
-    uint64_t k = 2;
-    do {
-        widefp_array_mul(term, term, y, n);
-        if (z > 0 && term[z - 1] != 0) --z;
-        widefp_array_idiv(term, term, k, n, &z);
-        widefp_array_add(sum, sum, term, n);
-        ++k;
-    } while (z != n);
-    uint64_t *m = y;
-    m[0] = 1;
-    for (uint64_t i = 1; i <= p; ++i) m[i] = x[i];
-    m[p + 1] = 0;
-    widefp_array_mul(digits, sum, m, n);
-    if (digits[0] >= 10) {
-        uint64_t z10 = 0;
-        widefp_array_idiv(digits, digits, 10, n, &z10);
-        ++e;
-    }
-    *exponent = e;
-}
-
 // |x| / 10^e rounded up to the last unit of a (p+2)-word digit array.
 Words exact_ceiling(const Words &x, uint64_t p, int64_t e) {
     Z m, t;
@@ -636,7 +589,7 @@ TEST(ConvertPow, SameWordsAsThePlainSeries) {
             int64_t e = 0, e_ref = 0;
             Words d = convert(x, p, &e);
             Words want(p + 2, 0);
-            reference_convert_pow(x.data(), &e_ref, want.data(), p);
+            ref::ref_convert_pow(x.data(), &e_ref, want.data(), p);
             ASSERT_EQ(e, e_ref) << "p=" << p << " x=" << th::hex(x);
             // Where the power is small enough, the series' words give way to
             // |x| / 10^E rounded up exactly.

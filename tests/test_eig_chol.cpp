@@ -128,7 +128,7 @@ Result eig(Words a, uint64_t n, uint64_t p, int vflag = 1, uint64_t max_sweeps =
     Result r;
     r.d.assign(n * (p + 1), 0);
     r.v.assign(n * n * (p + 1), 0);
-    std::vector<uint64_t> work(widefp_matrix_eig_sym_itch(n, p));
+    std::vector<uint64_t> work(widefp_matrix_eig_sym_work_size(n, p));
     if (!max_sweeps) max_sweeps = widefp_matrix_eig_sym_sweep_bound(p);
     r.status = widefp_matrix_eig_sym(r.d.data(), vflag ? r.v.data() : nullptr, r.sweeps, a.data(), n, vflag,
                                      max_sweeps, p, work.data());
@@ -316,7 +316,7 @@ TEST(EigSym, Generalized) {
             if (i == j) mpfr_add_ui(x, x, 1, MPFR_RNDN);
         });
         Words aw = a, bw = b, d(n * (p + 1)), v(n * n * (p + 1));
-        std::vector<uint64_t> work(widefp_matrix_eig_sym_gen_itch(n, p));
+        std::vector<uint64_t> work(widefp_matrix_eig_sym_gen_work_size(n, p));
         ASSERT_EQ(widefp_matrix_eig_sym_gen(d.data(), v.data(), nullptr, aw.data(), bw.data(), n, 1,
                                             widefp_matrix_eig_sym_sweep_bound(p), p, work.data()),
                   0);
@@ -385,14 +385,14 @@ TEST(EigSym, Generalized) {
     Words m = th::from_double(2, p);
     std::copy(m.begin(), m.end(), b.begin() + 1 * (p + 1));
     std::copy(m.begin(), m.end(), b.begin() + 2 * (p + 1));
-    std::vector<uint64_t> work(widefp_matrix_eig_sym_gen_itch(2, p));
+    std::vector<uint64_t> work(widefp_matrix_eig_sym_gen_work_size(2, p));
     EXPECT_EQ(widefp_matrix_eig_sym_gen(d.data(), v.data(), nullptr, a.data(), b.data(), 2, 1, 100, p, work.data()), 2);
 }
 
 // ---- Cholesky ------------------------------------------------------------------
 
 uint64_t chol(Words &a, uint64_t n, uint64_t p) {
-    std::vector<uint64_t> work(widefp_matrix_chol_itch(p));
+    std::vector<uint64_t> work(widefp_matrix_chol_work_size(p));
     return widefp_matrix_chol(a.data(), n, p, work.data());
 }
 

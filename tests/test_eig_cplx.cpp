@@ -306,7 +306,7 @@ TEST(EigCplx, RealInputAgreesWithRealPath) {
     // within 2^20 beta of one of the other (well-separated random values).
     th::Rng g(0x4ea1);
     const uint64_t p = 4, n = 7, w = p + 1;
-    std::vector<uint64_t> a(n * n * w), re(n * w), im(n * w), wk(widefp_matrix_eig_gen_itch(n, p));
+    std::vector<uint64_t> a(n * n * w), re(n * w), im(n * w), wk(widefp_matrix_eig_gen_work_size(n, p));
     MV A(n * n), gen(n);
     for (uint64_t k = 0; k < n * n; ++k) {
         Words x = th::random_wr(g, p, -3, 0);

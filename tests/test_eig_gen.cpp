@@ -30,7 +30,7 @@ Result eig(const std::vector<double> &a, uint64_t n, uint64_t p, int balance = 1
     Result r;
     r.re.assign(n * (p + 1), 0);
     r.im.assign(n * (p + 1), 0);
-    Words work(widefp_matrix_eig_gen_itch(n, p));
+    Words work(widefp_matrix_eig_gen_work_size(n, p));
     uint64_t sweeps[2] = {0, 0};
     r.status = widefp_matrix_eig_gen(r.re.data(), r.im.data(), sweeps, A.data(), n, balance,
                                      widefp_matrix_eig_gen_sweep_bound(p), p, work.data());
@@ -205,7 +205,7 @@ TEST(EigGen, TraceOfRandomMatrices) {
 }
 
 TEST(EigGen, EmptyAndTriangular) {
-    Words work(widefp_matrix_eig_gen_itch(0, 2));
+    Words work(widefp_matrix_eig_gen_work_size(0, 2));
     EXPECT_EQ(widefp_matrix_eig_gen(nullptr, nullptr, nullptr, nullptr, 0, 1, 10, 2, work.data()), 0);
     Result r = eig({5, 1, 2, 0, -1, 3, 0, 0, 7}, 3, 2);  // isolated by the permutations: exact
     ASSERT_EQ(r.status, 0);
@@ -225,7 +225,7 @@ double log2_residual(const std::vector<double> &a, uint64_t n, uint64_t p, int b
     const uint64_t w = p + 1;
     Words A(n * n * w), re(n * w), im(n * w), vr(n * n * w), vi(n * n * w);
     for (uint64_t k = 0; k < n * n; ++k) widefp_float_dtowr(&A[k * w], a[k], p);
-    Words work(widefp_matrix_eig_gen_vec_itch(n, p));
+    Words work(widefp_matrix_eig_gen_vec_work_size(n, p));
     const int status = widefp_matrix_eig_gen_vec(re.data(), im.data(), vr.data(), vi.data(), nullptr, A.data(), n,
                                                  balance, widefp_matrix_eig_gen_sweep_bound(p), p, work.data());
     EXPECT_EQ(status, 0);

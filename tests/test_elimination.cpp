@@ -40,7 +40,7 @@
 namespace {
 // The determinant with its work array.
 void det(uint64_t *A, uint64_t n, uint64_t p, uint64_t *d) {
-    std::vector<uint64_t> work(widefp_matrix_det_itch(p));
+    std::vector<uint64_t> work(widefp_matrix_det_work_size(p));
     widefp_matrix_det(d, A, n, p, work.data());
 }
 }  // namespace
@@ -559,7 +559,7 @@ struct Fatal : std::runtime_error {
 
 TEST(Scratch, FailureGoesThroughTheFatalRoute) {
     widefp_fatal_handler previous = widefp_set_fatal_handler(&throw_fatal);
-    for (uint64_t words : {UINT64_MAX, widefp_matrix_svd_itch(2, uint64_t{1} << 40, uint64_t{1} << 30)}) {
+    for (uint64_t words : {UINT64_MAX, widefp_matrix_svd_work_size(2, uint64_t{1} << 40, uint64_t{1} << 30)}) {
         try {
             widefp::detail::heap_words(words);
             ADD_FAILURE() << words << " words granted";

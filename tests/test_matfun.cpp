@@ -99,18 +99,18 @@ Words random_spd(th::Rng &r, uint64_t n, uint64_t p, double c, int64_t emax = 1)
 }
 
 Words expm(const Words &A, uint64_t n, uint64_t p) {
-    Words E(n * n * (p + 1), 0), work(widefp_matrix_expm_itch(n, p));
+    Words E(n * n * (p + 1), 0), work(widefp_matrix_expm_work_size(n, p));
     widefp_matrix_expm(E.data(), A.data(), n, p, work.data());
     return E;
 }
 int sqrtm(Words &S, const Words &A, uint64_t n, uint64_t p) {
     S.assign(n * n * (p + 1), 0);
-    Words work(widefp_matrix_sqrtm_itch(n, p));
+    Words work(widefp_matrix_sqrtm_work_size(n, p));
     return widefp_matrix_sqrtm(S.data(), A.data(), n, p, work.data());
 }
 int logm(Words &L, const Words &A, uint64_t n, uint64_t p) {
     L.assign(n * n * (p + 1), 0);
-    Words work(widefp_matrix_logm_itch(n, p));
+    Words work(widefp_matrix_logm_work_size(n, p));
     return widefp_matrix_logm(L.data(), A.data(), n, p, work.data());
 }
 
@@ -132,7 +132,7 @@ Words expm_rounded(const Words &A, uint64_t n, uint64_t p) {
         Words wq = th::from_mpfr(x, q);
         std::copy(wq.begin(), wq.end(), Aq.begin() + static_cast<long>(e * (q + 1)));
     }
-    Words Eq(n * n * (q + 1)), work(widefp_matrix_expm_itch(n, q));
+    Words Eq(n * n * (q + 1)), work(widefp_matrix_expm_work_size(n, q));
     widefp_matrix_expm(Eq.data(), Aq.data(), n, q, work.data());
     for (uint64_t e = 0; e < n * n; ++e) {
         th::Mp x(static_cast<mpfr_prec_t>(64 * q + 1), true), y(static_cast<mpfr_prec_t>(64 * p + 1), true);
@@ -324,7 +324,7 @@ TEST(Hess, OrthogonalFactorHessenbergFormAndResidual) {
     th::Rng r(15);
     for (uint64_t p : {2, 3, 4, 9}) {
         for (uint64_t n : {1, 2, 3, 6}) {
-            Words A = random_mat(r, n, p), H = A, P(A.size()), work(widefp_matrix_hess_itch(n, p));
+            Words A = random_mat(r, n, p), H = A, P(A.size()), work(widefp_matrix_hess_work_size(n, p));
             widefp_matrix_hess(H.data(), P.data(), n, 1, p, work.data());
             for (uint64_t i = 0; i < n; ++i)
                 for (uint64_t j = 0; j + 1 < i; ++j) EXPECT_TRUE(th::is_zero(H.data() + (i * n + j) * (p + 1)));
@@ -369,7 +369,7 @@ std::vector<int64_t> run_balance(Words &AA, std::vector<int64_t> &perm, uint64_t
                                  int scale = 1) {
     std::vector<int64_t> d(n);
     perm.assign(n, -1);
-    Words work(widefp_matrix_balance_itch(n));
+    Words work(widefp_matrix_balance_work_size(n));
     widefp_matrix_balance(AA.data(), d.data(), perm.data(), n, permute, scale, p, work.data());
     return d;
 }

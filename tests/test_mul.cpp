@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "harness.h"
+#include "reference/ref_mul.h"
 #include "widefp.h"
 
 namespace {
@@ -163,55 +164,6 @@ TEST(FloatMulH, OverestimateWithinCorrection) {
                 worst, static_cast<unsigned long long>(worst_p), least, saturated);
 }
 
-// The truncated product's exact output, computed with GMP: S = the columns
-// 0..p-1 of X*Y exactly plus the high halves of column p (in units of S's
-// last word), mantissa V = 2^(64(p+1)) + (X+Y)*2^64 + S, normalised, and the
-// guard word from the dropped bits plus 2p.
-uint64_t truncated_reference(const Words &x, const Words &y, uint64_t p, Words &out) {
-    std::vector<mp_limb_t> yl(y.rbegin(), y.rend() - 1);  // Y least significant first
-    std::vector<mp_limb_t> R(p + 2, 0);
-    for (uint64_t i = 0; i < p; ++i) {  // row i: X[i] * Y[0..p-1-i]
-        mp_limb_t cy = mpn_addmul_1(R.data(), yl.data() + i, p - i, x[1 + i]);
-        mpn_add_1(R.data() + (p - i), R.data() + (p - i), p + 2 - (p - i), cy);
-    }
-    for (uint64_t i = 1; i < p; ++i) {  // column p, high halves
-        unsigned __int128 t = static_cast<unsigned __int128>(x[1 + i]) * y[1 + p - i];
-        mpn_add_1(R.data(), R.data(), p + 2, static_cast<mp_limb_t>(t >> 64));
-    }
-    EXPECT_EQ(R[p + 1], 0u);
-    mpz_t V, xy, g;
-    mpz_inits(V, xy, g, nullptr);
-    mpz_import(V, p + 1, -1, sizeof(uint64_t), 0, 0, R.data());  // S
-    mpz_import(xy, p, 1, sizeof(uint64_t), 0, 0, x.data() + 1);
-    mpz_mul_2exp(xy, xy, 64);
-    mpz_add(V, V, xy);
-    mpz_import(xy, p, 1, sizeof(uint64_t), 0, 0, y.data() + 1);
-    mpz_mul_2exp(xy, xy, 64);
-    mpz_add(V, V, xy);
-    mpz_set_ui(xy, 0);
-    mpz_setbit(xy, 64 * (p + 1));  // the product of the hidden ones
-    mpz_add(V, V, xy);
-    const unsigned s = mpz_sizeinbase(V, 2) > 64 * (p + 1) + 1 ? 1 : 0;
-    mpz_fdiv_r_2exp(g, V, 64 + s);  // dropped bits: S[p] and, when shifted, one more
-    mpz_add_ui(g, g, 2 * p);
-    if (s) {
-        bool odd = mpz_odd_p(g);
-        mpz_fdiv_q_2exp(g, g, 1);
-        if (odd) mpz_setbit(g, 0);
-    }
-    uint64_t guard = mpz_sizeinbase(g, 2) > 64 ? ~uint64_t{0} : mpz_get_ui(g);
-    mpz_fdiv_q_2exp(V, V, 64 + s);
-    mpz_clrbit(V, 64 * p);
-    out.assign(p + 1, 0);
-    size_t count = 0;
-    std::vector<uint64_t> tmp(p + 1, 0);
-    mpz_export(tmp.data(), &count, 1, sizeof(uint64_t), 0, 0, V);
-    for (size_t i = 0; i < count; ++i) out[1 + p - count + i] = tmp[i];
-    out[0] = ((x[0] ^ y[0]) & kSign) | (th::exp_field(x.data()) + th::exp_field(y.data()) + s - kBias);
-    mpz_clears(V, xy, g, nullptr);
-    return guard;
-}
-
 TEST(FloatMulH, ExactOutputOfTheColumnProduct) {
     th::Rng rng(207);
     std::vector<uint64_t> ps;
@@ -229,7 +181,7 @@ TEST(FloatMulH, ExactOutputOfTheColumnProduct) {
                 std::fill(y.begin() + 1, y.end(), ~uint64_t{0});
             }
             Words want, got(p + 1);
-            uint64_t gw = truncated_reference(x, y, p, want);
+            uint64_t gw = ref::ref_mul_truncated(x, y, p, want);
             uint64_t g = widefp_float_mul_h(got.data(), x.data(), y.data(), p);
             ASSERT_EQ(got, want) << "p=" << p << " t=" << t << "\nx=" << th::hex(x) << "\ny=" << th::hex(y);
             ASSERT_EQ(g, gw) << "p=" << p << " t=" << t;

@@ -12,7 +12,7 @@ namespace {
 
 // The factorisation with its work array.
 void qr(uint64_t *A, uint64_t m, uint64_t n, uint64_t p, uint64_t *Q, uint64_t *R, int qflag, int rflag) {
-    std::vector<uint64_t> work(widefp_matrix_qr_itch(n, p));
+    std::vector<uint64_t> work(widefp_matrix_qr_work_size(n, p));
     widefp_matrix_qr(A, Q, R, m, n, qflag, rflag, p, work.data());
 }
 
@@ -218,9 +218,9 @@ namespace {
 // A work size that does not fit in 64 bits is reported as UINT64_MAX, which
 // no allocation grants.
 TEST(Qr, ImpossibleWorkSizeIsAllOnes) {
-    EXPECT_EQ(widefp_matrix_qr_itch(uint64_t{1} << 40, uint64_t{1} << 30), UINT64_MAX);
-    EXPECT_EQ(widefp_matrix_qr_itch(UINT64_MAX, 2), UINT64_MAX);
-    EXPECT_EQ(widefp_matrix_qr_itch(3, 2), 5 * 3 + 4 * 4u);
+    EXPECT_EQ(widefp_matrix_qr_work_size(uint64_t{1} << 40, uint64_t{1} << 30), UINT64_MAX);
+    EXPECT_EQ(widefp_matrix_qr_work_size(UINT64_MAX, 2), UINT64_MAX);
+    EXPECT_EQ(widefp_matrix_qr_work_size(3, 2), 5 * 3 + 4 * 4u);
 }
 
 }  // namespace

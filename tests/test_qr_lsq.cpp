@@ -69,7 +69,7 @@ struct Qrp {
 Qrp qrp(const Words &a0, uint64_t m, uint64_t n, uint64_t p, bool full, int pivot) {
     const uint64_t k = std::min(m, n), qc = full ? m : k, w = p + 1;
     Qrp f{m, n, p, qc, pivot, a0, a0, Words(m * qc * w, 7), Words(qc * n * w, 7), std::vector<int64_t>(n, -1)};
-    std::vector<uint64_t> work(widefp_matrix_qrp_itch(m, n, p), 0x55);
+    std::vector<uint64_t> work(widefp_matrix_qrp_work_size(m, n, p), 0x55);
     widefp_matrix_qrp(f.a.data(), f.q.data(), f.r.data(), f.perm.data(), m, n, qc, pivot, p, work.data());
     return f;
 }
@@ -173,10 +173,10 @@ TEST(Qrp, TriangularMatrixIsItsOwnR) {
 }
 
 TEST(Qrp, ImpossibleWorkSizeIsAllOnes) {
-    EXPECT_EQ(widefp_matrix_qrp_itch(3, UINT64_MAX / 2, 2), UINT64_MAX);
-    EXPECT_EQ(widefp_matrix_qrp_itch(3, uint64_t{1} << 40, uint64_t{1} << 30), UINT64_MAX);
-    EXPECT_EQ(widefp_matrix_svd_full_itch(uint64_t{1} << 40, 2, 2), UINT64_MAX);
-    EXPECT_EQ(widefp_matrix_lsq_itch(uint64_t{1} << 40, 2, 1, 2), UINT64_MAX);
+    EXPECT_EQ(widefp_matrix_qrp_work_size(3, UINT64_MAX / 2, 2), UINT64_MAX);
+    EXPECT_EQ(widefp_matrix_qrp_work_size(3, uint64_t{1} << 40, uint64_t{1} << 30), UINT64_MAX);
+    EXPECT_EQ(widefp_matrix_svd_full_work_size(uint64_t{1} << 40, 2, 2), UINT64_MAX);
+    EXPECT_EQ(widefp_matrix_lsq_work_size(uint64_t{1} << 40, 2, 1, 2), UINT64_MAX);
 }
 
 // ---- full SVD -------------------------------------------------------------------
@@ -191,7 +191,7 @@ TEST(SvdFull, CompletesUToAnOrthogonalMatrix) {
         const uint64_t p = random_p(rng), m = s.m, n = s.n, w = p + 1;
         Words a0 = random_matrix(rng, m, n, p), a = a0, sv(n * w), u(m * m * w, 9), v(n * n * w);
         uint64_t sweeps[2];
-        std::vector<uint64_t> work(widefp_matrix_svd_full_itch(m, n, p));
+        std::vector<uint64_t> work(widefp_matrix_svd_full_work_size(m, n, p));
         ASSERT_EQ(widefp_matrix_svd_full(sv.data(), u.data(), v.data(), sweeps, a.data(), m, n, 1, 1,
                                          widefp_matrix_svd_sweep_bound(p), p, work.data()),
                   0);
@@ -282,7 +282,7 @@ Lsq lsq(const Words &a0, const Words &b0, uint64_t m, uint64_t n, uint64_t r, ui
         uint64_t p) {
     Words a = a0, b = b0;
     Lsq s{Words(n * r * (p + 1), 3), 0};
-    std::vector<uint64_t> work(widefp_matrix_lsq_itch(m, n, r, p), 0x77);
+    std::vector<uint64_t> work(widefp_matrix_lsq_work_size(m, n, r, p), 0x77);
     s.rank = widefp_matrix_lsq(s.x.data(), a.data(), b.data(), m, n, r, tol_bits, minnorm, p, work.data());
     return s;
 }

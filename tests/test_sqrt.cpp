@@ -339,4 +339,26 @@ TEST(Hypot, ZeroOperands) {
     EXPECT_TRUE(th::same_value(r.data(), r2.data(), p)) << th::hex(r2);
 }
 
+// The hypot that takes the caller's work area (the SVD's rotations) clears
+// what it reads: stale words there change nothing, zero operands included.
+TEST(Hypot, CallersWorkAreaWithStaleWords) {
+    th::Rng rng(0x57a1e);
+    for (uint64_t p : {2, 7, 60}) {
+        Words work(widefp::detail::truncated_hypot_work_size(p));
+        Words z(p + 1, 0);
+        for (int trial = 0; trial < 20; ++trial) {
+            Words a = th::random_wr(rng, p, -100, 100), b = trial % 2 ? th::random_wr(rng, p, -100, 100) : z;
+            std::fill(work.begin(), work.end(), 0xa5a5a5a5a5a5a5a5ULL);
+            Words r(p + 1);
+            widefp::detail::truncated_hypot(r.data(), a.data(), b.data(), p, work.data());
+            ASSERT_LE(hypot_error_ulp(r, a, b, p), kHypotBoundUlp) << "p=" << p << " a=" << th::hex(a);
+        }
+        // hypot(0, 0): no stale word reaches the zero's fraction
+        std::fill(work.begin(), work.end(), 0xa5a5a5a5a5a5a5a5ULL);
+        Words r(p + 1, 0x77);
+        widefp::detail::truncated_hypot(r.data(), z.data(), z.data(), p, work.data());
+        EXPECT_EQ(r, z) << "p=" << p;
+    }
+}
+
 }  // namespace

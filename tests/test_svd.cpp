@@ -13,7 +13,7 @@ namespace {
 // The decomposition with its work array.
 int svd(uint64_t *A, uint64_t m, uint64_t n, uint64_t p, uint64_t *U, uint64_t *s, uint64_t *V, int uflag,
         int vflag, uint64_t max_sweeps = 0, uint64_t *counts = nullptr) {
-    std::vector<uint64_t> work(m && n ? widefp_matrix_svd_itch(m, n, p) : 0);
+    std::vector<uint64_t> work(m && n ? widefp_matrix_svd_work_size(m, n, p) : 0);
     if (!max_sweeps) max_sweeps = widefp_matrix_svd_sweep_bound(p);
     return widefp_matrix_svd(s, U, V, counts, A, m, n, uflag, vflag, max_sweeps, p, work.data());
 }
@@ -368,8 +368,8 @@ namespace {
 // A work size that does not fit in 64 bits is reported as UINT64_MAX, which
 // no allocation grants.
 TEST(Svd, ImpossibleWorkSizeIsAllOnes) {
-    EXPECT_EQ(widefp_matrix_svd_itch(2, uint64_t{1} << 40, uint64_t{1} << 30), UINT64_MAX);
-    EXPECT_EQ(widefp_matrix_svd_itch(UINT64_MAX, 1, 2), UINT64_MAX);
+    EXPECT_EQ(widefp_matrix_svd_work_size(2, uint64_t{1} << 40, uint64_t{1} << 30), UINT64_MAX);
+    EXPECT_EQ(widefp_matrix_svd_work_size(UINT64_MAX, 1, 2), UINT64_MAX);
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "convert/tables.h"
+#include "reference/ref_decimal.h"
 #include "convert/text_in.h"
 #include "harness.h"
 
@@ -111,48 +111,6 @@ DecimalCase random_decimal(th::Rng &rng) {
     return c;
 }
 
-// widefp_convert_pow10 as it was before its series skipped the zero words of
-// the term, every product through widefp_array_mul: the reference the
-// reader's scaling must still match word for word.
-int64_t reference_convert_pow10(uint64_t *M, int64_t e10, uint64_t n) {
-    std::vector<uint64_t> work(3 * n);
-    uint64_t *T = work.data();
-    uint64_t *y = T + n;
-    uint64_t *term = T + 2 * n;
-    uint64_t mag = e10 < 0 ? static_cast<uint64_t>(-e10) : static_cast<uint64_t>(e10);
-    widefp_array_imul(T, widefp::tables::log_2_10, mag, n);
-    int64_t B;
-    if (e10 >= 0) {
-        B = static_cast<int64_t>(T[0]);
-    } else {
-        B = -static_cast<int64_t>(T[0]) - 1;
-        uint64_t carry = 1;
-        for (uint64_t i = n - 1; i >= 1; --i) {
-            uint64_t w = ~T[i] + carry;
-            carry = (carry && w == 0) ? 1 : 0;
-            T[i] = w;
-        }
-    }
-    T[0] = 0;
-    widefp_array_mul(y, widefp::tables::ln2, T, n);
-    uint64_t *R = T;
-    std::copy(y, y + n, term);
-    std::copy(y, y + n, R);
-    R[0] += 1;
-    uint64_t z = 0;
-    for (uint64_t k = 2; z < n; ++k) {
-        widefp_array_mul(term, term, y, n);
-        if (z > 0 && term[z - 1] != 0) --z;
-        widefp_array_idiv(term, term, k, n, &z);
-        uint64_t i = z;
-        while (i < n && term[i] == 0) ++i;
-        if (i == n) break;
-        widefp_array_add(R, R, term, n);
-    }
-    widefp_array_mul(M, M, R, n);
-    return B;
-}
-
 // The scaling by 10^E10 with the zero words of the series term skipped gives
 // the same exponent and words as before, on both sides of the product
 // thresholds (119/120 and 719/720 words) and at the longest arrays, for
@@ -179,7 +137,7 @@ TEST(ConvertPow10, SameWordsAsThePlainSeries) {
             }
             Words want = m, got = m;
             std::vector<uint64_t> work(3 * n);
-            const int64_t b_ref = reference_convert_pow10(want.data(), e10, n);
+            const int64_t b_ref = ref::ref_convert_pow10(want.data(), e10, n);
             const int64_t b = widefp::convert::widefp_convert_pow10(got.data(), e10, n, work.data());
             ASSERT_EQ(b, b_ref) << "n=" << n << " e10=" << e10;
             ASSERT_EQ(got, want) << "n=" << n << " e10=" << e10;

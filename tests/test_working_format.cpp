@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "convert/tables.h"
 #include "elem_check.h"
 #include "harness.h"
+#include "reference/ref_reduction.h"
 
 namespace {
 
@@ -236,52 +236,6 @@ TEST(Reduction, NextToMultiplesOfHalfPi) {
     std::printf("largest reduction error next to k pi/2: %.3g units of the word p of r\n", worst);
 }
 
-// The reduction as first written: the integer multiple always read from the
-// full quotient W / C.  The library settles small quotients from a double
-// estimate when it is far from an integer; the words must be the same.
-int plain_reduction(const uint64_t *x, int mode, uint64_t *r, uint64_t p, int64_t *k) {
-    namespace red = widefp::tables::reduction;
-    const uint64_t *C = mode == 2 ? red::widefp_ln2 : red::piq;
-    if (x[0] < 0x3ffffffffffffffeULL || widefp_float_lt(x, C, p)) {
-        std::copy(x, x + p + 1, r);
-        r[p + 1] = 0;
-        *k = 0;
-        return 0;
-    }
-    const int64_t E = th::unbiased(x);
-    const uint64_t pw = E >= 0 && static_cast<uint64_t>(E) >= 64 * p + 1 ? p + (E + 64) / 64 : 2 * p + 1;
-    Words W(pw + 1, 0), Q(pw + 1);
-    std::copy(x, x + p + 1, W.begin());
-    uint64_t m;
-    if (E < 0) {
-        widefp_float_sub(W.data(), W.data(), mode == 3 ? red::pih : C, pw);
-        *k = 1;
-        std::copy(W.begin(), W.begin() + p + 2, r);
-        return 1;
-    }
-    widefp_float_div(Q.data(), W.data(), C, pw);
-    if (E > 29) {
-        uint64_t low;
-        m = widefp_modf(Q.data(), Q.data(), &low, pw);
-        *k = static_cast<int64_t>(low);
-        widefp_float_mul(Q.data(), C, Q.data(), pw);
-        if (mode == 3 && (m & 1)) {
-            ++m;
-            widefp_float_add(Q.data(), Q.data(), C, pw);
-        }
-    } else {
-        const int64_t eq = th::unbiased(Q.data());
-        const uint64_t n = eq == 0 ? 1 : (Q[1] >> (64 - eq)) | (uint64_t{1} << eq);
-        *k = static_cast<int64_t>(n);
-        m = n + (mode == 3 && (n & 1));
-        widefp_float_imul(Q.data(), C, static_cast<int64_t>(m), pw);
-    }
-    widefp_float_sub(W.data(), W.data(), Q.data(), pw);
-    std::copy(W.begin(), W.begin() + p + 2, r);
-    if (mode == 3) m /= 2;
-    return static_cast<int>(m % 4);
-}
-
 TEST(Reduction, SameWordsAsThePlainSteps) {
     th::Rng rng(15);
     for (uint64_t p : {1, 2, 3, 4, 9, 40}) {
@@ -302,7 +256,7 @@ TEST(Reduction, SameWordsAsThePlainSteps) {
                 Words a(p + 2), b(p + 2);
                 int64_t ka, kb;
                 const int qa = widefp_add_reduction(x.data(), mode, a.data(), p, &ka);
-                const int qb = plain_reduction(x.data(), mode, b.data(), p, &kb);
+                const int qb = ref::ref_reduction(x.data(), mode, b.data(), p, &kb);
                 ASSERT_EQ(th::hex(a), th::hex(b)) << "p=" << p << " mode " << mode << " x=" << th::hex(x);
                 ASSERT_EQ(qa, qb);
                 ASSERT_EQ(ka, kb);

@@ -18,7 +18,7 @@ int main(void) {
     const double m[6] = {4, 1, 1, 2, 3, 2};
     uint64_t M[6 * W];
     for (int i = 0; i < 6; ++i) widefp_float_dtowr(M + i * W, m[i], P);
-    uint64_t *work = malloc(widefp_matrix_solve_itch(P) * sizeof(uint64_t));
+    uint64_t *work = malloc(widefp_matrix_solve_work_size(P) * sizeof(uint64_t));
     widefp_matrix_solve(M, 2, 1, P, work);
     const double x0 = widefp_float_wrtod(M + 2 * W), x1 = widefp_float_wrtod(M + 5 * W);
     free(work);
@@ -27,7 +27,7 @@ int main(void) {
     const double a[4] = {3, 0, 4, 5};
     uint64_t A[4 * W], s[2 * W];
     for (int i = 0; i < 4; ++i) widefp_float_dtowr(A + i * W, a[i], P);
-    work = malloc(widefp_matrix_svd_itch(2, 2, P) * sizeof(uint64_t));
+    work = malloc(widefp_matrix_svd_work_size(2, 2, P) * sizeof(uint64_t));
     const int stalled = widefp_matrix_svd(s, NULL, NULL, NULL, A, 2, 2, 0, 0, widefp_matrix_svd_sweep_bound(P), P, work);
     const double s0 = widefp_float_wrtod(s), s1 = widefp_float_wrtod(s + W);
     free(work);

@@ -18,7 +18,8 @@ mkdir -p "$OUT/obj"
 # Compile each source whose object is missing or older than it or than any
 # library header.
 objs=""
-for f in "$SRC"/widefp/kernel/*.cpp "$SRC"/widefp/convert/*.cpp "$SRC"/tests/fuzz/fuzz_etowr.cpp; do
+for f in "$SRC"/widefp/kernel/*.cpp "$SRC"/widefp/convert/*.cpp "$SRC"/widefp/elementary/constants_table.cpp \
+         "$SRC"/tests/fuzz/fuzz_etowr.cpp; do
     o="$OUT/obj/$(basename "$(dirname "$f")")_$(basename "$f" .cpp).o"
     if [ ! -f "$o" ] || [ "$f" -nt "$o" ] || [ -n "$(find "$SRC/widefp" -name '*.h' -newer "$o" | head -1)" ]; then
         echo "compiling $f"

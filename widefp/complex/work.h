@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 
+#include "kernel/heap.h"
 #include "widefp.h"
 #include "widefp_rnd.h"
 
@@ -35,7 +36,7 @@ public:
             d_ = in_;
             std::memset(in_, 0, sizeof in_);
         } else {
-            heap_.reset(new uint64_t[q + 1]());
+            heap_ = widefp::detail::heap_words(q + 1);
             d_ = heap_.get();
         }
     }

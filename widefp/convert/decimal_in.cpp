@@ -4,7 +4,7 @@
 #include <cstring>
 #include <memory>
 
-#include "convert/tables.h"
+#include "elementary/constants_table.h"
 #include "convert/text_in.h"
 #include "kernel/array_mul_skip.h"
 #include "kernel/heap.h"
@@ -69,7 +69,7 @@ int64_t widefp_convert_pow10(uint64_t *M, int64_t e10, uint64_t n, uint64_t *wor
 
     // 1. T = log2(10) * |E10|; B = floor(E10 * log2(10)), T's fraction the rest.
     uint64_t mag = e10 < 0 ? static_cast<uint64_t>(-e10) : static_cast<uint64_t>(e10);
-    widefp_array_imul(T, tables::log_2_10, mag, n);
+    widefp_array_imul(T, constants::log2_10_fixed, mag, n);
     int64_t B;
     if (e10 >= 0) {
         B = static_cast<int64_t>(T[0]);
@@ -83,9 +83,11 @@ int64_t widefp_convert_pow10(uint64_t *M, int64_t e10, uint64_t n, uint64_t *wor
         }
     }
 
-    // 2. y = ln 2 * frac, 0 <= y < ln 2.
+    // 2. y = ln 2 * frac, 0 <= y < ln 2 (ln 2 in fixed point in term, free
+    // until step 3).
     T[0] = 0;
-    widefp_array_mul(y, tables::ln2, T, n);
+    constants::ln2_fixed(term, n);
+    widefp_array_mul(y, term, T, n);
 
     // 3. R = e^y = 2^frac by its series, summed into T (free again).
     uint64_t *R = T;

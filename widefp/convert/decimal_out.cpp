@@ -3,10 +3,9 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
-#include <vector>
 
 #include "convert/decimal.h"
-#include "convert/tables.h"
+#include "elementary/constants_table.h"
 #include "kernel/array_mul_skip.h"
 #include "kernel/guard.h"
 #include "kernel/heap.h"
@@ -133,7 +132,7 @@ bool scaled_ceil(const uint64_t *V, uint64_t L, int64_t sh, uint64_t *D, uint64_
 bool ceil_digits(const uint64_t *x, uint64_t p, int64_t e, uint64_t *D) {
     const uint64_t n = p + 2;
     const int64_t B = static_cast<int64_t>(x[0] & kExpMask) - static_cast<int64_t>(kBias);
-    std::vector<uint64_t> mi(p + 1);
+    std::unique_ptr<uint64_t[]> mi = widefp::detail::heap_words(p + 1);
     mi[0] = 1;
     for (uint64_t i = 1; i <= p; ++i) mi[i] = x[i];
     const int64_t P = static_cast<int64_t>(p);
@@ -144,10 +143,10 @@ bool ceil_digits(const uint64_t *x, uint64_t p, int64_t e, uint64_t *D) {
         const int64_t sh = B - e + 64;  // D = Mi * 2^sh / 5^e
         if (sh < 0) return false;
         const uint64_t L = p + 2 + static_cast<uint64_t>(sh) / 64;
-        std::vector<uint64_t> V(L);
-        if (!scaled_ceil(mi.data(), p + 1, sh, V.data(), L)) return false;
-        for (int64_t r = e; r > 0; r -= 27) div_word_ceil(V.data(), L, r >= 27 ? kFive27 : pow5(static_cast<uint64_t>(r)));
-        return scaled_ceil(V.data(), L, 0, D, n);
+        std::unique_ptr<uint64_t[]> V = widefp::detail::heap_words(L);
+        if (!scaled_ceil(mi.get(), p + 1, sh, V.get(), L)) return false;
+        for (int64_t r = e; r > 0; r -= 27) div_word_ceil(V.get(), L, r >= 27 ? kFive27 : pow5(static_cast<uint64_t>(r)));
+        return scaled_ceil(V.get(), L, 0, D, n);
     }
     // A tie at digit d needs |x| * 10^(d - E) to be an odd multiple of 1/2,
     // so d = 64p - B + E - 1 - (trailing zero bits of Mi) >= 2.3|E| - 1:
@@ -155,11 +154,11 @@ bool ceil_digits(const uint64_t *x, uint64_t p, int64_t e, uint64_t *D) {
     const int64_t k = -e;
     if (k > 28 * P + 32) return false;
     const uint64_t L = p + 3 + static_cast<uint64_t>(k) * 2322 / 64000;  // k log2(5) bits more
-    std::vector<uint64_t> V(L, 0);
+    std::unique_ptr<uint64_t[]> V = widefp::detail::heap_words(L);
     for (uint64_t i = 0; i <= p; ++i) V[L - 1 - p + i] = mi[i];
     for (int64_t r = k; r > 0; r -= 27)
-        if (mul_word(V.data(), L, r >= 27 ? kFive27 : pow5(static_cast<uint64_t>(r))) != 0) return false;
-    return scaled_ceil(V.data(), L, B + k + 64, D, n);  // D = Mi * 5^k * 2^(B + k + 64)
+        if (mul_word(V.get(), L, r >= 27 ? kFive27 : pow5(static_cast<uint64_t>(r))) != 0) return false;
+    return scaled_ceil(V.get(), L, B + k + 64, D, n);  // D = Mi * 5^k * 2^(B + k + 64)
 }
 
 }  // namespace
@@ -194,8 +193,7 @@ extern "C" void widefp_convert_pow(const uint64_t *x, int64_t *exponent, uint64_
     WIDEFP_ASSERTD(p >= 1 && p <= 1022);
     WIDEFP_ASSERTD((x[0] & kExpMask) != 0 && (x[0] & kExpMask) != kExpMask);
     const uint64_t n = p + 2;
-    const uint64_t *log10_2 = widefp::tables::log10_2;
-    const uint64_t *ln10 = widefp::tables::ln10;
+    const uint64_t *log10_2 = widefp::constants::log10_2_fixed;
 
     // Three working arrays of n words: y (first T, later the mantissa), the
     // series term and the series sum; then a copy of x, read after digits is
@@ -223,8 +221,10 @@ extern "C" void widefp_convert_pow(const uint64_t *x, int64_t *exponent, uint64_
     }
 
     // y = frac * ln(10), 0 <= y < ln(10).
+    // ln(10) in fixed point in term, free until the series.
     y[0] = 0;
-    widefp_array_mul(y, y, ln10, n);
+    widefp::constants::ln10_fixed(term, n);
+    widefp_array_mul(y, y, term, n);
 
     // sum = e^y = 10^frac.
     for (uint64_t i = 0; i < n; ++i) term[i] = sum[i] = y[i];
@@ -418,12 +418,13 @@ uint64_t format_bounded(Formatter f, uint64_t bound, uint64_t control, const uin
         return 0;
     }
     return widefp::detail::guard("formatting a number", [&] {
-        std::vector<uint64_t> copy(digits, digits + w);
-        std::vector<char> text(bound, '\0');
-        f(control, copy.data(), e, text.data());
-        const uint64_t need = std::strlen(text.data()) + 1;
+        std::unique_ptr<uint64_t[]> copy = widefp::detail::heap_words(w);
+        std::memcpy(copy.get(), digits, w * sizeof(uint64_t));
+        std::unique_ptr<char[]> text = widefp::detail::heap_array<char>(bound);
+        f(control, copy.get(), e, text.get());
+        const uint64_t need = std::strlen(text.get()) + 1;
         if (need <= size) {
-            std::memcpy(out, text.data(), need);
+            std::memcpy(out, text.get(), need);
         } else if (size >= 1) {
             out[0] = '\0';
         }

@@ -164,9 +164,8 @@ public:
                 ++cur_;
                 collect(is_name_char);
                 if (strict_) {
-                    const uint64_t *table = find_constant(text_.c_str());
-                    if (!table) throw ParseError{WIDEFP_PARSE_UNKNOWN_CONSTANT, offset(last_token_)};
-                    std::memcpy(result, table, (p_ + 1) * sizeof(uint64_t));
+                    if (!copy_constant(text_.c_str(), result, p_))
+                        throw ParseError{WIDEFP_PARSE_UNKNOWN_CONSTANT, offset(last_token_)};
                 } else {
                     widefp_float_ctowr(text_.c_str(), result, p_);
                 }
@@ -262,12 +261,12 @@ int evaluate_strict(const char *text, uint64_t *result, uint64_t p, size_t *stop
                        text[len - 1] == '\r'))
         --len;
     const std::string body(text, len);
-    std::vector<uint64_t> value(p + 1, 0);
+    std::unique_ptr<uint64_t[]> value = widefp::detail::heap_words(p + 1);
     Evaluator ev(body.c_str(), p, true);
     size_t at = len;
     int status = WIDEFP_PARSE_OK;
     try {
-        if (ev.expression(value.data(), 0) != kTokenEnd) {
+        if (ev.expression(value.get(), 0) != kTokenEnd) {
             status = WIDEFP_PARSE_UNEXPECTED;
             at = ev.stop();
         }
@@ -276,7 +275,7 @@ int evaluate_strict(const char *text, uint64_t *result, uint64_t p, size_t *stop
         at = e.pos;
     }
     if (stop) *stop = at;
-    if (status == WIDEFP_PARSE_OK) std::memcpy(result, value.data(), (p + 1) * sizeof(uint64_t));
+    if (status == WIDEFP_PARSE_OK) std::memcpy(result, value.get(), (p + 1) * sizeof(uint64_t));
     return status;
 }
 

@@ -17,9 +17,9 @@ extern const char kNestingMessage[];
 constexpr int kTokenEnd = 10;     // end of the text
 constexpr int kTokenValue = 118;  // a value was read
 
-// The table of a named constant (word 0 and 1,023 fraction words), or
-// nullptr when the name is not one.
-const uint64_t *find_constant(const char *name);
+// result = the named constant truncated to p fraction words (p <= 1,024;
+// pi to 3,136), or false and result untouched when the name is not one.
+bool copy_constant(const char *name, uint64_t *result, uint64_t p);
 
 // widefp_float_etowr, also telling where the token that ended the
 // expression starts (an offset into text): the plug-in shows it when the

@@ -1,7 +1,7 @@
 // atan.cpp -- arctangent: folds below 1/8, the odd series with the reciprocal cache, recovery with stored constants.
 #include <cstring>
 
-#include "convert/tables.h"
+#include "elementary/constants_table.h"
 #include "elementary/elementary.h"
 #include "elementary/recip_cache.h"
 #include "kernel/internal.h"
@@ -90,11 +90,15 @@ void widefp_atan_horner(const uint64_t *t, uint64_t *out, uint64_t *cache, uint6
 // argument before the folds out.
 void widefp_atan_recover(uint64_t *a, uint64_t folds, uint64_t P) {
     check_precision("atan_recover", P, kMaxPrecision + 1);
-    namespace r = widefp::tables::reduction;
-    if (folds & 16) widefp_float_sub(a, r::atan_q, a, P);
-    if (folds & 8) widefp_float_add(a, r::atan_q, a, P);
-    if (folds & 4) widefp_float_add(a, r::atan_h, a, P);
-    if (folds & 2) widefp_float_sub(a, r::pi_h, a, P);
+    namespace c = widefp::constants;
+    if (folds & 16) widefp_float_sub(a, c::atan_quarter, a, P);
+    if (folds & 8) widefp_float_add(a, c::atan_quarter, a, P);
+    if (folds & 4) widefp_float_add(a, c::atan_half, a, P);
+    if (folds & 2) {
+        uint64_t half_pi[kMaxWords];
+        c::copy_pi(half_pi, c::kPiHalfWord0, P);
+        widefp_float_sub(a, half_pi, a, P);
+    }
     if (folds & 1) a[0] ^= kSign;
 }
 

@@ -1,7 +1,7 @@
 // exp.cpp -- exponential: reduction by ln 2, Taylor series on working arrays, exponent put back.
 #include <cstring>
 
-#include "convert/tables.h"
+#include "elementary/constants_table.h"
 #include "elementary/elementary.h"
 #include "elementary/series_rule.h"
 #include "kernel/array_mul_skip.h"
@@ -27,7 +27,7 @@ void widefp_array_exp(const uint64_t *r, uint64_t *w, uint64_t P) {
     int64_t N = widefp_taylor_tranc_exp(P, E);  // refuses E >= 0
     // The count for E = -1 assumes r < ln 2; from ln 2 up to 1 a factor r
     // gains less than log2(1/ln 2) bits: count with 0 bits per factor.
-    if (E == -1 && compare_magnitude(r, widefp::tables::reduction::widefp_ln2, P) >= 0)
+    if (E == -1 && compare_magnitude(r, widefp::constants::ln2, P) >= 0)
         N = widefp::series::exp_terms_c(P, 0);
     uint64_t A[kMaxWords];
     widefp_widereal_to_array(r, E, A, P + 1);

@@ -1,7 +1,7 @@
 // log.cpp -- natural logarithm: E*ln 2 plus 2*atanh((m-1)/(m+1)) for the mantissa m centred on 1, summed with the reciprocal cache.
 #include <cstring>
 
-#include "convert/tables.h"
+#include "elementary/constants_table.h"
 #include "elementary/elementary.h"
 #include "elementary/recip_cache.h"
 #include "kernel/internal.h"
@@ -23,7 +23,7 @@ void widefp_load_ln2(uint64_t w0, uint64_t *out, uint64_t P) {
     // |E| * 2 ln 2 = |E| * (1.f) in fixed point, f the stored fraction of ln 2
     // (2,049 words: every word up to P is the constant's own).
     const uint64_t mag = E < 0 ? uint64_t{0} - static_cast<uint64_t>(E) : static_cast<uint64_t>(E);
-    out[0] = mag + widefp_array_imul(out + 1, widefp::tables::reduction::widefp_ln2 + 1, mag, P);
+    out[0] = mag + widefp_array_imul(out + 1, widefp::constants::ln2 + 1, mag, P);
     if (out[0] == 1)
         out[0] = kBias;
     else

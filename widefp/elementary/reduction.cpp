@@ -3,13 +3,13 @@
 #include <cmath>
 #include <memory>
 
-#include "convert/tables.h"
+#include "elementary/constants_table.h"
 #include "elementary/elementary.h"
 #include "kernel/heap.h"
 #include "widefp.h"
 
 using namespace widefp::elem;
-namespace red = widefp::tables::reduction;
+namespace red = widefp::constants;
 
 namespace {
 
@@ -58,7 +58,7 @@ private:
 // times m below 2^(E+1), the truncated product or multiple of C and the
 // truncated difference one unit each.
 uint64_t reduce_at(const uint64_t *x, int64_t E, int mode, uint64_t p, uint64_t pw, Pair &P, int64_t *k) {
-    const uint64_t *C = mode == 2 ? red::widefp_ln2 : red::piq;
+    const uint64_t *C = mode == 2 ? red::ln2 : red::pi_quarter;
     uint64_t *W = P.W, *Q = P.Q;
     // W = x widened with zero words to pw fraction words.
     for (uint64_t j = 0; j <= p; ++j) W[j] = x[j];
@@ -66,7 +66,10 @@ uint64_t reduce_at(const uint64_t *x, int64_t E, int mode, uint64_t p, uint64_t 
 
     uint64_t m;
     if (E < 0) {  // x in [C, 1)
-        if (mode == 3) C = red::pih;
+        if (mode == 3) {  // pi/2, in Q
+            red::copy_pi(Q, red::kPiHalfWord0, pw);
+            C = Q;
+        }
         widefp_float_sub(W, W, C, pw);
         *k = 1;
         return 1;
@@ -114,7 +117,7 @@ uint64_t reduce_at(const uint64_t *x, int64_t E, int mode, uint64_t p, uint64_t 
 extern "C" int widefp_add_reduction(const uint64_t *x, int mode, uint64_t *r, uint64_t p, int64_t *k) {
     check_precision("add_reduction", p, kMaxPrecision + 1);
     if ((x[0] & kExpMask) == kExpMask) widefp_fatal("widefp:domain", "add_reduction : infinite argument\n");
-    const uint64_t *C = mode == 2 ? red::widefp_ln2 : red::piq;
+    const uint64_t *C = mode == 2 ? red::ln2 : red::pi_quarter;
 
     if (x[0] < 0x3ffffffffffffffeULL || widefp_float_lt(x, C, p)) {  // includes 0 and x < 0
         for (uint64_t j = 0; j <= p; ++j) r[j] = x[j];

@@ -1,7 +1,7 @@
 // sincos.cpp -- sine and cosine: reduction by multiples of pi/2, Taylor series on working arrays, sign by quadrant.
 #include <cstring>
 
-#include "convert/tables.h"
+#include "elementary/constants_table.h"
 #include "elementary/elementary.h"
 #include "elementary/series_rule.h"
 #include "kernel/array_mul_skip.h"
@@ -58,7 +58,7 @@ int64_t series_start(const uint64_t *r, uint64_t *w, uint64_t *S, uint64_t P, bo
     int64_t N = sine ? widefp_taylor_tranc_sin(P, E) : widefp_taylor_tranc_cos(P, E);  // refuses E >= 0
     // The count for E = -1 assumes |r| <= pi/4; up to 1 a factor r^2 gains
     // less than 2 log2(4/pi) bits: count with 0 bits per factor.
-    if (E == -1 && compare_magnitude(r, widefp::tables::reduction::piq, P) > 0)
+    if (E == -1 && compare_magnitude(r, widefp::constants::pi_quarter, P) > 0)
         N = sine ? widefp::series::sin_terms_c(P, 0) : widefp::series::cos_terms_c(P, 0);
     widefp_widereal_to_array(r, E, w, P + 1);
     widefp_array_mul(S, w, w, P + 1);

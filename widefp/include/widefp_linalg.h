@@ -10,7 +10,7 @@
  * operation truncates (the guard words are discarded), except the two
  * rounded ones.  Arguments: results first, then operands, then counts with
  * p last, then the work array.  A routine that needs scratch takes it from
- * the caller and has a work-size function (`_itch`, in 64-bit words,
+ * the caller and has a work-size function (`_work_size`, in 64-bit words,
  * UINT64_MAX when the size does not fit) beside it; the contents of the work
  * array on entry do not matter.  Which arrays may share memory is stated per
  * routine; arrays not named there must not overlap.  Counts below 2^31.
@@ -53,16 +53,16 @@ void widefp_float_scale_all(uint64_t *R, const uint64_t *X, const uint64_t *s, u
  * or Y; a zero or infinite quotient has its fraction words cleared.
  * widefp_float_sqrt_all: R_i = sqrt(X_i) for i < count; R may be X; p >= 2;
  * no X_i below zero (widefp_float_sqrt_all_negative gives the index of the
- * first one, or count); sqrt(-0) = -0.  Work: widefp_float_sqrt_all_itch(p).
+ * first one, or count); sqrt(-0) = -0.  Work: widefp_float_sqrt_all_work_size(p).
  */
 void widefp_float_div_all(uint64_t *R, const uint64_t *X, const uint64_t *Y, uint64_t count, uint64_t p);
 uint64_t widefp_float_sqrt_all_negative(const uint64_t *X, uint64_t count, uint64_t p);
-uint64_t widefp_float_sqrt_all_itch(uint64_t p);
+uint64_t widefp_float_sqrt_all_work_size(uint64_t p);
 void widefp_float_sqrt_all(uint64_t *R, const uint64_t *X, uint64_t count, uint64_t p, uint64_t *work);
-uint64_t widefp_float_dot_itch(uint64_t p);
+uint64_t widefp_float_dot_work_size(uint64_t p);
 void widefp_float_dot(uint64_t *r, const uint64_t *x, const uint64_t *y, uint64_t n, uint64_t p,
                       uint64_t *work);
-uint64_t widefp_matrix_mul_itch(uint64_t p);
+uint64_t widefp_matrix_mul_work_size(uint64_t p);
 void widefp_matrix_mul(uint64_t *C, const uint64_t *A, const uint64_t *B, uint64_t m, uint64_t k, uint64_t n,
                        uint64_t p, uint64_t *work);
 
@@ -84,20 +84,20 @@ void widefp_float_rand(uint64_t *R, uint64_t count, uint64_t p, int (*gen)(void)
  * widefp_matrix_lu: A (m x n) becomes U on and above the diagonal and the
  * multipliers of the unit lower triangular L below it, column by column in
  * Crout's order; index[i] is the original number of the row now in position
- * i, so P A = L U.  Work: widefp_matrix_lu_itch(m, p) words.
+ * i, so P A = L U.  Work: widefp_matrix_lu_work_size(m, p) words.
  * widefp_matrix_inv: M is n x 2n; the right half becomes the inverse of the
  * left half (which becomes the upper triangular factor).
  * widefp_matrix_solve: M is n x (n+r) = [A | B]; the right r columns become
  * A^-1 B.  A zero pivot is divided by (infinities follow).
  * widefp_matrix_det: d = det(A); A is overwritten; d may lie anywhere in A.
  * A matrix with a column of zero candidates gives d = +0. */
-uint64_t widefp_matrix_lu_itch(uint64_t m, uint64_t p);
+uint64_t widefp_matrix_lu_work_size(uint64_t m, uint64_t p);
 void widefp_matrix_lu(uint64_t *A, int64_t *index, uint64_t m, uint64_t n, uint64_t p, uint64_t *work);
-uint64_t widefp_matrix_inv_itch(uint64_t p);
+uint64_t widefp_matrix_inv_work_size(uint64_t p);
 void widefp_matrix_inv(uint64_t *M, uint64_t n, uint64_t p, uint64_t *work);
-uint64_t widefp_matrix_solve_itch(uint64_t p);
+uint64_t widefp_matrix_solve_work_size(uint64_t p);
 void widefp_matrix_solve(uint64_t *M, uint64_t n, uint64_t r, uint64_t p, uint64_t *work);
-uint64_t widefp_matrix_det_itch(uint64_t p);
+uint64_t widefp_matrix_det_work_size(uint64_t p);
 void widefp_matrix_det(uint64_t *d, uint64_t *A, uint64_t n, uint64_t p, uint64_t *work);
 
 /* ---- complex elimination with partial pivoting ---------------------------
@@ -109,13 +109,13 @@ void widefp_matrix_det(uint64_t *d, uint64_t *A, uint64_t n, uint64_t p, uint64_
  * multipliers of the unit lower triangular L below it; index[i] is the
  * original number of the row now in position i, so P A = L U.  A column
  * without a nonzero candidate is left as it stands (its multipliers zero).
- * Work: widefp_matrix_clu_itch(p) words.
+ * Work: widefp_matrix_clu_work_size(p) words.
  * widefp_matrix_cdet: (dr, di) = det(A); A is overwritten; dr, di may lie
- * anywhere in A.  A zero pivot gives +0 + 0i.  Work: _cdet_itch(p). */
-uint64_t widefp_matrix_clu_itch(uint64_t p);
+ * anywhere in A.  A zero pivot gives +0 + 0i.  Work: _cdet_work_size(p). */
+uint64_t widefp_matrix_clu_work_size(uint64_t p);
 void widefp_matrix_clu(uint64_t *Ar, uint64_t *Ai, int64_t *index, uint64_t m, uint64_t n, uint64_t p,
                        uint64_t *work);
-uint64_t widefp_matrix_cdet_itch(uint64_t p);
+uint64_t widefp_matrix_cdet_work_size(uint64_t p);
 void widefp_matrix_cdet(uint64_t *dr, uint64_t *di, uint64_t *Ar, uint64_t *Ai, uint64_t n, uint64_t p,
                         uint64_t *work);
 
@@ -125,7 +125,7 @@ void widefp_matrix_cdet(uint64_t *dr, uint64_t *di, uint64_t *Ar, uint64_t *Ai, 
  * qflag, Q (m x n) is formed; with rflag, R (min(m,n) x n) is written and A
  * keeps the whole vectors, otherwise R's diagonal replaces theirs in A.  Q
  * and R are touched only under their flags. */
-uint64_t widefp_matrix_qr_itch(uint64_t n, uint64_t p);
+uint64_t widefp_matrix_qr_work_size(uint64_t n, uint64_t p);
 void widefp_matrix_qr(uint64_t *A, uint64_t *Q, uint64_t *R, uint64_t m, uint64_t n, int qflag, int rflag,
                       uint64_t p, uint64_t *work);
 
@@ -140,7 +140,7 @@ void widefp_matrix_qr(uint64_t *A, uint64_t *Q, uint64_t *R, uint64_t m, uint64_
  * that only a stalled iteration reaches).  sweeps, when not NULL, receives
  * the largest number of sweeps spent on one value and the total.  An empty
  * matrix leaves every array untouched. */
-uint64_t widefp_matrix_svd_itch(uint64_t m, uint64_t n, uint64_t p);
+uint64_t widefp_matrix_svd_work_size(uint64_t m, uint64_t n, uint64_t p);
 uint64_t widefp_matrix_svd_sweep_bound(uint64_t p);
 int widefp_matrix_svd(uint64_t *s, uint64_t *U, uint64_t *V, uint64_t *sweeps, uint64_t *A, uint64_t m,
                       uint64_t n, int uflag, int vflag, uint64_t max_sweeps, uint64_t p, uint64_t *work);
@@ -175,13 +175,13 @@ int widefp_matrix_svd(uint64_t *s, uint64_t *U, uint64_t *V, uint64_t *sweeps, u
  * transpose): for an A of full row rank, the minimum norm solution of
  * A X = B; without minnorm the basic solution, zero in the n - rank
  * columns that were pivoted last. */
-uint64_t widefp_matrix_qrp_itch(uint64_t m, uint64_t n, uint64_t p);
+uint64_t widefp_matrix_qrp_work_size(uint64_t m, uint64_t n, uint64_t p);
 void widefp_matrix_qrp(uint64_t *A, uint64_t *Q, uint64_t *R, int64_t *perm, uint64_t m, uint64_t n,
                        uint64_t qcols, int pivot, uint64_t p, uint64_t *work);
-uint64_t widefp_matrix_svd_full_itch(uint64_t m, uint64_t n, uint64_t p);
+uint64_t widefp_matrix_svd_full_work_size(uint64_t m, uint64_t n, uint64_t p);
 int widefp_matrix_svd_full(uint64_t *s, uint64_t *U, uint64_t *V, uint64_t *sweeps, uint64_t *A, uint64_t m,
                            uint64_t n, int uflag, int vflag, uint64_t max_sweeps, uint64_t p, uint64_t *work);
-uint64_t widefp_matrix_lsq_itch(uint64_t m, uint64_t n, uint64_t r, uint64_t p);
+uint64_t widefp_matrix_lsq_work_size(uint64_t m, uint64_t n, uint64_t r, uint64_t p);
 uint64_t widefp_matrix_lsq(uint64_t *X, uint64_t *A, uint64_t *B, uint64_t m, uint64_t n, uint64_t r,
                            uint64_t tol_bits, int minnorm, uint64_t p, uint64_t *work);
 
@@ -211,13 +211,13 @@ uint64_t widefp_matrix_lsq(uint64_t *X, uint64_t *A, uint64_t *B, uint64_t m, ui
  * used); the eigenvectors x = R^-1 y are B-orthonormal (V^T B V = I), each
  * with its entry of largest magnitude non-negative.  Returns as
  * widefp_matrix_eig_sym, or 2 when the factorisation of B fails. */
-uint64_t widefp_matrix_chol_itch(uint64_t p);
+uint64_t widefp_matrix_chol_work_size(uint64_t p);
 uint64_t widefp_matrix_chol(uint64_t *A, uint64_t n, uint64_t p, uint64_t *work);
-uint64_t widefp_matrix_eig_sym_itch(uint64_t n, uint64_t p);
+uint64_t widefp_matrix_eig_sym_work_size(uint64_t n, uint64_t p);
 uint64_t widefp_matrix_eig_sym_sweep_bound(uint64_t p);
 int widefp_matrix_eig_sym(uint64_t *d, uint64_t *V, uint64_t *sweeps, uint64_t *A, uint64_t n, int vflag,
                           uint64_t max_sweeps, uint64_t p, uint64_t *work);
-uint64_t widefp_matrix_eig_sym_gen_itch(uint64_t n, uint64_t p);
+uint64_t widefp_matrix_eig_sym_gen_work_size(uint64_t n, uint64_t p);
 int widefp_matrix_eig_sym_gen(uint64_t *d, uint64_t *V, uint64_t *sweeps, uint64_t *A, uint64_t *B, uint64_t n,
                               int vflag, uint64_t max_sweeps, uint64_t p, uint64_t *work);
 
@@ -257,12 +257,12 @@ int widefp_matrix_eig_sym_gen(uint64_t *d, uint64_t *V, uint64_t *sweeps, uint64
  * Status as for the square root (1 also when 64 roots do not bring B within
  * 1/2 of I).  The rounding errors of the roots are magnified by up to 2^k
  * relative to ||L||; the identity gives the zero matrix.
- * Work: widefp_matrix_expm_itch(n, p), _sqrtm_itch(n, p), _logm_itch(n, p). */
-uint64_t widefp_matrix_expm_itch(uint64_t n, uint64_t p);
+ * Work: widefp_matrix_expm_work_size(n, p), _sqrtm_work_size(n, p), _logm_work_size(n, p). */
+uint64_t widefp_matrix_expm_work_size(uint64_t n, uint64_t p);
 void widefp_matrix_expm(uint64_t *E, const uint64_t *A, uint64_t n, uint64_t p, uint64_t *work);
-uint64_t widefp_matrix_sqrtm_itch(uint64_t n, uint64_t p);
+uint64_t widefp_matrix_sqrtm_work_size(uint64_t n, uint64_t p);
 int widefp_matrix_sqrtm(uint64_t *S, const uint64_t *A, uint64_t n, uint64_t p, uint64_t *work);
-uint64_t widefp_matrix_logm_itch(uint64_t n, uint64_t p);
+uint64_t widefp_matrix_logm_work_size(uint64_t n, uint64_t p);
 int widefp_matrix_logm(uint64_t *L, const uint64_t *A, uint64_t n, uint64_t p, uint64_t *work);
 
 /* ---- Hessenberg form and balancing (n x n by rows; p >= 2) ----------------
@@ -279,10 +279,10 @@ int widefp_matrix_logm(uint64_t *L, const uint64_t *A, uint64_t n, uint64_t p, u
  * scaling reduces c + r below 0.95 of its value (c, r the 2-norms of a
  * column and its row within the block, at two words).  perm[j] (from 0) is
  * the row of DD's entry in column j: DD = I(:, perm) diag(2^d) in Octave's
- * terms.  Work: widefp_matrix_hess_itch(n, p), widefp_matrix_balance_itch(n). */
-uint64_t widefp_matrix_hess_itch(uint64_t n, uint64_t p);
+ * terms.  Work: widefp_matrix_hess_work_size(n, p), widefp_matrix_balance_work_size(n). */
+uint64_t widefp_matrix_hess_work_size(uint64_t n, uint64_t p);
 void widefp_matrix_hess(uint64_t *A, uint64_t *P, uint64_t n, int pflag, uint64_t p, uint64_t *work);
-uint64_t widefp_matrix_balance_itch(uint64_t n);
+uint64_t widefp_matrix_balance_work_size(uint64_t n);
 void widefp_matrix_balance(uint64_t *A, int64_t *d, int64_t *perm, uint64_t n, int permute, int scale,
                            uint64_t p, uint64_t *work);
 
@@ -305,8 +305,8 @@ void widefp_matrix_balance(uint64_t *A, int64_t *d, int64_t *perm, uint64_t n, i
  * total.  Every step truncates: for a well-conditioned eigenvalue the error
  * is a modest multiple of n^2 2^-64p ||A||_F divided by its condition
  * number's reciprocal; a defective eigenvalue of a Jordan block of order k
- * moves by about (2^-64p)^(1/k).  Work: widefp_matrix_eig_gen_itch(n, p). */
-uint64_t widefp_matrix_eig_gen_itch(uint64_t n, uint64_t p);
+ * moves by about (2^-64p)^(1/k).  Work: widefp_matrix_eig_gen_work_size(n, p). */
+uint64_t widefp_matrix_eig_gen_work_size(uint64_t n, uint64_t p);
 uint64_t widefp_matrix_eig_gen_sweep_bound(uint64_t p);
 int widefp_matrix_eig_gen(uint64_t *re, uint64_t *im, uint64_t *sweeps, uint64_t *A, uint64_t n, int balance,
                           uint64_t max_sweeps, uint64_t p, uint64_t *work);
@@ -316,8 +316,8 @@ int widefp_matrix_eig_gen(uint64_t *re, uint64_t *im, uint64_t *sweeps, uint64_t
  * substitution on the quasi-triangular T and the balancing undone; each
  * of unit 2-norm with its entry of largest magnitude real and positive
  * (the first), a conjugate pair's vectors exact conjugates.
- * Work: widefp_matrix_eig_gen_vec_itch(n, p). */
-uint64_t widefp_matrix_eig_gen_vec_itch(uint64_t n, uint64_t p);
+ * Work: widefp_matrix_eig_gen_vec_work_size(n, p). */
+uint64_t widefp_matrix_eig_gen_vec_work_size(uint64_t n, uint64_t p);
 int widefp_matrix_eig_gen_vec(uint64_t *re, uint64_t *im, uint64_t *Vr, uint64_t *Vi, uint64_t *sweeps, uint64_t *A,
                               uint64_t n, int balance, uint64_t max_sweeps, uint64_t p, uint64_t *work);
 

@@ -48,7 +48,7 @@
  * working precision has a ceiling: 2,047 words for exp, expm1, log, log1p,
  * log2, log10, pow and the hyperbolic functions (ln 2 is stored to 2,049
  * words), 1,024 words for sin, cos and tan (the limit of the reduction) and
- * for atan, asin, acos and atan2 (the length of the stored pi).  A value still
+ * for atan, asin, acos and atan2 (the length of pi they read).  A value still
  * undecided at the ceiling is rounded from that approximation and may then
  * be one unit off, ternary value included: for the trigonometric functions
  * at p = 1023 this can happen for about one argument in 2^50, for smaller p
@@ -66,6 +66,7 @@
 #ifndef WIDEFP_RND_H
 #define WIDEFP_RND_H
 
+#include <stddef.h>
 #include <stdint.h>
 
 #if defined(__GNUC__)
@@ -136,6 +137,101 @@ int widefp_rnd_tanh(uint64_t *y, const uint64_t *x, uint64_t p, int mode);
 int widefp_rnd_asinh(uint64_t *y, const uint64_t *x, uint64_t p, int mode);
 int widefp_rnd_acosh(uint64_t *y, const uint64_t *x, uint64_t p, int mode);
 int widefp_rnd_atanh(uint64_t *y, const uint64_t *x, uint64_t p, int mode);
+
+/* ---- text, constants and conversions ------------------------------------- *
+ * Blanks, NUL-terminated texts and the character buffers below follow C's
+ * conventions; none of these functions ends in widefp_fatal for a bad text
+ * or an unknown name: they return a code instead.                           */
+
+/* Return codes of widefp_rnd_from_text and widefp_rnd_const besides the
+ * ternary values -1, 0 and 1. */
+enum {
+    WIDEFP_TEXT_UNDECIDED = -2, /* read, rounded, but see widefp_rnd_from_text */
+    WIDEFP_TEXT_SYNTAX = 2,     /* not a well-formed expression */
+    WIDEFP_TEXT_CONSTANT = 3,   /* an unknown #name */
+    WIDEFP_TEXT_NAN = 4         /* the value is not a number, as 0/0 */
+};
+
+/* y = the exact value of the text rounded once.  The text is one
+ * expression: decimal numbers (digits with at most one point, then e or E,
+ * a sign and digits), the named constants #pi, #e, #ln2, #ln10, #g (Euler's
+ * gamma) and their capitalised forms, raw words @hex:hex:..., the
+ * operators + - * /, unary signs and parentheses; blanks (isspace)
+ * anywhere are ignored.  The value is evaluated in
+ * interval arithmetic at growing working precision until both bounds round
+ * alike, which decides every value that is not exactly representable
+ * through an inexact step and does not lie within 2^-65472 of a rounding
+ * boundary.  The others (as "1/3*3" toward zero), infinite or overflowing
+ * steps and divisions by an interval holding zero (1/0 = Inf) take the
+ * reader's value, each step truncated to p+1 words, rounded to p: y is then
+ * that value and the return is WIDEFP_TEXT_UNDECIDED (the ternary value is
+ * not known; the result may be one unit off).  Otherwise returns the
+ * ternary value.  A failure returns WIDEFP_TEXT_SYNTAX, _CONSTANT or _NAN
+ * (0/0, Inf-Inf, 0*Inf, Inf/Inf, as with (1-1)/(2-2) or 1/0-1/0), leaves
+ * y = +0 and, when message_size > 0, writes a NUL-terminated message (cut
+ * to message_size bytes) into message: for a syntax error what went wrong
+ * at which character, then a line of the text and a line with a marker
+ * under that character.  1 <= p <= 1022. */
+int widefp_rnd_from_text(uint64_t *y, const char *text, uint64_t p, int mode, char *message, size_t message_size);
+
+/* Styles of widefp_rnd_to_text. */
+enum {
+    WIDEFP_TEXT_SCI = 0,   /* as printf's %.*e: digits after the point */
+    WIDEFP_TEXT_FIX = 1,   /* as %.*f: digits after the point */
+    WIDEFP_TEXT_GEN = 2,   /* as %.*g: significant digits (0 counts as 1), trailing zeros dropped */
+    WIDEFP_TEXT_GEN_ALT = 3, /* as %#.*g: trailing zeros and the point kept */
+    WIDEFP_TEXT_SHORT = 4  /* digits significant digits (>= 1), fixed for 10^-5 <= |x| < 10^digits,
+                              otherwise d.ddde+X with the exponent's own digits; trailing zeros dropped */
+};
+/* The decimal text of x in a style, correctly rounded in mode (the decimal
+ * value printed is x rounded to the printed digits in that direction).
+ * Infinities print as "Inf" and "-Inf"; the exponent has at least two
+ * digits ("e+05") in the printf styles; -0 prints with its sign ("-0.00").
+ * As snprintf: writes at most size bytes, the NUL included (out may be NULL
+ * when size is 0), and returns the length of the whole text.  A negative
+ * digits means 6.  digits up to 100,000; a value beyond 10^78913 or below
+ * 10^-78913 can be given some 19,000 digits at most: more ends in
+ * widefp_fatal("widefp:range", ...).  1 <= p <= 1023. */
+size_t widefp_rnd_to_text(char *out, size_t size, const uint64_t *x, uint64_t p, int style, int64_t digits, int mode);
+/* The first n (>= 1) significant decimal digits of |x| rounded in mode (the
+ * direction taken on x's sign), as n characters '0'..'9', and *exponent the
+ * decimal exponent of the first: |x| ~ d.ddd 10^exponent.  A zero gives n
+ * zeros and exponent 0, an infinity "Inf" and INT64_MAX.  snprintf's
+ * contract for out and size. */
+size_t widefp_rnd_to_digits(char *out, size_t size, int64_t *exponent, const uint64_t *x, uint64_t p, int64_t n,
+                            int mode);
+
+/* y = the named constant ("pi", "e", "ln2", "ln10", "g" for Euler's gamma,
+ * or their capitalised forms) rounded; returns the ternary value (never 0:
+ * the constants are irrational).  An unknown name returns
+ * WIDEFP_TEXT_CONSTANT and leaves y = +0. */
+int widefp_rnd_const(uint64_t *y, const char *name, uint64_t p, int mode);
+
+/* y = v exactly (p >= 1). */
+void widefp_rnd_from_si(uint64_t *y, int64_t v, uint64_t p);
+void widefp_rnd_from_ui(uint64_t *y, uint64_t v, uint64_t p);
+/* x rounded to double (single) in mode, with IEEE subnormals; overflow gives
+ * an infinity, or the largest finite number toward zero, as in IEEE. */
+double widefp_rnd_get_d(const uint64_t *x, uint64_t p, int mode);
+float widefp_rnd_get_flt(const uint64_t *x, uint64_t p, int mode);
+/* x rounded to an integer in mode, saturated to the int64 (uint64) range;
+ * infinities saturate, negatives give 0 for get_ui. */
+int64_t widefp_rnd_get_si(const uint64_t *x, uint64_t p, int mode);
+uint64_t widefp_rnd_get_ui(const uint64_t *x, uint64_t p, int mode);
+/* y = x rounded to an integer (exact; zeros keep x's sign): down, up,
+ * toward zero, and to nearest with halves away from zero.  Returns the
+ * ternary value (0 when x is an integer).  y may be x. */
+int widefp_rnd_floor(uint64_t *y, const uint64_t *x, uint64_t p);
+int widefp_rnd_ceil(uint64_t *y, const uint64_t *x, uint64_t p);
+int widefp_rnd_trunc(uint64_t *y, const uint64_t *x, uint64_t p);
+int widefp_rnd_round(uint64_t *y, const uint64_t *x, uint64_t p);
+/* y = x 2^e, rounded only on overflow or underflow (as above). */
+int widefp_rnd_ldexp(uint64_t *y, const uint64_t *x, int64_t e, uint64_t p, int mode);
+/* y = x 2^-k with |y| in [1/2, 1) and x's sign; returns k.  A zero or an
+ * infinity: y = x, returns 0.  y may be x. */
+int64_t widefp_rnd_frexp(uint64_t *y, const uint64_t *x, uint64_t p);
+/* y = a b + c rounded once.  inf * 0 and inf - inf are domain errors. */
+int widefp_rnd_fma(uint64_t *y, const uint64_t *a, const uint64_t *b, const uint64_t *c, uint64_t p, int mode);
 
 #ifdef __cplusplus
 }

@@ -15,7 +15,7 @@
  * rigorous error bound and rounds it when every value within the bound
  * rounds alike, with more words otherwise (Ziv's strategy).  The working
  * precision stops at 1,024 words: the elementary functions behind these run
- * at up to 1,023 words plus a guard word, the constants are stored to 1,024.
+ * at up to 1,023 words plus a guard word, and read their constants to 1,024.
  * Only arguments that need more than that reach the cap: cancellations of
  * more than about 64 (1023 - p) - 20 bits, as in erfc(x) for x^2 log2(e)
  * beyond that (x > 5.3 at p = 1023, x > 31 at p = 1000; the asymptotic

@@ -386,7 +386,9 @@ inline uint64_t sub_cancellation(uint64_t *c, uint64_t G, uint64_t shift, uint64
     return sub_shift_left(c, G, shift >> 6, static_cast<unsigned>(shift & 63), p);
 }
 
-// Word 1 of the difference decides the shift (cases c, d and e).
+// The hidden 1 cancelled (d = 0, or a borrow took it): the first nonzero
+// fraction word of the difference, or G when all of them cancelled, decides
+// the left shift that normalises it.
 uint64_t sub_check_cancellation(uint64_t *c, uint64_t l0, uint64_t p, uint64_t flip, uint64_t G) {
     uint64_t m = 1;
     while (m <= p && c[m] == 0) ++m;

@@ -21,7 +21,7 @@ extern "C" int widefp_float_lt(const uint64_t *a, const uint64_t *b, uint64_t p)
     }
     const uint64_t ex = x[0] & kExpMask, ey = y[0] & kExpMask;
     if (ex != ey) return ex < ey;
-    if (ex == 0) return 0;  // widefp_lt_both_zero: two zeros of the same sign
+    if (ex == 0) return 0;  // two zeros of the same sign
     for (uint64_t j = 1; j <= p; ++j)
         if (x[j] != y[j]) return x[j] < y[j];
     return 0;

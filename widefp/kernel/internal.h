@@ -74,6 +74,13 @@ inline uint64_t underflow_guard(const uint64_t *result, bool below_half, uint64_
     return g == kSaturated ? kSaturated - 1 : g;  // all ones is the saturation marker
 }
 
+// ---- hypot in the caller's work area ------------------------------------------
+// sqrt(a^2 + b^2), every step truncated (widefp_mex_hypot's value), in work
+// of truncated_hypot_work_size(p) words: the square root's 4p+8, saturated
+// at UINT64_MAX.  result may alias a or b; p >= 2.
+uint64_t truncated_hypot_work_size(uint64_t p);
+void truncated_hypot(uint64_t *result, const uint64_t *a, const uint64_t *b, uint64_t p, uint64_t *work);
+
 }  // namespace widefp::detail
 
 #endif

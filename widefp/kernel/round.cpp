@@ -42,7 +42,7 @@ extern "C" void widefp_float_round_near(uint64_t *x, uint64_t g, uint64_t p) {
     if (g > kHalf) {
         widefp_float_round_up(x, 1, p);
     } else if (g == kHalf) {
-        // widefp_float_round_tiebreak: ties go to the even neighbour.  A zero
+        // A tie goes to the even neighbour.  A zero
         // (an underflowed result exactly halfway to the smallest magnitude)
         // stays zero, and its fraction words are not read.
         if ((x[0] & kExpMask) != 0 && (x[p] & 1)) widefp_float_round_up(x, 1, p);

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <memory>
 
+#include "heap.h"
 #include "internal.h"
 #include "widefp.h"
 
@@ -117,19 +118,29 @@ extern "C" uint64_t widefp_float_sqrt(uint64_t *result, const uint64_t *x, uint6
     return ret;
 }
 
+uint64_t widefp::detail::truncated_hypot_work_size(uint64_t p) {
+    return p > (UINT64_MAX - 8) / 4 ? UINT64_MAX : 4 * p + 8;
+}
+
+void widefp::detail::truncated_hypot(uint64_t *result, const uint64_t *a, const uint64_t *b, uint64_t p,
+                                     uint64_t *work) {
+    WIDEFP_ASSERTD(p >= 2);
+    // b^2 goes to the work area first, so that result may alias a or b.  Its
+    // words are zeroed: a zero or infinite square writes word 0 only, and the
+    // addition then reads the fraction words.
+    std::memset(work, 0, (p + 1) * sizeof(uint64_t));
+    widefp_float_mul(work, b, b, p);
+    widefp_float_mul(result, a, a, p);
+    widefp_float_add(result, result, work, p);
+    widefp_float_sqrt(result, result, p, work);
+}
+
 // sqrt(a^2 + b^2), every step truncated.  The work area comes from the heap;
 // a failed allocation is reported through the fatal route.
 extern "C" void widefp_mex_hypot(uint64_t *result, const uint64_t *a, const uint64_t *b, uint64_t p) {
     WIDEFP_ASSERTD(p >= 2);
-    if (p > (SIZE_MAX / sizeof(uint64_t) - 8) / 4) widefp_fatal("widefp:memory", "hypot : out of memory\n");
-    std::unique_ptr<uint64_t, decltype(&std::free)> work(
-        static_cast<uint64_t *>(std::calloc(4 * p + 8, sizeof(uint64_t))), &std::free);
-    if (!work) widefp_fatal("widefp:memory", "hypot : out of memory\n");
-    // b^2 goes to the work area first, so that result may alias a or b.  The
-    // area is zeroed: a zero or infinite square writes word 0 only, and the
-    // addition then reads the fraction words.
-    widefp_float_mul(work.get(), b, b, p);
-    widefp_float_mul(result, a, a, p);
-    widefp_float_add(result, result, work.get(), p);
-    widefp_float_sqrt(result, result, p, work.get());
+    const uint64_t words = truncated_hypot_work_size(p);
+    if (words > SIZE_MAX / sizeof(uint64_t)) widefp_fatal("widefp:memory", "hypot : out of memory\n");
+    std::unique_ptr<uint64_t[]> work = heap_words(words);
+    truncated_hypot(result, a, b, p, work.get());
 }

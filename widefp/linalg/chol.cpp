@@ -8,7 +8,7 @@ using namespace widefp::linalg;
 
 // Work: an accumulator and a product at p+1 words, then the square root's
 // work at p+1 (used beyond the rounded layer's largest precision).
-extern "C" uint64_t widefp_matrix_chol_itch(uint64_t p) {
+extern "C" uint64_t widefp_matrix_chol_work_size(uint64_t p) {
     if (p > UINT64_MAX / 16) return UINT64_MAX;
     return add_words(2 * (p + 2), wide_sqrt_words(p));
 }

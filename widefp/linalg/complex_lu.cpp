@@ -115,7 +115,7 @@ uint64_t factor(const CMatrix &a, int64_t *index, uint64_t m, uint64_t n, uint64
 
 }  // namespace
 
-extern "C" uint64_t widefp_matrix_clu_itch(uint64_t p) { return words_for(10, p); }
+extern "C" uint64_t widefp_matrix_clu_work_size(uint64_t p) { return words_for(10, p); }
 
 extern "C" void widefp_matrix_clu(uint64_t *Ar, uint64_t *Ai, int64_t *index, uint64_t m, uint64_t n, uint64_t p,
                                   uint64_t *work) {
@@ -123,7 +123,7 @@ extern "C" void widefp_matrix_clu(uint64_t *Ar, uint64_t *Ai, int64_t *index, ui
     factor(CMatrix{Ar, Ai, n, p + 1}, index, m, n, p, work, false);
 }
 
-extern "C" uint64_t widefp_matrix_cdet_itch(uint64_t p) { return words_for(12, p); }
+extern "C" uint64_t widefp_matrix_cdet_work_size(uint64_t p) { return words_for(12, p); }
 
 // The product of the pivots is formed in the work array and copied to
 // (dr, di) at the end, so they may be any elements of A.

@@ -463,7 +463,7 @@ extern "C" uint64_t widefp_matrix_eig_cplx_work_size(uint64_t n, uint64_t p) {
     uint64_t s = add_words(words_for(kRegisters, p), sqrt_words(p));
     s = add_words(s, words_for(2 * n * n + 2 * n, p));
     s = add_words(s, words_for(n * n + 2, kBalP, 4 * n));
-    return add_words(s, std::max(widefp_matrix_balance_itch(n), sqrt_words(kBalP)));
+    return add_words(s, std::max(widefp_matrix_balance_work_size(n), sqrt_words(kBalP)));
 }
 
 extern "C" int widefp_matrix_eig_cplx(uint64_t *re, uint64_t *im, uint64_t *Vr, uint64_t *Vi, uint64_t *sweeps,

@@ -410,11 +410,11 @@ void Hqr::vector(int64_t k, uint64_t *xr, uint64_t *xi) const {
 
 // Work: the registers, the square root's work, and the larger of the
 // balancing's (with its two index arrays) and the Hessenberg reduction's.
-extern "C" uint64_t widefp_matrix_eig_gen_itch(uint64_t n, uint64_t p) {
+extern "C" uint64_t widefp_matrix_eig_gen_work_size(uint64_t n, uint64_t p) {
     if (n > kMaxCount) return UINT64_MAX;
     const uint64_t own = add_words(words_for(kRegisters, p), sqrt_words(p));
-    const uint64_t bal = add_words(widefp_matrix_balance_itch(n), 2 * n);
-    return add_words(own, std::max(bal, widefp_matrix_hess_itch(n, p)));
+    const uint64_t bal = add_words(widefp_matrix_balance_work_size(n), 2 * n);
+    return add_words(own, std::max(bal, widefp_matrix_hess_work_size(n, p)));
 }
 
 // Simple eigenvalues converge quadratically (a dozen sweeps or so); a
@@ -475,9 +475,9 @@ extern "C" int widefp_matrix_eig_gen(uint64_t *re, uint64_t *im, uint64_t *sweep
 
 // Work: that of the values, the orthogonal factor (n^2 elements), the
 // vector (2n elements) and the balancing's record (2n words).
-extern "C" uint64_t widefp_matrix_eig_gen_vec_itch(uint64_t n, uint64_t p) {
+extern "C" uint64_t widefp_matrix_eig_gen_vec_work_size(uint64_t n, uint64_t p) {
     if (n > kMaxCount) return UINT64_MAX;
-    return add_words(widefp_matrix_eig_gen_itch(n, p), add_words(words_for(n * n + 2 * n, p), 2 * n));
+    return add_words(widefp_matrix_eig_gen_work_size(n, p), add_words(words_for(n * n + 2 * n, p), 2 * n));
 }
 
 extern "C" int widefp_matrix_eig_gen_vec(uint64_t *re, uint64_t *im, uint64_t *Vr, uint64_t *Vi, uint64_t *sweeps,

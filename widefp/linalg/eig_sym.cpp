@@ -270,7 +270,7 @@ extern "C" uint64_t widefp_matrix_eig_sym_sweep_bound(uint64_t p) { return 2 * (
 
 // Work: e, the reflection vector and A v (n elements each), n accumulators
 // and the named scratch at p+1, then the square root's work at p+1.
-extern "C" uint64_t widefp_matrix_eig_sym_itch(uint64_t n, uint64_t p) {
+extern "C" uint64_t widefp_matrix_eig_sym_work_size(uint64_t n, uint64_t p) {
     if (n > UINT64_MAX / 8 || p > UINT64_MAX / 16) return UINT64_MAX;
     return add_words(add_words(words_for(3 * n, p), words_for(n + kScratch, p + 1)), wide_sqrt_words(p));
 }
@@ -280,7 +280,7 @@ extern "C" int widefp_matrix_eig_sym(uint64_t *d, uint64_t *V, uint64_t *sweeps,
     WIDEFP_ASSERTD(p >= 2 && n <= kMaxCount && (!vflag || V));
     if (sweeps) sweeps[0] = sweeps[1] = 0;
     if (n == 0) return 0;
-    std::memset(work, 0, widefp_matrix_eig_sym_itch(n, p) * sizeof(uint64_t));
+    std::memset(work, 0, widefp_matrix_eig_sym_work_size(n, p) * sizeof(uint64_t));
     Eig q;
     q.p = p;
     q.w = p + 1;
@@ -334,8 +334,8 @@ extern "C" int widefp_matrix_eig_sym(uint64_t *d, uint64_t *V, uint64_t *sweeps,
 
 // Work: the Cholesky factorisation's or the eigenproblem's, and an
 // accumulator with its product at p+1 for the substitutions.
-extern "C" uint64_t widefp_matrix_eig_sym_gen_itch(uint64_t n, uint64_t p) {
-    const uint64_t a = widefp_matrix_eig_sym_itch(n, p), b = widefp_matrix_chol_itch(p);
+extern "C" uint64_t widefp_matrix_eig_sym_gen_work_size(uint64_t n, uint64_t p) {
+    const uint64_t a = widefp_matrix_eig_sym_work_size(n, p), b = widefp_matrix_chol_work_size(p);
     return add_words(a > b ? a : b, words_for(2, p + 1));
 }
 

@@ -34,7 +34,7 @@ extern "C" uint64_t widefp_float_sqrt_all_negative(const uint64_t *X, uint64_t c
     return count;
 }
 
-extern "C" uint64_t widefp_float_sqrt_all_itch(uint64_t p) { return 4 * p + 8; }
+extern "C" uint64_t widefp_float_sqrt_all_work_size(uint64_t p) { return 4 * p + 8; }
 
 extern "C" void widefp_float_sqrt_all(uint64_t *R, const uint64_t *X, uint64_t count, uint64_t p, uint64_t *work) {
     const uint64_t w = p + 1;

@@ -71,7 +71,7 @@ void solve_in_place(const Matrix &a, uint64_t n, uint64_t p, uint64_t *t0, uint6
 
 }  // namespace
 
-extern "C" uint64_t widefp_matrix_lu_itch(uint64_t m, uint64_t p) {
+extern "C" uint64_t widefp_matrix_lu_work_size(uint64_t m, uint64_t p) {
     return m > UINT64_MAX - 2 ? UINT64_MAX : words_for(m + 2, p);
 }
 
@@ -117,9 +117,9 @@ extern "C" void widefp_matrix_lu(uint64_t *A, int64_t *index, uint64_t m, uint64
     }
 }
 
-extern "C" uint64_t widefp_matrix_inv_itch(uint64_t p) { return words_for(2, p); }
-extern "C" uint64_t widefp_matrix_solve_itch(uint64_t p) { return words_for(2, p); }
-extern "C" uint64_t widefp_matrix_det_itch(uint64_t p) { return words_for(2, p); }
+extern "C" uint64_t widefp_matrix_inv_work_size(uint64_t p) { return words_for(2, p); }
+extern "C" uint64_t widefp_matrix_solve_work_size(uint64_t p) { return words_for(2, p); }
+extern "C" uint64_t widefp_matrix_det_work_size(uint64_t p) { return words_for(2, p); }
 
 extern "C" void widefp_matrix_inv(uint64_t *M, uint64_t n, uint64_t p, uint64_t *work) {
     WIDEFP_ASSERTD(p >= 2 && n <= kMaxCount);

@@ -30,7 +30,7 @@ double log2_abs(const uint64_t *x) {
 // ---- Hessenberg form -------------------------------------------------------------
 // Work: the reflection vector (n elements), norm, t, s, one, then the square
 // root's work.
-extern "C" uint64_t widefp_matrix_hess_itch(uint64_t n, uint64_t p) {
+extern "C" uint64_t widefp_matrix_hess_work_size(uint64_t n, uint64_t p) {
     return n > kMaxCount ? UINT64_MAX : add_words(words_for(n + 4, p), sqrt_words(p));
 }
 
@@ -73,7 +73,7 @@ extern "C" void widefp_matrix_hess(uint64_t *A, uint64_t *P, uint64_t n, int pfl
 // Work: c, r, g, s, 0.95 s, acc, t (elements of two words), the square
 // root's work, then the record of the exchanges (2n words) and a row index
 // (n words).
-extern "C" uint64_t widefp_matrix_balance_itch(uint64_t n) {
+extern "C" uint64_t widefp_matrix_balance_work_size(uint64_t n) {
     return n > kMaxCount ? UINT64_MAX : 7 * 3 + sqrt_words(2) + 3 * n;
 }
 

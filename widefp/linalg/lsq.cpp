@@ -21,12 +21,12 @@ uint64_t max_words(uint64_t a, uint64_t b) { return a > b ? a : b; }
 
 // Work: the elements above, n words for the column order, then the QR's work
 // (the larger of those for A and for S^T).
-extern "C" uint64_t widefp_matrix_lsq_itch(uint64_t m, uint64_t n, uint64_t r, uint64_t p) {
+extern "C" uint64_t widefp_matrix_lsq_work_size(uint64_t m, uint64_t n, uint64_t r, uint64_t p) {
     static_cast<void>(r);
     if (m > kMaxCount || n > kMaxCount) return UINT64_MAX;
     const unsigned __int128 e = lsq_elements(m, n);
     const uint64_t k = m < n ? m : n;
-    const uint64_t qr = max_words(widefp_matrix_qrp_itch(m, n, p), widefp_matrix_qrp_itch(n, k, p));
+    const uint64_t qr = max_words(widefp_matrix_qrp_work_size(m, n, p), widefp_matrix_qrp_work_size(n, k, p));
     if (e > UINT64_MAX) return UINT64_MAX;
     return add_words(add_words(words_for(static_cast<uint64_t>(e), p), n), qr);
 }

@@ -268,7 +268,7 @@ int sqrtm_run(const Mats &mt, uint64_t *Y, const uint64_t *A, uint64_t *M, uint6
 // ---- the exponential ------------------------------------------------------------
 // Work: X, acc, X^1..X^kMaxBlock (n-by-n each), max_taylor(p)+1
 // coefficients, four scratch elements.
-extern "C" uint64_t widefp_matrix_expm_itch(uint64_t n, uint64_t p) {
+extern "C" uint64_t widefp_matrix_expm_work_size(uint64_t n, uint64_t p) {
     if (n > kMaxCount || p > kMaxCount) return UINT64_MAX;
     const uint64_t nn = n * n;
     if (nn > UINT64_MAX / (kMaxBlock + 3)) return UINT64_MAX;
@@ -305,11 +305,11 @@ extern "C" void widefp_matrix_expm(uint64_t *E, const uint64_t *A, uint64_t n, u
 
 // ---- the square root ---------------------------------------------------------------
 // Work: M, Minv, T (n-by-n), G (n-by-2n), the inverse's work, four scratch elements.
-extern "C" uint64_t widefp_matrix_sqrtm_itch(uint64_t n, uint64_t p) {
+extern "C" uint64_t widefp_matrix_sqrtm_work_size(uint64_t n, uint64_t p) {
     if (n > kMaxCount) return UINT64_MAX;
     const uint64_t nn = n * n;
     if (nn > UINT64_MAX / 8) return UINT64_MAX;
-    return add_words(words_for(5 * nn + 4, p), widefp_matrix_inv_itch(p));
+    return add_words(words_for(5 * nn + 4, p), widefp_matrix_inv_work_size(p));
 }
 
 extern "C" int widefp_matrix_sqrtm(uint64_t *S, const uint64_t *A, uint64_t n, uint64_t p, uint64_t *work) {
@@ -345,11 +345,11 @@ double log_series_cost(double lx, double b) {
 
 // Work: B, Z, W (Z^2), R, acc, the sqrt's own (M, Minv, T, G, its work) and
 // the powers W^1..W^kMaxBlock; six scratch elements.
-extern "C" uint64_t widefp_matrix_logm_itch(uint64_t n, uint64_t p) {
+extern "C" uint64_t widefp_matrix_logm_work_size(uint64_t n, uint64_t p) {
     if (n > kMaxCount) return UINT64_MAX;
     const uint64_t nn = n * n;
     if (nn > UINT64_MAX / (kMaxBlock + 16)) return UINT64_MAX;
-    return add_words(words_for((kMaxBlock + 11) * nn + 6, p), widefp_matrix_inv_itch(p));
+    return add_words(words_for((kMaxBlock + 11) * nn + 6, p), widefp_matrix_inv_work_size(p));
 }
 
 extern "C" int widefp_matrix_logm(uint64_t *L, const uint64_t *A, uint64_t n, uint64_t p, uint64_t *work) {

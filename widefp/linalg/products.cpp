@@ -12,7 +12,7 @@ extern "C" void widefp_float_scale_all(uint64_t *R, const uint64_t *X, const uin
 
 using widefp::linalg::kMaxCount;
 
-extern "C" uint64_t widefp_float_dot_itch(uint64_t p) { return widefp::linalg::words_for(1, p); }
+extern "C" uint64_t widefp_float_dot_work_size(uint64_t p) { return widefp::linalg::words_for(1, p); }
 
 // work: the element each product is formed in before it is added.
 extern "C" void widefp_float_dot(uint64_t *r, const uint64_t *x, const uint64_t *y, uint64_t n, uint64_t p,
@@ -25,7 +25,7 @@ extern "C" void widefp_float_dot(uint64_t *r, const uint64_t *x, const uint64_t 
     }
 }
 
-extern "C" uint64_t widefp_matrix_mul_itch(uint64_t p) { return widefp::linalg::words_for(1, p); }
+extern "C" uint64_t widefp_matrix_mul_work_size(uint64_t p) { return widefp::linalg::words_for(1, p); }
 
 // Rows of A and columns of B are contiguous runs of k elements; i outermost,
 // then j, then l.

@@ -6,7 +6,7 @@ using namespace widefp::linalg;
 
 // Work: t, s and d[0..n-1] (R's diagonal until the end), then the square
 // root's work.
-extern "C" uint64_t widefp_matrix_qr_itch(uint64_t n, uint64_t p) {
+extern "C" uint64_t widefp_matrix_qr_work_size(uint64_t n, uint64_t p) {
     return n > UINT64_MAX - 2 ? UINT64_MAX : add_words(words_for(n + 2, p), sqrt_words(p));
 }
 
@@ -15,7 +15,7 @@ extern "C" void widefp_matrix_qr(uint64_t *A, uint64_t *Q, uint64_t *R, uint64_t
     WIDEFP_ASSERTD(p >= 2 && m <= kMaxCount && n <= kMaxCount);
     WIDEFP_ASSERTD((!qflag || Q) && (!rflag || R));
     const uint64_t w = p + 1;
-    std::memset(work, 0, widefp_matrix_qr_itch(n, p) * sizeof(uint64_t));
+    std::memset(work, 0, widefp_matrix_qr_work_size(n, p) * sizeof(uint64_t));
     uint64_t *t = work;
     uint64_t *s = t + w;
     uint64_t *d = s + w;  // d[k] at d + k w

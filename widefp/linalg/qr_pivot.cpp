@@ -26,7 +26,7 @@ void swap_columns(const Matrix &a, uint64_t rows, uint64_t x, uint64_t y, uint64
 
 // Work: t, s, one, d[0..n-1] (R's diagonal), c[0..n-1] (squared norms of
 // the remaining columns), then the square root's work.
-extern "C" uint64_t widefp_matrix_qrp_itch(uint64_t m, uint64_t n, uint64_t p) {
+extern "C" uint64_t widefp_matrix_qrp_work_size(uint64_t m, uint64_t n, uint64_t p) {
     static_cast<void>(m);
     return n > UINT64_MAX / 4 ? UINT64_MAX : add_words(words_for(2 * n + 3, p), sqrt_words(p));
 }
@@ -36,7 +36,7 @@ extern "C" void widefp_matrix_qrp(uint64_t *A, uint64_t *Q, uint64_t *R, int64_t
     const uint64_t kk = m < n ? m : n;
     WIDEFP_ASSERTD(p >= 2 && m <= kMaxCount && n <= kMaxCount && kk <= qcols && qcols <= m);
     const uint64_t w = p + 1;
-    std::memset(work, 0, widefp_matrix_qrp_itch(m, n, p) * sizeof(uint64_t));
+    std::memset(work, 0, widefp_matrix_qrp_work_size(m, n, p) * sizeof(uint64_t));
     uint64_t *t = work, *s = t + w, *one = s + w;
     uint64_t *d = one + w;   // d[k] at d + k w
     uint64_t *c = d + n * w;  // c[j] at c + j w
@@ -105,9 +105,9 @@ extern "C" void widefp_matrix_qrp(uint64_t *A, uint64_t *Q, uint64_t *R, int64_t
 
 // Work: the economy U (m x n) and its copy for the QR, then the larger of
 // the decomposition's and the QR's work.
-extern "C" uint64_t widefp_matrix_svd_full_itch(uint64_t m, uint64_t n, uint64_t p) {
+extern "C" uint64_t widefp_matrix_svd_full_work_size(uint64_t m, uint64_t n, uint64_t p) {
     if (m > kMaxCount || n > kMaxCount) return UINT64_MAX;
-    const uint64_t a = widefp_matrix_svd_itch(m, n, p), b = widefp_matrix_qrp_itch(m, n, p);
+    const uint64_t a = widefp_matrix_svd_work_size(m, n, p), b = widefp_matrix_qrp_work_size(m, n, p);
     return add_words(words_for(2 * m * n, p), a > b ? a : b);
 }
 

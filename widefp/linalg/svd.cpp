@@ -1,6 +1,8 @@
 // svd.cpp -- singular value decomposition: Householder bidiagonalisation,
 // forming of U and V, implicitly shifted QR sweeps with plane rotations,
 // then signs made non-negative and the values sorted.  Truncating.
+#include <algorithm>
+
 #include "householder.h"
 
 using namespace widefp::linalg;
@@ -130,7 +132,7 @@ void Svd::form_v() {
 
 // The rotation taking (x, y) to (t, 0): t = hypot(x, y), cs = x/t, sn = y/t.
 void Svd::rotation(const uint64_t *x, const uint64_t *y) const {
-    widefp_mex_hypot(t, x, y, p);
+    widefp::detail::truncated_hypot(t, x, y, p, sq);
     div(cs, x, t);
     div(sn, y, t);
 }
@@ -319,10 +321,10 @@ void Svd::fix_sign_and_sort(int64_t k, int64_t qq) {
 extern "C" uint64_t widefp_matrix_svd_sweep_bound(uint64_t p) { return 2 * (64 * p + 64) + 1000; }
 
 // Work: e (n elements), one element per row of A (m), the named scratch,
-// then the square root's work.
-extern "C" uint64_t widefp_matrix_svd_itch(uint64_t m, uint64_t n, uint64_t p) {
+// then the square root's work, which the rotations' hypot shares.
+extern "C" uint64_t widefp_matrix_svd_work_size(uint64_t m, uint64_t n, uint64_t p) {
     if (m > UINT64_MAX / 4 || n > UINT64_MAX / 4) return UINT64_MAX;
-    return add_words(words_for(m + n + kScratch, p), sqrt_words(p));
+    return add_words(words_for(m + n + kScratch, p), std::max(sqrt_words(p), widefp::detail::truncated_hypot_work_size(p)));
 }
 
 extern "C" int widefp_matrix_svd(uint64_t *s, uint64_t *U, uint64_t *V, uint64_t *sweeps, uint64_t *A, uint64_t m,
@@ -333,7 +335,7 @@ extern "C" int widefp_matrix_svd(uint64_t *s, uint64_t *U, uint64_t *V, uint64_t
     if (sweeps) sweeps[0] = sweeps[1] = 0;
     if (m == 0 || n == 0) return 0;
     const uint64_t w = p + 1;
-    std::memset(work, 0, widefp_matrix_svd_itch(m, n, p) * sizeof(uint64_t));
+    std::memset(work, 0, widefp_matrix_svd_work_size(m, n, p) * sizeof(uint64_t));
 
     Svd d;
     d.p = p;

@@ -19,7 +19,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "convert/tables.h"
+#include "elementary/constants_table.h"
 
 namespace widefp::rnd::el {
 
@@ -27,7 +27,7 @@ ZivStats ziv_stats;
 
 namespace {
 
-const uint64_t *const kLn2 = widefp::tables::reduction::widefp_ln2;  // 2,049 fraction words
+const uint64_t *const kLn2 = widefp::constants::ln2;  // 2,049 fraction words
 constexpr long double kLn2L = 0.693147180559945309417232121458176568L;
 
 inline int64_t floor_log2(uint64_t v) { return 63 - __builtin_clzll(v); }
@@ -365,7 +365,7 @@ double log_core(uint64_t *y, const uint64_t *x, uint64_t nx, int64_t s, uint64_t
     if (base == Base::e) return c + 0.01;
     double c10 = 1;
     if (W <= 1024) {  // the stored constant's fraction words
-        copy_wr(L, W, widefp::tables::named::ln10, W);
+        copy_wr(L, W, widefp::constants::ln10, W);
     } else {  // ln 10 = 3 ln 2 + ln(1 + 1/4)
         set_one(d, W);
         add_exponent(d, -2);

@@ -2,16 +2,16 @@
 #include <cmath>
 #include <cstring>
 
-#include "convert/tables.h"
+#include "elementary/constants_table.h"
 #include "rounding/trig.h"
 
 using namespace widefp::rnd;
 
 namespace {
 
-namespace named = widefp::tables::named;
+namespace cst = widefp::constants;
 
-// pi in the named table: 1,024 fraction words, the largest working precision.
+// pi read to 1,024 fraction words, the largest working precision.
 constexpr uint64_t kPiWords = 1024;
 constexpr uint64_t kMaxWork = kPiWords;
 
@@ -27,19 +27,19 @@ uint64_t next_precision(uint64_t n, uint64_t cap) {
 // y = (-1)^neg num pi 2^-shift, num = 1 or 3, rounded.  The table's pi,
 // truncated to q words, is below pi by less than a unit of its last word;
 // 3 pi_q (the multiple's guard word exact) below 3 pi by less than 1.75
-// units of its own.  Read to q = p+1 words, more while undecided.  The
-// table's 1,024 words decide every p <= 1023 (the tests go through all of
+// units of its own.  Read to q = p+1 words, more while undecided.  Its
+// first 1,024 words decide every p <= 1023 (the tests go through all of
 // them); past them the value is rounded as it stands.
 int round_pi(uint64_t *y, uint64_t p, int num, int64_t shift, bool neg, int mode) {
     for (uint64_t q = p + 1;; q = next_precision(q, kPiWords)) {
         int t;
         if (num == 1) {
-            if (round_approx(y, p, neg, 1 - shift, named::pi + 1, q, 1, mode, &t)) return t;
-            if (q == kPiWords) return round_value(y, p, neg, 1 - shift, named::pi + 1, q, 1, mode);
+            if (round_approx(y, p, neg, 1 - shift, cst::pi_quarter + 1, q, 1, mode, &t)) return t;
+            if (q == kPiWords) return round_value(y, p, neg, 1 - shift, cst::pi_quarter + 1, q, 1, mode);
         } else {
             Scratch s(q + 1);
             uint64_t *T = s.get();
-            std::memcpy(T, named::pi, (q + 1) * sizeof(uint64_t));
+            cst::copy_pi(T, cst::kPiWord0, q);
             widefp_float_imul(T, T, 3, q);
             if (round_approx(y, p, neg, unbiased_of(T) - shift, T + 1, q, 1, mode, &t)) return t;
             if (q == kPiWords) return round_value(y, p, neg, unbiased_of(T) - shift, T + 1, q, 1, mode);
@@ -153,8 +153,7 @@ double atan_kernel(uint64_t *A, const uint64_t *t, uint64_t m, uint64_t *s) {
     }
     // pi/2 - y in [pi/4, pi/2]: y's error, pi/2's truncation (2 units), the
     // difference's one.
-    std::memcpy(F, named::pi, (m + 1) * sizeof(uint64_t));
-    F[0] -= 1;
+    cst::copy_pi(F, cst::kPiHalfWord0, m);
     if (is_zero(Y))
         std::memcpy(A, F, (m + 1) * sizeof(uint64_t));
     else
@@ -281,14 +280,14 @@ int64_t attempt(uint64_t *F, int64_t *e, bool *neg, Inverse f, const uint64_t *a
                 return 3;
             }
             if (et < -far || et > far) {  // pi or pi/2: the table's truncation, one unit
-                std::memcpy(F, named::pi + 1, m * sizeof(uint64_t));
+                std::memcpy(F, cst::pi_quarter + 1, m * sizeof(uint64_t));
                 *e = et < -far ? 1 : 0;
                 return 1;
             }
             C[0] = static_cast<uint64_t>(et + static_cast<int64_t>(kBias));
             units = atan_kernel(R, C, m, k) + 2;
             if (nb) {  // pi - atan t in [pi/2, pi]: pi's truncation (2 units) and the difference's
-                std::memcpy(D, named::pi, (m + 1) * sizeof(uint64_t));
+                cst::copy_pi(D, cst::kPiWord0, m);
                 widefp_float_sub(R, D, R, m);
                 units += 3;
             }

@@ -4,7 +4,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <new>
+
+#include "kernel/heap.h"
 
 namespace widefp::special {
 
@@ -49,8 +50,7 @@ StirlingPlan stirling_plan(uint64_t q) {
 }
 
 StirlingCoefs::StirlingCoefs(Work &w, uint64_t K) : K_(K), q_(w.q), store_((K + 1) * (w.q + 1)) {
-    re_store_.reset(new (std::nothrow) double[K + 2]);
-    if (!re_store_) widefp_fatal("widefp:memory", "special functions: no memory for scratch\n");
+    re_store_ = widefp::detail::heap_array<double>(K + 2);
     re_ = re_store_.get();
     const uint64_t q = q_;
     Tangents t(K + 1);

@@ -5,22 +5,15 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
-#include <new>
 
-#include "convert/tables.h"
+#include "elementary/constants_table.h"
+#include "kernel/heap.h"
 
 namespace widefp::special {
 
 namespace {
 
 constexpr uint64_t kElemMax = 1023;  // the elementary functions' largest precision
-
-// Uninitialised heap words (the logarithm clears its own cache).
-std::unique_ptr<uint64_t[]> raw_words(uint64_t n) {
-    uint64_t *block = new (std::nothrow) uint64_t[n];
-    if (!block) widefp_fatal("widefp:memory", "special functions: no memory for scratch\n");
-    return std::unique_ptr<uint64_t[]>(block);
-}
 
 // log2 of the magnitude bound 2^(e+1) of a value with exponent e, as a double.
 inline double top(int64_t e) { return static_cast<double>(e) + 1.0; }
@@ -92,12 +85,14 @@ void Work::copy(Num &c, const Num &a) {
 }
 
 void Work::constant(Num &c, Constant which) {
-    namespace t = widefp::tables;
-    const uint64_t *table = which == kPi ? t::named::pi : which == kLn2 ? t::reduction::widefp_ln2 : t::named::gamma;
-    const uint64_t have = which == kLn2 ? 2049 : 1024;
+    namespace t = widefp::constants;
+    const uint64_t have = which == kPi ? 3136 : which == kLn2 ? 2049 : 1024;
     WIDEFP_ASSERTD(q <= have);
     (void)have;
-    std::memcpy(c.w, table, (q + 1) * sizeof(uint64_t));
+    if (which == kPi)
+        t::copy_pi(c.w, t::kPiWord0, q);
+    else
+        std::memcpy(c.w, which == kLn2 ? t::ln2 : t::euler_gamma, (q + 1) * sizeof(uint64_t));
     c.re = -64.0 * static_cast<double>(q);
 }
 
@@ -224,7 +219,7 @@ double Work::elementary(int kind, uint64_t *y, const uint64_t *a) {
         if (kind == 0) {
             widefp_float_exp(y, a, q, work.get());
         } else if (kind == 1) {
-            std::unique_ptr<uint64_t[]> cache = raw_words(widefp_cache_size(q));
+            std::unique_ptr<uint64_t[]> cache = widefp::detail::heap_words(widefp_cache_size(q));
             cache[0] = 0;
             widefp_float_log(y, a, q, work.get(), cache.get());
         } else {
@@ -245,7 +240,7 @@ double Work::elementary(int kind, uint64_t *y, const uint64_t *a) {
     if (kind == 0) {
         g = widefp_float_exp(y, hi, P, work);
     } else if (kind == 1) {
-        std::unique_ptr<uint64_t[]> cache = raw_words(widefp_cache_size(P));
+        std::unique_ptr<uint64_t[]> cache = widefp::detail::heap_words(widefp_cache_size(P));
         cache[0] = 0;
         g = widefp_float_log(y, hi, P, work, cache.get());
     } else {
@@ -340,7 +335,7 @@ void Work::exp(Num &m, int64_t *k, const Num &a, double arg_abs) {
     const uint64_t n = q + 1;
     Scratch s(4 * (n + 1));
     uint64_t *L = s.get(), *K = L + (n + 1), *R = K + (n + 1), *A = R + (n + 1);
-    std::memcpy(L, widefp::tables::reduction::widefp_ln2, (n + 1) * sizeof(uint64_t));
+    std::memcpy(L, widefp::constants::ln2, (n + 1) * sizeof(uint64_t));
     std::memcpy(A, a.w, (q + 1) * sizeof(uint64_t));
     A[n] = 0;
     const double ln2 = 0.69314718055994530942;

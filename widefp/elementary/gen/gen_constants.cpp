@@ -1,7 +1,7 @@
-// gen_tables.cpp -- writes every constant table of the library (named
-// constants, decimal conversion tables, reduction constants) with MPFR.
+// gen_constants.cpp -- writes the library's constant table (every stored
+// constant, each once at the longest length any reader takes) with MPFR.
 //
-// Usage: gen_tables OUTPUT.cpp
+// Usage: gen_constants OUTPUT.cpp
 //
 // Every value is computed with MPFR rounding towards zero at a precision that
 // reaches beyond the last stored bit, so cutting it to the stored length gives
@@ -40,7 +40,7 @@ std::vector<uint64_t> scaled_words(mpfr_srcptr v, long shift, size_t count) {
     std::vector<uint64_t> tmp((mpz_sizeinbase(z, 2) + 63) / 64 + 1, 0);
     mpz_export(tmp.data(), &have, 1, sizeof(uint64_t), 0, 0, z);
     if (have > count) {
-        std::fprintf(stderr, "gen_tables: value does not fit %zu words\n", count);
+        std::fprintf(stderr, "gen_constants: value does not fit %zu words\n", count);
         std::exit(1);
     }
     std::vector<uint64_t> out(count, 0);
@@ -80,9 +80,7 @@ std::vector<uint64_t> fixed_table(const Compute &f) {
 }
 
 // ---- the constants -------------------------------------------------------
-void pi(mpfr_ptr v) { mpfr_const_pi(v, MPFR_RNDZ); }
 void pi_quarter(mpfr_ptr v) { mpfr_const_pi(v, MPFR_RNDZ); mpfr_div_2ui(v, v, 2, MPFR_RNDZ); }
-void pi_half(mpfr_ptr v) { mpfr_const_pi(v, MPFR_RNDZ); mpfr_div_2ui(v, v, 1, MPFR_RNDZ); }
 void napier(mpfr_ptr v) { mpfr_set_ui(v, 1, MPFR_RNDZ); mpfr_exp(v, v, MPFR_RNDZ); }
 void ln10(mpfr_ptr v) { mpfr_log_ui(v, 10, MPFR_RNDZ); }
 void ln2(mpfr_ptr v) { mpfr_const_log2(v, MPFR_RNDZ); }
@@ -93,7 +91,7 @@ void log2_10(mpfr_ptr v) { mpfr_set_ui(v, 10, MPFR_RNDZ); mpfr_log2(v, v, MPFR_R
 void log10_2(mpfr_ptr v) { mpfr_set_ui(v, 2, MPFR_RNDZ); mpfr_log10(v, v, MPFR_RNDZ); }
 
 struct Table {
-    const char *name;     // C++ name inside namespace widefp::tables
+    const char *name;     // C++ name inside namespace widefp::constants
     const char *comment;  // one line
     std::vector<uint64_t> words;
 };
@@ -117,56 +115,35 @@ void emit(std::string &out, const Table &t) {
 
 int main(int argc, char **argv) {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: gen_tables OUTPUT.cpp\n");
+        std::fprintf(stderr, "usage: gen_constants OUTPUT.cpp\n");
         return 2;
     }
 
-    std::vector<Table> fixed = {
-        {"log_2_10", "log2(10), fixed point", fixed_table(log2_10)},
-        {"ln2", "ln(2), fixed point", fixed_table(ln2)},
-        {"log10_2", "log10(2), fixed point", fixed_table(log10_2)},
-        {"ln10", "ln(10), fixed point", fixed_table(ln10)},
-    };
-    std::vector<Table> named = {
-        {"pi", "pi = 3.14159...", widereal_table(pi, 1025, 1024)},
-        {"e", "e = 2.71828...", widereal_table(napier, 1025, 1024)},
+    // Lengths: see constants_table.h.
+    const std::vector<Table> tables = {
+        {"pi_quarter", "pi/4 = 0.78539... (pi/2 and pi: the same fraction words)",
+         widereal_table(pi_quarter, 3139, 3136)},
+        {"ln2", "ln 2 = 0.69314...", widereal_table(ln2, 2052, 2049)},
         {"ln10", "ln 10 = 2.30258...", widereal_table(ln10, 1025, 1024)},
-        {"ln2", "ln 2 = 0.69314...", widereal_table(ln2, 1025, 1024)},
-        {"atan_h", "arctan(1/2) = 0.46364...", widereal_table(atan_half, 1025, 1024)},
-        {"atan_q", "arctan(1/4) = 0.24497...", widereal_table(atan_quarter, 1025, 1024)},
-        {"gamma", "Euler's constant = 0.57721...", widereal_table(euler, 1025, 1024)},
-    };
-    std::vector<Table> reduction = {
-        {"widefp_ln2", "ln 2", widereal_table(ln2, 2052, 2049)},
-        {"piq", "pi/4", widereal_table(pi_quarter, 3139, 3136)},
-        {"pih", "pi/2", widereal_table(pi_half, 2052, 2049)},
-        {"pi_h", "pi/2", widereal_table(pi_half, 1026, 1025)},
-        {"atan_h", "arctan(1/2)", widereal_table(atan_half, 1026, 1025)},
-        {"atan_q", "arctan(1/4)", widereal_table(atan_quarter, 1026, 1025)},
+        {"e", "e = 2.71828...", widereal_table(napier, 1025, 1024)},
+        {"euler_gamma", "Euler's constant = 0.57721...", widereal_table(euler, 1025, 1024)},
+        {"atan_half", "arctan(1/2) = 0.46364...", widereal_table(atan_half, 1026, 1025)},
+        {"atan_quarter", "arctan(1/4) = 0.24497...", widereal_table(atan_quarter, 1026, 1025)},
+        {"log2_10_fixed", "log2(10), fixed point", fixed_table(log2_10)},
+        {"log10_2_fixed", "log10(2), fixed point", fixed_table(log10_2)},
     };
 
     std::string out;
-    out += "// constant_tables.cpp -- the library's constant tables; written by\n";
-    out += "// widefp/convert/gen/gen_tables.cpp (target regenerate_tables), do not edit.\n";
-    out += "#include \"tables.h\"\n\n";
-    out += "namespace widefp::tables {\n\n";
-    out += "// ---- fixed-point tables: integer word, 1,023 fraction words, one zero word\n\n";
-    for (const Table &t : fixed) emit(out, t);
-    out += "// ---- named constants: word 0 and 1,024 fraction words (1,023 for callers, one more for the arcsine)\n\n";
-    out += "namespace named {\n\n";
-    for (const Table &t : named) emit(out, t);
-    out += "}  // namespace named\n\n";
-    out += "// ---- reduction constants: word 0, 2,049 fraction words and two zero words (ln 2,\n";
-    out += "// pi/2 of the exponential, sine and cosine; pi/4 has 3,136, room for the\n";
-    out += "// cancellation next to a multiple of pi/2) or 1,025 fraction words (arctangent)\n\n";
-    out += "namespace reduction {\n\n";
-    for (const Table &t : reduction) emit(out, t);
-    out += "}  // namespace reduction\n\n";
-    out += "}  // namespace widefp::tables\n";
+    out += "// constants_table.cpp -- every stored constant of the library, once; written by\n";
+    out += "// widefp/elementary/gen/gen_constants.cpp (target regenerate_tables), do not edit.\n";
+    out += "#include \"elementary/constants_table.h\"\n\n";
+    out += "namespace widefp::constants {\n\n";
+    for (const Table &t : tables) emit(out, t);
+    out += "}  // namespace widefp::constants\n";
 
     std::FILE *f = std::fopen(argv[1], "wb");
     if (!f || std::fwrite(out.data(), 1, out.size(), f) != out.size() || std::fclose(f) != 0) {
-        std::fprintf(stderr, "gen_tables: cannot write %s\n", argv[1]);
+        std::fprintf(stderr, "gen_constants: cannot write %s\n", argv[1]);
         return 1;
     }
     return 0;
