@@ -21,13 +21,14 @@ configure_and_run() {  # DIR [cmake options]: configure, build and run the consu
         { cat "$dir.log"; exit 1; }
     cmake --build "$dir" -j"$(nproc)" >>"$dir.log" 2>&1 || { cat "$dir.log"; exit 1; }
     "$dir/consumer"
+    "$dir/consumer_cxx"
 }
 
 case $mode in
 install)
     rm -rf "$prefix"
     cmake --install "$4" --prefix "$prefix" --component library >/dev/null
-    for f in widefpConfig.cmake widefpConfigVersion.cmake widefp.pc widefp.h widefp_linalg.h; do
+    for f in widefpConfig.cmake widefpConfigVersion.cmake widefp.pc widefp.h widefp_linalg.h widefp.hpp; do
         find "$prefix" -name "$f" | grep . || { echo "not installed: $f"; exit 1; }
     done
     ;;
