@@ -19,15 +19,24 @@
 ## and rounded once (as @code{sum}), by the gateway wr_la.  The matrix
 ## 2-norm: as @code{svd} states.
 ##
+## Complex @var{A}: the 2-norm of a vector and the Frobenius norm sum the
+## squares of the real and imaginary parts in the same way, with the same
+## bound.  The Inf and -Inf norms of a vector are the largest and smallest
+## @code{abs} (each modulus correctly rounded, so these norms are too); the
+## 1-norm and the matrix 1 and Inf norms sum correctly rounded moduli as
+## above, so they lie within a relative 2^(-64p) + n 2^(-64(p+2)) of the
+## exact norm before their final rounding.  The matrix 2-norm of a complex
+## matrix is not available yet (@code{widefp:complex}).
+##
 ## @example
 ## norm (widereal ([3 4]))              # 5
 ## norm (widereal ([1 2; 3 4]), 1)      # 6
 ## norm (widereal ([1 2; 3 4]), "fro")  # sqrt(30)
+## norm (widereal ([3+4i, 12i]))        # 13
 ## @end example
 ## @seealso{cond, svd, abs, widereal_rounding}
 ## @end deftypefn
 function n = norm (A, type = 2)
-  wr_realonly ("norm", A);
   if (! isobject (A))
     A = widereal (A);
   endif
@@ -52,7 +61,13 @@ function n = norm (A, type = 2)
   if (count == 0)
     n = widereal (0, p);
   elseif (strcmp (type, "fro") || (type == 2 && min (A.sz) == 1))
-    n = wr_new (wr_rnd_reduce ("norm2", m, p, A.w, count, 1), p, [1 1]);
+    w = reshape (A.w, p + 1, []);           # a complex element's two parts as two elements
+    n = wr_new (wr_rnd_reduce ("norm2", m, p, w, columns (w), 1), p, [1 1]);
+  elseif (rows (A.w) > p + 1)
+    if (type == 2)
+      error ("widefp:complex", "norm: the 2-norm of a complex matrix is not supported yet");
+    endif
+    n = norm (abs (A), type);
   elseif (min (A.sz) == 1)                 # a vector, as a column
     n = wr_new (wr_la ("norm", m, p, A.w, count, 1, type), p, [1 1]);
   elseif (type == -Inf)
@@ -74,4 +89,15 @@ endfunction
 %! assert (double (norm (A)), norm ([1 2; 3 4]), 1e-15);
 %! r = norm (widereal (2, 8) * [1 1]);          # sqrt(8) to 512 bits
 %! assert (double (r .* r - 8), 0, 1e-150);
+%!test # complex: the parts' squares summed; moduli for 1 and Inf (sqrt(194), sqrt(2) from mpmath)
+%! z = widereal ([3+4i; 12i; -5], 4);
+%! assert (double (abs (norm (z) - widereal ("13.9283882771841193384677389285132937061943964061128060692402739401459501954662", 4))) < 1e-75);   # sqrt(194)
+%! assert (double (norm (z, Inf)) == 12);
+%! assert (double (norm (z, 1)) == 22 && double (norm (z, -Inf)) == 5);
+%! A = complex (widereal ([1 0; 0 1], 4), [1 0; 0 -1]);
+%! s2 = widereal (["1.4142135623730950488016887242096980785696718753769480731766" ...
+%!                "79737990732478462107038850387534327641573"], 4);
+%! assert (norm (A, 1) == s2 && norm (A, Inf) == s2);
+%! assert (norm (A, "fro") == 2);
+%!error <complex> norm (complex (widereal (ones (2)), 1))
 %!error <unknown norm> norm (widereal (1), "nuc")
