@@ -7,6 +7,8 @@
 ## Rounding: every value is the exact one correctly rounded to p words in
 ## the mode of @code{widereal_rounding} (to nearest, ties to even, by
 ## default), through the gateway wr_rnd.  hypot (+-Inf, b) = Inf.
+## Complex operands: as in Octave, the hypot of their moduli, each modulus
+## rounded first, so the result is within 1.5 units of its last place.
 ##
 ## @example
 ## hypot (widereal (3), 4)   # 5
@@ -14,7 +16,10 @@
 ## @seealso{norm, sqrt, widereal_rounding}
 ## @end deftypefn
 function r = hypot (a, b)
-  wr_realonly ("hypot", a, b);
+  if (! (isreal (a) && isreal (b)))         # complex: the moduli's hypot
+    r = hypot (abs (a), abs (b));
+    return;
+  endif
   [x, y, p, sz] = wr_operands (a, b);
   r = wr_new (wr_rnd ("hypot", [], p, x, y), p, sz);
 endfunction
@@ -23,3 +28,6 @@ endfunction
 %!test
 %! big = widereal (2, 1) .^ (2^61);           # its square would overflow
 %! assert (hypot (big, -big) == big .* sqrt (widereal (2, 1)));
+%!test # complex operands: the moduli's hypot, real (13 = hypot (5, 12))
+%! r = hypot (widereal (3+4i, 2), 12i);
+%! assert (isreal (r) && double (r) == 13);
