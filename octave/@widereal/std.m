@@ -18,6 +18,9 @@
 ## the standard deviation is at least n 2^(-32p) times the largest
 ## magnitude; within 1 ulp.
 ##
+## Complex @var{x}: the square root, rounded once more, of the value of
+## @code{var}, so within 2 units of its last place.
+##
 ## @example
 ## std (widereal ([1 2 4]))        # sqrt (7/3)
 ## std (widereal ([1 3; 5 9]), 1)  # [2 3]
@@ -25,7 +28,10 @@
 ## @seealso{var, mean, widereal_rounding}
 ## @end deftypefn
 function s = std (x, varargin)
-  wr_realonly ("std", x);
+  if (isobject (x) && rows (x.w) > x.p + 1)  # complex: the root of var's value
+    s = sqrt (var (x, varargin{:}));
+    return;
+  endif
   s = wr_spread ("std", x, varargin);
 endfunction
 
@@ -52,3 +58,6 @@ endfunction
 %!error <empty set> std (widereal (zeros (0, 2)))
 %!error <infinite> std (widereal ([-Inf 1]))
 %!error <weight vectors> std (widereal ([1 2]), [1 2])
+%!test # complex: sqrt (10/3) for [1+2i, 3-1i, 2] (mpmath)
+%! s = std (widereal ([1+2i, 3-1i, 2], 2));
+%! assert (isreal (s) && double (abs (s - widereal ("1.825741858350553711523232609336", 2))) < 1e-29);
