@@ -18,6 +18,11 @@
 ## whenever the exact coefficient fits p words and the partial sums fit
 ## 2p+2 words (integer coefficients, for instance).
 ##
+## Complex @var{a} or @var{b}: the real and imaginary parts of each
+## coefficient are sums of such products of parts, formed the same way at
+## 2p+2 words (with twice k terms in the bound) and rounded once each; the
+## result is real when every imaginary part is zero, as in Octave.
+##
 ## @example
 ## conv (widereal ([1 2]), [1 3 4])         # [1 5 10 8]
 ## conv (widereal ("1/3", 4), [3 3])        # [1 1], each rounded once
@@ -25,7 +30,6 @@
 ## @seealso{deconv, polyval}
 ## @end deftypefn
 function c = conv (a, b, shape = "full")
-  wr_realonly ("conv", a, b);
   if (! (isvector (a) && isvector (b)))
     error ("widefp:type", "conv: both arguments A and B must be vectors");
   endif
@@ -46,18 +50,31 @@ function c = conv (a, b, shape = "full")
     column = la > 1 && columns (a) == 1;
   endif
   q = 2 * p + 2;
-  A = widereal (a, q).w;                     # exact
-  B = widereal (b, q).w;
-  if (la > lb)                               # loop over the shorter one
-    [A, B] = deal (B, A);
-    [la, lb] = deal (lb, la);
+  [A, ca] = wr_cplxprec (a, q);              # exact
+  [B, cb] = wr_cplxprec (b, q);
+  A = A.w;
+  B = B.w;
+  r = 1:q+1;
+  if (! (ca || cb))
+    C = convq (A, B, q);
+  else                                        # (ar + i ai) (br + i bi), parts at q
+    C = convq (A(r, :), B(r, :), q);
+    Ci = zeros (q + 1, la + lb - 1, "uint64");
+    if (ca && cb)
+      C = wr_rnd ("sub", 0, q, C, convq (A(q+2:end, :), B(q+2:end, :), q));
+    endif
+    if (cb)
+      Ci = convq (A(r, :), B(q+2:end, :), q);
+    endif
+    if (ca)
+      t = convq (A(q+2:end, :), B(r, :), q);
+      if (cb)
+        t = wr_rnd ("add", 0, q, Ci, t);
+      endif
+      Ci = t;
+    endif
+    C = [C; Ci];
   endif
-  n = la + lb - 1;
-  C = widereal (zeros (1, n), q).w;
-  for i = 1:la
-    k = i:i + lb - 1;
-    C(:, k) = wr_rnd ("add", 0, q, C(:, k), wr_rnd ("mul", 0, q, A(:, i), B));
-  endfor
   switch (shape)
     case "same"
       first = ceil ((numel (b) - 1) / 2);
@@ -73,8 +90,29 @@ function c = conv (a, b, shape = "full")
   if (column)
     sz = fliplr (sz);
   endif
-  c = wr_new (wr_rnd ("prec", [], p, C, q), p, sz);
+  if (rows (C) > q + 1)
+    c = wr_narrow (wr_new ([wr_rnd("prec", [], p, C(r, :), q); wr_rnd("prec", [], p, C(q+2:end, :), q)], p, sz));
+  else
+    c = wr_new (wr_rnd ("prec", [], p, C, q), p, sz);
+  endif
 endfunction
+
+## The full convolution of the real words A and B at precision q, each
+## product exact and each sum rounded to nearest at q.
+function C = convq (A, B, q)
+  la = columns (A);
+  lb = columns (B);
+  if (la > lb)                               # loop over the shorter one
+    [A, B] = deal (B, A);
+    [la, lb] = deal (lb, la);
+  endif
+  C = widereal (zeros (1, la + lb - 1), q).w;
+  for i = 1:la
+    k = i:i + lb - 1;
+    C(:, k) = wr_rnd ("add", 0, q, C(:, k), wr_rnd ("mul", 0, q, A(:, i), B));
+  endfor
+endfunction
+
 
 ## References: exact integer products, mpmath at 200 digits.
 %!test
@@ -95,3 +133,10 @@ endfunction
 %! assert (conv ([1 x], [1 -x]) == [1 0 -x .* x]);
 %!error <must be vectors> conv (widereal (ones (2)), [1 2])
 %!error <SHAPE> conv (widereal ([1 2]), [1 2], "middle")
+%!test # complex: (x - i)(x + i) = x^2 + 1 (real, narrowed); (1 + 2i) (1, i) = (1 + 2i, -2 + i)
+%! c = conv (widereal ([1 -1i], 3), [1 1i]);
+%! assert (isreal (c) && isequal (double (c), [1 0 1]));
+%! c = conv (widereal (1+2i, 2), [1 1i]);
+%! assert (iscomplex (c) && isequal (double (c), [1+2i, -2+1i]));
+%! c = conv (complex (widereal ("1/3", 4), 1), [3 3i]);   # (1/3 + i)(3, 3i) = (1 + 3i, -3 + i)
+%! assert (double (abs (c - [1+3i, -3+1i])) < 1e-75);
