@@ -496,19 +496,19 @@ struct access {
     static const uint64_t *w(const real &x) noexcept { return x.w_; }
 };
 
+// One named result, so that it is built in the caller's storage.
 template <binary_fn f, auto check>
-real binary(const real &a, const real &b) {
+inline real binary(const real &a, const real &b) {
     const uint64_t pa = access::p(a), pb = access::p(b);
     check(access::w(a), access::w(b));
+    real r = access::make(std::max(pa, pb));
     if (pa == pb) [[likely]] {
-        real r = access::make(pa);
         f(access::w(r), access::w(a), access::w(b), pa, mode());
-        return r;
+    } else {
+        const uint64_t P = access::p(r);
+        widened wa(access::w(a), pa, P), wb(access::w(b), pb, P);
+        f(access::w(r), wa.get(), wb.get(), P, mode());
     }
-    const uint64_t P = std::max(pa, pb);
-    real r = access::make(P);
-    widened wa(access::w(a), pa, P), wb(access::w(b), pb, P);
-    f(access::w(r), wa.get(), wb.get(), P, mode());
     return r;
 }
 // a op v, v converted at a's precision (v first when swapped).
