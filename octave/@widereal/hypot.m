@@ -16,7 +16,7 @@
 ## @seealso{norm, sqrt, widereal_rounding}
 ## @end deftypefn
 function r = hypot (a, b)
-  if (! (isreal (a) && isreal (b)))         # complex: the moduli's hypot
+  if (iscomplex (a) || iscomplex (b))       # complex: the moduli's hypot
     r = hypot (abs (a), abs (b));
     return;
   endif

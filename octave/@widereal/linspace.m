@@ -16,13 +16,16 @@
 ## empty 1x0 result and @var{n} = 1 gives @var{b}.  Infinite endpoints
 ## raise @code{widefp:range}.
 ##
+## Complex @var{a} or @var{b}: the real parts and the imaginary parts are
+## spaced as above, each part of each point rounded once; the result is
+## real when every imaginary part is zero, as in Octave.
+##
 ## @example
 ## y = linspace (widereal (0), 1, 4)   # [0 1/3 2/3 1], each rounded once
 ## @end example
 ## @seealso{colon, logspace, widereal_rounding}
 ## @end deftypefn
 function y = linspace (a, b, n)
-  wr_realonly ("linspace", a, b);
   if (nargin < 2)
     print_usage ();
   elseif (nargin < 3)
@@ -39,6 +42,10 @@ function y = linspace (a, b, n)
     error ("widefp:type", "linspace: N must be a real scalar");
   endif
   n = max (fix (double (n)), 0);
+  if (iscomplex (a) || iscomplex (b))        # complex: a row for each part
+    y = wr_narrow (complex (linspace (real (a), real (b), n), linspace (imag (a), imag (b), n)));
+    return;
+  endif
   p = 0;
   if (isobject (a))
     p = a.p;
@@ -142,3 +149,9 @@ endfunction
 %!error id=widefp:range linspace (widereal (0), Inf, 3)
 %!error id=Octave:nonconformant-args linspace (widereal ([1; 2]), [1; 2; 3])
 %!error id=widefp:type linspace (widereal (0), {1}, 3)
+%!test # complex endpoints: each part spaced and rounded once (1/3 by mpmath)
+%! y = linspace (widereal (1i, 2), 2, 4);
+%! assert (iscomplex (y) && isequal (size (y), [1 4]));
+%! assert (double (real (y)) == [0, 2/3, 4/3, 2] | abs (double (real (y)) - [0, 2/3, 4/3, 2]) < 1e-37);
+%! assert (double (abs (imag (y(2)) - widereal ("0.6666666666666666666666666666666666666666666", 2))) < 2^-128);
+%! assert (isreal (linspace (complex (widereal (1), 0), 2, 3)));
