@@ -36,12 +36,7 @@ function c = conv (a, b, shape = "full")
   if (! ischar (shape) || ! any (strcmp (shape, {"full", "same", "valid"})))
     error ("widefp:type", "conv: SHAPE argument must be \"full\", \"same\", or \"valid\"");
   endif
-  p = 0;
-  for v = {a, b}
-    if (isobject (v{1}))
-      p = max (p, v{1}.p);
-    endif
-  endfor
+  p = wr_maxprec (a, b);
   la = numel (a);
   lb = numel (b);
   ## a column when b is one (or b is a single element and a a column); "same" as a

@@ -29,12 +29,7 @@ function [b, r] = deconv (y, a)
   if (! (isvector (y) && isvector (a)))
     error ("widefp:type", "deconv: Y and A must be vectors");
   endif
-  p = 0;
-  for v = {y, a}
-    if (isobject (v{1}))
-      p = max (p, v{1}.p);
-    endif
-  endfor
+  p = wr_maxprec (y, a);
   ly = numel (y);
   la = numel (a);
   q = 2 * p + 2;

@@ -78,12 +78,7 @@ endfunction
 ## the order [Ar -Ai; Ai Ar] [Xr; Xi] = [Br; Bi] (the words moved, the
 ## parts negated by uminus), solved by the real path.
 function X = complex_solve (a, b)
-  p = 0;
-  for v = {a, b}
-    if (isobject (v{1}))
-      p = max (p, v{1}.p);
-    endif
-  endfor
+  p = wr_maxprec (a, b);
   a = wr_cplxprec (a, p);
   b = wr_cplxprec (b, p);
   sa = a.sz;

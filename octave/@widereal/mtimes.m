@@ -70,14 +70,9 @@ endfunction
 ## The product of two matrices, one of them at least complex: the gateway
 ## wr_ceig forms the four real products at p+2 words.
 function r = complex_product (a, b)
-  p = 0;
-  for v = {a, b}
-    if (isobject (v{1}))
-      p = max (p, v{1}.p);
-    endif
-  endfor
-  a = at_precision (a, p);
-  b = at_precision (b, p);
+  p = wr_maxprec (a, b);
+  a = wr_cplxprec (a, p);
+  b = wr_cplxprec (b, p);
   sa = a.sz;
   sb = b.sz;
   if (numel (sa) > 2 || numel (sb) > 2)
@@ -89,26 +84,6 @@ function r = complex_product (a, b)
   endif
   [~, m] = widereal_rounding ();
   r = wr_narrow (wr_new (wr_ceig ("matmul", m, p, a.w, b.w, sa(1), sa(2), sb(2)), p, [sa(1) sb(2)]));
-endfunction
-
-## v (widereal or number, real or complex) at precision p, exactly.
-function v = at_precision (v, p)
-  if (! isobject (v))
-    if (! (isnumeric (v) || islogical (v)))
-      error ("widefp:type", "widereal: cannot combine a widereal with a %s", class (v));
-    endif
-    if (iscomplex (v))
-      v = complex (widereal (real (v), p), widereal (imag (v), p));
-    else
-      v = widereal (v, p);
-    endif
-  elseif (v.p < p)
-    if (rows (v.w) > v.p + 1)
-      v = complex (widereal (real (v), p), widereal (imag (v), p));
-    else
-      v = widereal (v, p);
-    endif
-  endif
 endfunction
 
 %!test

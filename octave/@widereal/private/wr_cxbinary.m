@@ -12,12 +12,7 @@
 ## @end example
 ## @end deftypefn
 function r = wr_cxbinary (op, a, b)
-  p = 0;
-  for v = {a, b}
-    if (isobject (v{1}))
-      p = max (p, v{1}.p);
-    endif
-  endfor
+  p = wr_maxprec (a, b);
   [A, sa] = words (a, p);
   [B, sb] = words (b, p);
   if (isequal (sa, sb) || columns (A) == 1 || columns (B) == 1)
